@@ -1,0 +1,6 @@
+#include "cli/cli.h"
+
+std::vector<Subcommand> BillingSubcommands()
+{
+    return {};
+}

@@ -1,0 +1,134 @@
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <exception>
+
+#include "cli/cli.h"
+#include "util/errores.h"
+
+QTextStream& out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream& err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+namespace {
+
+std::vector<Subcommand> AllSubcommands()
+{
+    std::vector<Subcommand> all;
+    for (auto list : {UtilSubcommands(), DataSubcommands(), AppSubcommands(), BillingSubcommands(),
+                      ReceiptsSubcommands(), BankSubcommands()})
+        all.insert(all.end(), list.begin(), list.end());
+    return all;
+}
+
+void PrintUsage(QTextStream& s, const Subcommand& c)
+{
+    s << "uso: rentiva-cli " << c.name;
+    if (*c.usage)
+        s << ' ' << c.usage;
+    for (const auto& o : c.options)
+        s << " [" << o.name << (o.takesValue ? " VALOR" : "") << ']';
+    s << '\n';
+}
+
+void PrintAll(QTextStream& s, const std::vector<Subcommand>& all)
+{
+    s << "uso: rentiva-cli ORDEN [ARGUMENTOS]\nórdenes:\n";
+    for (const auto& c : all) {
+        s << "  ";
+        PrintUsage(s, c);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Printing to PDF needs a GUI application object; no display is used.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList words = app.arguments().mid(1);
+    const auto all = AllSubcommands();
+
+    if (words.isEmpty() || words[0] == QLatin1String("--help") || words[0] == QLatin1String("ayuda")) {
+        PrintAll(words.isEmpty() ? err() : out(), all);
+        out().flush();
+        err().flush();
+        return words.isEmpty() ? kExitUsage : kExitOk;
+    }
+
+    const Subcommand* cmd = nullptr;
+    for (const auto& c : all)
+        if (words[0] == QLatin1String(c.name))
+            cmd = &c;
+    if (!cmd) {
+        err() << "Orden desconocida: " << words[0] << '\n';
+        PrintAll(err(), all);
+        err().flush();
+        return kExitUsage;
+    }
+
+    Args args;
+    bool onlyPositional = false;
+    for (int i = 1; i < words.size(); ++i) {
+        const QString& w = words[i];
+        if (!onlyPositional && w == QLatin1String("--")) {
+            onlyPositional = true;
+            continue;
+        }
+        if (!onlyPositional && w.startsWith(QLatin1String("--"))) {
+            const OptionSpec* spec = nullptr;
+            for (const auto& o : cmd->options)
+                if (w == QLatin1String(o.name))
+                    spec = &o;
+            if (!spec) {
+                err() << "Opción desconocida: " << w << '\n';
+                PrintUsage(err(), *cmd);
+                err().flush();
+                return kExitUsage;
+            }
+            if (spec->takesValue) {
+                if (i + 1 >= words.size()) {
+                    err() << "Falta el valor de la opción " << w << '\n';
+                    PrintUsage(err(), *cmd);
+                    err().flush();
+                    return kExitUsage;
+                }
+                args.options[w] = words[++i];
+            } else {
+                args.options[w] = QString();
+            }
+            continue;
+        }
+        args.positional << w;
+    }
+    if (args.size() < cmd->minArgs || args.size() > cmd->maxArgs) {
+        err() << "Número de argumentos incorrecto.\n";
+        PrintUsage(err(), *cmd);
+        err().flush();
+        return kExitUsage;
+    }
+
+    int rc = kExitFailure;
+    try {
+        rc = cmd->run(args);
+    } catch (const UsageError& e) {
+        err() << e.mensaje << '\n';
+        PrintUsage(err(), *cmd);
+        rc = kExitUsage;
+    } catch (const std::exception& e) {
+        err() << TextoError(e) << '\n';
+        rc = kExitFailure;
+    }
+    out().flush();
+    err().flush();
+    return rc;
+}

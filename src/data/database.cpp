@@ -1,0 +1,397 @@
+#include "data/database.h"
+
+#include <QFile>
+#include <sqlite3.h>
+
+namespace {
+
+QString Mensaje(sqlite3* db, int rc)
+{
+    if (db)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    return QString::fromUtf8(sqlite3_errstr(rc));
+}
+
+int CollationEs(void*, int la, const void* a, int lb, const void* b)
+{
+    const QString sa = QString::fromUtf8(static_cast<const char*>(a), la);
+    const QString sb = QString::fromUtf8(static_cast<const char*>(b), lb);
+    return CompareSinCaso(sa, sb);
+}
+
+void FuncionFold(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const QByteArray r = PlegarTexto(QString::fromUtf8(t)).toUtf8();
+    sqlite3_result_text(ctx, r.constData(), int(r.size()), SQLITE_TRANSIENT);
+}
+
+}  // namespace
+
+QString PlegarTexto(const QString& s)
+{
+    return s.toCaseFolded();
+}
+
+int CompareSinCaso(const QString& a, const QString& b)
+{
+    return QString::compare(PlegarTexto(a), PlegarTexto(b), Qt::CaseSensitive);
+}
+
+QString DateTimeToSql(const QDateTime& dt)
+{
+    return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString DateToSql(const QDate& d)
+{
+    return d.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00");
+}
+
+QDateTime SqlToDateTime(const QString& s)
+{
+    QDateTime dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!dt.isValid())
+        dt = QDateTime(QDate::fromString(s.left(10), QStringLiteral("yyyy-MM-dd")), QTime(0, 0));
+    return dt;
+}
+
+Database::Database(const QString& path, Mode mode)
+{
+    open(path, mode);
+}
+
+Database::~Database()
+{
+    close();
+}
+
+Database::Database(Database&& o) noexcept : m_db(o.m_db), m_path(std::move(o.m_path))
+{
+    o.m_db = nullptr;
+}
+
+Database& Database::operator=(Database&& o) noexcept
+{
+    if (this != &o) {
+        close();
+        m_db = o.m_db;
+        m_path = std::move(o.m_path);
+        o.m_db = nullptr;
+    }
+    return *this;
+}
+
+void Database::open(const QString& path, Mode mode)
+{
+    close();
+    int flags = SQLITE_OPEN_FULLMUTEX;
+    switch (mode) {
+    case Mode::OpenExisting: flags |= SQLITE_OPEN_READWRITE; break;
+    case Mode::Create: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
+    case Mode::ReadOnly: flags |= SQLITE_OPEN_READONLY; break;
+    }
+    sqlite3* db = nullptr;
+    const QByteArray p = QFile::encodeName(path);
+    const int rc = sqlite3_open_v2(p.constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = Mensaje(db, rc);
+        sqlite3_close(db);
+        throw DbError(msg, rc);
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, 5000);
+    sqlite3_create_collation(db, "ES_NOCASE", SQLITE_UTF8, nullptr, CollationEs);
+    sqlite3_create_function(db, "es_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            FuncionFold, nullptr, nullptr);
+    m_db = db;
+    m_path = path;
+}
+
+void Database::close()
+{
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+void Database::exec(const QString& sql)
+{
+    if (!m_db)
+        throw DbError(QStringLiteral("No hay base abierta"), SQLITE_MISUSE);
+    char* err = nullptr;
+    const QByteArray s = sql.toUtf8();
+    const int rc = sqlite3_exec(m_db, s.constData(), nullptr, nullptr, &err);
+    if (rc != SQLITE_OK) {
+        const QString msg = err ? QString::fromUtf8(err) : Mensaje(m_db, rc);
+        sqlite3_free(err);
+        throw DbError(msg, rc);
+    }
+}
+
+qint64 Database::lastInsertId() const
+{
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+int Database::changes() const
+{
+    return sqlite3_changes(m_db);
+}
+
+bool Database::inTransaction() const
+{
+    return m_db && !sqlite3_get_autocommit(m_db);
+}
+
+int Database::applicationId()
+{
+    return int(QueryInteger(*this, QStringLiteral("PRAGMA application_id")));
+}
+
+void Database::setApplicationId(int id)
+{
+    exec(QStringLiteral("PRAGMA application_id = %1").arg(id));
+}
+
+int Database::userVersion()
+{
+    return int(QueryInteger(*this, QStringLiteral("PRAGMA user_version")));
+}
+
+void Database::setUserVersion(int v)
+{
+    exec(QStringLiteral("PRAGMA user_version = %1").arg(v));
+}
+
+void Database::backupTo(const QString& target) const
+{
+    if (!m_db)
+        throw DbError(QStringLiteral("No hay base abierta"), SQLITE_MISUSE);
+    sqlite3* dst = nullptr;
+    const QByteArray p = QFile::encodeName(target);
+    int rc = sqlite3_open_v2(p.constData(), &dst, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = Mensaje(dst, rc);
+        sqlite3_close(dst);
+        throw DbError(msg, rc);
+    }
+    sqlite3_backup* b = sqlite3_backup_init(dst, "main", m_db, "main");
+    if (!b) {
+        const QString msg = Mensaje(dst, sqlite3_errcode(dst));
+        sqlite3_close(dst);
+        throw DbError(msg, SQLITE_ERROR);
+    }
+    // Copy in steps so that a busy source is retried rather than failed.
+    do {
+        rc = sqlite3_backup_step(b, 256);
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+            sqlite3_sleep(20);
+    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
+    sqlite3_backup_finish(b);
+    const int final = rc == SQLITE_DONE ? SQLITE_OK : rc;
+    const QString msg = final == SQLITE_OK ? QString() : Mensaje(dst, final);
+    sqlite3_close(dst);
+    if (final != SQLITE_OK)
+        throw DbError(msg, final);
+}
+
+Statement::Statement(Database& db, const QString& sql) : m_db(&db)
+{
+    if (!db.handle())
+        throw DbError(QStringLiteral("No hay base abierta"), SQLITE_MISUSE);
+    const QByteArray s = sql.toUtf8();
+    const int rc = sqlite3_prepare_v2(db.handle(), s.constData(), int(s.size()), &m_stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = Mensaje(db.handle(), rc);
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        throw DbError(msg, rc);
+    }
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(m_stmt);
+}
+
+Statement::Statement(Statement&& o) noexcept : m_db(o.m_db), m_stmt(o.m_stmt)
+{
+    o.m_stmt = nullptr;
+}
+
+Statement& Statement::operator=(Statement&& o) noexcept
+{
+    if (this != &o) {
+        sqlite3_finalize(m_stmt);
+        m_db = o.m_db;
+        m_stmt = o.m_stmt;
+        o.m_stmt = nullptr;
+    }
+    return *this;
+}
+
+void Statement::check(int rc) const
+{
+    if (rc != SQLITE_OK)
+        throw DbError(Mensaje(m_db->handle(), rc), rc);
+}
+
+Statement& Statement::bind(int i, const QString& v)
+{
+    if (v.isNull())
+        return bindNull(i);
+    const QByteArray b = v.toUtf8();
+    check(sqlite3_bind_text(m_stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT));
+    return *this;
+}
+
+Statement& Statement::bind(int i, qint64 v)
+{
+    check(sqlite3_bind_int64(m_stmt, i, v));
+    return *this;
+}
+
+Statement& Statement::bind(int i, const QDate& v)
+{
+    return v.isValid() ? bind(i, DateToSql(v)) : bindNull(i);
+}
+
+Statement& Statement::bind(int i, const QDateTime& v)
+{
+    return v.isValid() ? bind(i, DateTimeToSql(v)) : bindNull(i);
+}
+
+Statement& Statement::bind(int i, const QVariant& v)
+{
+    if (!v.isValid() || v.isNull())
+        return bindNull(i);
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Long:
+        return bind(i, v.toLongLong());
+    case QMetaType::QDate:
+        return bind(i, v.toDate());
+    case QMetaType::QDateTime:
+        return bind(i, v.toDateTime());
+    default:
+        return bind(i, v.toString());
+    }
+}
+
+Statement& Statement::bindNull(int i)
+{
+    check(sqlite3_bind_null(m_stmt, i));
+    return *this;
+}
+
+bool Statement::next()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    const QString msg = Mensaje(m_db->handle(), rc);
+    sqlite3_reset(m_stmt);
+    throw DbError(msg, rc);
+}
+
+void Statement::run()
+{
+    while (next()) {
+    }
+    reset();
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
+
+QString Statement::columnName(int c) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, c));
+}
+
+bool Statement::isNull(int c) const
+{
+    return sqlite3_column_type(m_stmt, c) == SQLITE_NULL;
+}
+
+QString Statement::text(int c) const
+{
+    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, c));
+    if (!t)
+        return QString();
+    return QString::fromUtf8(t, sqlite3_column_bytes(m_stmt, c));
+}
+
+qint64 Statement::integer(int c) const
+{
+    return sqlite3_column_int64(m_stmt, c);
+}
+
+QDate Statement::date(int c) const
+{
+    return dateTime(c).date();
+}
+
+QDateTime Statement::dateTime(int c) const
+{
+    if (isNull(c))
+        return QDateTime();
+    return SqlToDateTime(text(c));
+}
+
+QVariant Statement::value(int c) const
+{
+    switch (sqlite3_column_type(m_stmt, c)) {
+    case SQLITE_INTEGER: return QVariant(integer(c));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(m_stmt, c));
+    case SQLITE_NULL: return QVariant();
+    default: return QVariant(text(c));
+    }
+}
+
+Transaction::Transaction(Database& db) : m_db(db)
+{
+    m_db.exec(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done && m_db.inTransaction()) {
+        try {
+            m_db.exec(QStringLiteral("ROLLBACK"));
+        } catch (...) {
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    m_db.exec(QStringLiteral("COMMIT"));
+    m_done = true;
+}
+
+qint64 QueryInteger(Database& db, const QString& sql, qint64 porDefecto)
+{
+    Statement st(db, sql);
+    return st.next() && !st.isNull(0) ? st.integer(0) : porDefecto;
+}

@@ -1,0 +1,134 @@
+#pragma once
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "util/moneda.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// A database failure, carrying SQLite's own message and result code.
+class DbError : public std::runtime_error {
+public:
+    DbError(const QString& mensaje, int codigo)
+        : std::runtime_error(mensaje.toStdString()), m_codigo(codigo) {}
+    int code() const { return m_codigo; }
+private:
+    int m_codigo;
+};
+
+// One connection to a workspace file. Movable, not copyable; closes in its destructor.
+class Database {
+public:
+    enum class Mode { OpenExisting, Create, ReadOnly };
+
+    Database() = default;
+    Database(const QString& path, Mode mode = Mode::OpenExisting);
+    ~Database();
+    Database(Database&& o) noexcept;
+    Database& operator=(Database&& o) noexcept;
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    void open(const QString& path, Mode mode = Mode::OpenExisting);
+    void close();
+    bool isOpen() const { return m_db != nullptr; }
+    QString path() const { return m_path; }
+
+    // Runs one or more statements with no bound values (schema, pragmas).
+    void exec(const QString& sql);
+    qint64 lastInsertId() const;
+    int changes() const;
+    bool inTransaction() const;
+
+    // PRAGMA helpers for the file's marks.
+    int applicationId();
+    void setApplicationId(int id);
+    int userVersion();
+    void setUserVersion(int v);
+
+    // Online backup of this connection's database into a new file at target.
+    void backupTo(const QString& target) const;
+
+    sqlite3* handle() const { return m_db; }
+
+private:
+    sqlite3* m_db = nullptr;
+    QString m_path;
+};
+
+// A prepared statement. Values are always bound, never pasted into the SQL.
+class Statement {
+public:
+    Statement(Database& db, const QString& sql);
+    Statement(Database& db, const char* sql) : Statement(db, QString::fromUtf8(sql)) {}
+    ~Statement();
+    Statement(Statement&& o) noexcept;
+    Statement& operator=(Statement&& o) noexcept;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    Statement& bind(int i, const QString& v);
+    Statement& bind(int i, const char* v) { return bind(i, QString::fromUtf8(v)); }
+    Statement& bind(int i, qint64 v);
+    Statement& bind(int i, int v) { return bind(i, static_cast<qint64>(v)); }
+    Statement& bind(int i, bool v) { return bind(i, static_cast<qint64>(v ? 1 : 0)); }
+    Statement& bind(int i, Moneda v) { return bind(i, v.Diezmilesimas()); }
+    Statement& bind(int i, const QDate& v);        // NULL when invalid
+    Statement& bind(int i, const QDateTime& v);    // NULL when invalid
+    Statement& bind(int i, const QVariant& v);
+    Statement& bindNull(int i);
+
+    // Steps once: true while a row is available.
+    bool next();
+    // Runs to completion and resets, ready for new values.
+    void run();
+    void reset();
+
+    int columnCount() const;
+    QString columnName(int c) const;
+    bool isNull(int c) const;
+    QString text(int c) const;
+    qint64 integer(int c) const;
+    Moneda money(int c) const { return Moneda::DeDiezmilesimas(integer(c)); }
+    bool boolean(int c) const { return integer(c) != 0; }
+    QDate date(int c) const;
+    QDateTime dateTime(int c) const;
+    QVariant value(int c) const;
+
+private:
+    void check(int rc) const;
+    Database* m_db = nullptr;
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+// BEGIN IMMEDIATE; rolls back unless committed. The destructor never throws.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    void commit();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+private:
+    Database& m_db;
+    bool m_done = false;
+};
+
+// One value of a query with no bound values, or of a query with its single row.
+qint64 QueryInteger(Database& db, const QString& sql, qint64 porDefecto = 0);
+
+// The text stored in DATETIME columns: "YYYY-MM-DD HH:MM:SS".
+QString DateTimeToSql(const QDateTime& dt);
+QString DateToSql(const QDate& d);
+QDateTime SqlToDateTime(const QString& s);
+
+// Case-insensitive comparison that folds Spanish letters too (ñ/Ñ, á/Á).
+// Registered on every connection as collation ES_NOCASE and function es_fold().
+int CompareSinCaso(const QString& a, const QString& b);
+QString PlegarTexto(const QString& s);
