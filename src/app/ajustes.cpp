@@ -1,0 +1,129 @@
+#include "app/ajustes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+using namespace ajustes;
+
+namespace {
+
+constexpr int kMaxTexto = 4999;
+
+QJsonObject Leer()
+{
+    QFile f(RutaAjustes());
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll());
+    return doc.isObject() ? doc.object() : QJsonObject();
+}
+
+// Whole-file replace through a temporary file, so a crash never leaves half a settings file.
+bool Escribir(const QString& seccion, const QString& clave, const QJsonValue& valor)
+{
+    QJsonObject raiz = Leer();
+    QJsonObject sec = raiz.value(seccion).toObject();
+    sec.insert(clave, valor);
+    raiz.insert(seccion, sec);
+    const QString ruta = RutaAjustes();
+    if (!QDir().mkpath(QFileInfo(ruta).absolutePath()))
+        return false;
+    QSaveFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(QJsonDocument(raiz).toJson(QJsonDocument::Indented));
+    return f.commit();
+}
+
+QJsonValue Valor(const QString& seccion, const QString& clave)
+{
+    return Leer().value(seccion).toObject().value(clave);
+}
+
+}  // namespace
+
+QString RutaAjustes()
+{
+    const QString env = qEnvironmentVariable("RENTIVA_SETTINGS");
+    if (!env.isEmpty())
+        return env;
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QStringLiteral("/rentiva/rentiva.conf");
+}
+
+int LeerEntero(const QString& seccion, const QString& clave, int porDefecto)
+{
+    const QJsonValue v = Valor(seccion, clave);
+    if (!v.isDouble())
+        return porDefecto;
+    const double d = v.toDouble();
+    if (d < -2147483648.0 || d > 2147483647.0 || d != static_cast<double>(static_cast<qint64>(d)))
+        return porDefecto;
+    return static_cast<int>(d);
+}
+
+bool EscribirEntero(const QString& seccion, const QString& clave, int valor)
+{
+    return Escribir(seccion, clave, QJsonValue(valor));
+}
+
+QString LeerTexto(const QString& seccion, const QString& clave, const QString& porDefecto)
+{
+    const QJsonValue v = Valor(seccion, clave);
+    if (!v.isString())
+        return porDefecto;
+    QString s = v.toString();
+    // A stored zero ends the text, as the store always did.
+    const qsizetype cero = s.indexOf(QChar(0));
+    if (cero >= 0)
+        s.truncate(cero);
+    return s.left(kMaxTexto);
+}
+
+bool EscribirTexto(const QString& seccion, const QString& clave, const QString& texto)
+{
+    return Escribir(seccion, clave, QJsonValue(texto.left(kMaxTexto)));
+}
+
+QString NombreImpuesto(int tipo)
+{
+    if (tipo == 1)
+        return LeerTexto(kImpuesto1, kNombre, kImpuesto1NombrePorDefecto);
+    if (tipo == 2)
+        return LeerTexto(kImpuesto2, kNombre, kImpuesto2NombrePorDefecto);
+    return QString();
+}
+
+int PorcentajeImpuesto(int tipo)
+{
+    if (tipo == 1)
+        return LeerEntero(kImpuesto1, kPorcentaje, kImpuesto1PorcentajePorDefecto);
+    if (tipo == 2)
+        return LeerEntero(kImpuesto2, kPorcentaje, kImpuesto2PorcentajePorDefecto);
+    return 0;
+}
+
+void PonerNombreImpuesto(int tipo, const QString& nombre)
+{
+    if (tipo == 1 || tipo == 2)
+        EscribirTexto(tipo == 1 ? kImpuesto1 : kImpuesto2, kNombre, nombre);
+}
+
+void PonerPorcentajeImpuesto(int tipo, int porcentaje)
+{
+    if (tipo == 1 || tipo == 2)
+        EscribirEntero(tipo == 1 ? kImpuesto1 : kImpuesto2, kPorcentaje, porcentaje);
+}
+
+QString NombreMoneda() { return LeerTexto(kMoneda, kNombre, kMonedaNombrePorDefecto); }
+QString SimboloMoneda() { return LeerTexto(kMoneda, kSimbolo, kMonedaSimboloPorDefecto); }
+void PonerNombreMoneda(const QString& nombre) { EscribirTexto(kMoneda, kNombre, nombre); }
+void PonerSimboloMoneda(const QString& simbolo) { EscribirTexto(kMoneda, kSimbolo, simbolo); }
