@@ -58,6 +58,17 @@ struct Generador {
         const qint64 n = Entero(10'000'000, 79'999'999);
         return QString::number(n) + LetraDni(n);
     }
+    // A company's tax code: "B", seven digits and the control digit.
+    QString Cif()
+    {
+        const QString d = Digitos(7);
+        int suma = 0;
+        for (int i = 0; i < 7; ++i) {
+            const int v = d[i].digitValue();
+            suma += i % 2 == 0 ? (2 * v) / 10 + (2 * v) % 10 : v;
+        }
+        return QStringLiteral("B") + d + QString::number((10 - suma % 10) % 10);
+    }
     QString Telefono(bool movil) { return (movil ? QStringLiteral("6") : QStringLiteral("9")) + Digitos(8); }
 
     struct Cuenta { QString banco, sucursal, dc, ccc; };
@@ -204,7 +215,7 @@ void LlenarDemo(Database& db, int inmuebles, quint32 semilla)
             .bind(8, inquilino.isNull() ? QStringLiteral("") : inquilino)
             .bind(9, vacio ? QStringLiteral("") : empresa ? QStringLiteral("C.I.F.") : QStringLiteral("D.N.I."))
             .bind(10, vacio ? QStringLiteral("")
-                            : empresa ? QStringLiteral("B") + g.Digitos(8) : g.Dni())
+                            : empresa ? g.Cif() : g.Dni())
             .bind(11, vacio ? QStringLiteral("") : QStringLiteral("ESPAÑOLA"))
             .bind(12, QDate(g.Entero(2015, 2025), g.Entero(1, 12), 1))
             .bind(13, renta).bind(14, iva).bind(15, irpf)

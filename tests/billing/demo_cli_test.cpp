@@ -51,6 +51,17 @@ TEST(Demo, DataIsValidAndBillable)
             ASSERT_EQ(t.size(), 9);
             EXPECT_EQ(t.back(), QChar::fromLatin1("TRWAGMYFPDXBNJZSQVHLCKE"[t.left(8).toLongLong() % 23]));
         }
+        Statement cif(db, "SELECT doc_arrendatario_num FROM inmueble WHERE doc_arrendatario_tipo = 'C.I.F.'");
+        while (cif.next()) {
+            const QString t = cif.text(0);
+            ASSERT_EQ(t.size(), 9);
+            int suma = 0;
+            for (int i = 1; i <= 7; ++i) {
+                const int v = t[i].digitValue();
+                suma += i % 2 ? (2 * v) / 10 + (2 * v) % 10 : v;
+            }
+            EXPECT_EQ(t[8].digitValue(), (10 - suma % 10) % 10) << t.toStdString();
+        }
     }
 
     ASSERT_EQ(RunCli({"facturar", ruta, "2024-03", "--notas", "MARZO"}, &out, &err), 0) << err.toStdString();
