@@ -14,10 +14,6 @@ const char* const kTotalInmueble =
     "(COALESCE(renta,0)+COALESCE(otro_importe1,0)+COALESCE(otro_importe2,0)"
     "+COALESCE(otro_importe3,0)+COALESCE(iva,0)+COALESCE(irpf,0))";
 
-const char* const kTotalRecibo =
-    "(COALESCE(renta,0)+COALESCE(otro_importe1,0)+COALESCE(otro_importe2,0)"
-    "+COALESCE(otro_importe3,0)+COALESCE(iva,0)+COALESCE(irpf,0))";
-
 // The receipt built from a property: a frozen copy of its tenant, address, amounts,
 // flags and account, dated on the billed month (?1), with the given notes (?2).
 // Empty texts instead of NULL, state 0, number 0 (numbering follows), no collection date.
@@ -168,6 +164,8 @@ QDate Facturacion::ProponerMes(const QDate& hoy)
     Statement st(m_db, "SELECT MAX(fecha) FROM facturacion");
     st.next();
     const QDate ultima = st.date(0);
+    if (!ultima.isValid())
+        return QDate(hoy.year(), hoy.month(), 1);
     return QDate(ultima.year(), ultima.month(), 1).addMonths(1);
 }
 
@@ -210,8 +208,9 @@ ResultadoFacturacion Facturacion::FacturarMes(const QDate& mesElegido, const QSt
         auto propietarios = LeerPropietarios(m_db);
         int total = 0;
         {
-            Statement st(m_db, QStringLiteral("SELECT COALESCE(arrendador,'') FROM inmueble"
-                                              " WHERE %1 ORDER BY %2").arg(facturable, orden));
+            Statement st(m_db, QStringLiteral("SELECT COALESCE(arrendador,''), %1 FROM inmueble"
+                                              " WHERE %2 ORDER BY %3")
+                                   .arg(QLatin1String(kTotalInmueble), facturable, orden));
             QSet<QString> vistos;    // names already found, as stored
             while (st.next()) {
                 const QString nombre = st.text(0);
@@ -220,6 +219,7 @@ ResultadoFacturacion Facturacion::FacturarMes(const QDate& mesElegido, const QSt
                         throw UserError(PropietarioNoEncontrado(nombre));
                     vistos.insert(nombre);
                 }
+                r.total += st.money(1);
                 ++total;
             }
         }
@@ -245,11 +245,6 @@ ResultadoFacturacion Facturacion::FacturarMes(const QDate& mesElegido, const QSt
         if (!seguir)
             throw Cancelada{};
 
-        Statement suma(m_db, QStringLiteral("SELECT COALESCE(SUM(%1),0) FROM recibo WHERE ref > ?1")
-                                 .arg(QLatin1String(kTotalRecibo)));
-        suma.bind(1, anterior);
-        suma.next();
-        r.total = suma.money(0);
         if (progreso && !progreso(total, total))
             throw Cancelada{};
         tx.commit();
@@ -289,7 +284,10 @@ qint64 Facturacion::FacturarInmueble(qint64 refInmueble, const QDate& mesElegido
     Statement ins(m_db, InsertarReciboDesdeInmueble(QStringLiteral("ref = ?3"), QStringLiteral("ref")));
     ins.bind(1, mes).bind(2, QString()).bind(3, refInmueble).run();
     // The row just inserted, not "the last one" of some order.
-    const qint64 nuevo = m_db.lastInsertId();
+    Statement id(m_db, "SELECT ref FROM recibo WHERE rowid = last_insert_rowid()");
+    if (!id.next())
+        throw UserError(QStringLiteral("No se ha podido crear el recibo."));
+    const qint64 nuevo = id.integer(0);
     NumerarRecibos(m_db, propietarios, anterior);
     tx.commit();
     return nuevo;
