@@ -225,3 +225,15 @@ TEST_F(BillingTest, IndividualBillingAddsOneReceiptWithoutARun)
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo"), antes);
     EXPECT_EQ(Contar("SELECT numero_recibo FROM propietario"), 43);
 }
+
+TEST_F(BillingTest, NumberingFollowsTheChosenBrowsingOrder)
+{
+    Propietario(QStringLiteral("PEREZ"), 41);
+    Inmueble({.direccion = "ZURBANO", .arrendador = "PEREZ", .renta = 100, .numerar = true});
+    Inmueble({.direccion = "ALCALA", .arrendador = "PEREZ", .renta = 100, .numerar = true});
+    db.exec(QStringLiteral("DROP INDEX IF EXISTS InmueblesIndex;"
+                           " CREATE INDEX InmueblesIndex ON inmueble(localidad,direccion,piso);"));
+    Facturacion(db).FacturarMes(kMarzo, QString());
+    EXPECT_EQ(Contar("SELECT numero_recibo FROM recibo WHERE direccion = 'ALCALA'"), 42);
+    EXPECT_EQ(Contar("SELECT numero_recibo FROM recibo WHERE direccion = 'ZURBANO'"), 43);
+}
