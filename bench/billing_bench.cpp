@@ -7,7 +7,7 @@
 #include "billing/demo.h"
 #include "billing/facturacion.h"
 #include "data/database.h"
-#include "data/esquema.h"
+#include "billing/provisional.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ struct Banco {
     Banco()
     {
         const QString ruta = dir.filePath(QStringLiteral("bench.rtv"));
-        CrearWorkspace(ruta);
-        db = AbrirWorkspace(ruta);
+        provisional::CrearWorkspace(ruta);
+        db = provisional::AbrirWorkspace(ruta);
         LlenarDemo(db, kInmuebles);
     }
     // Back to the freshly filled workspace: no receipts, no runs, counters as generated.

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "data/database.h"
-#include "data/esquema.h"
+#include "billing/provisional.h"
 #include "util/errores.h"
 #include "util/moneda.h"
 
@@ -241,9 +241,9 @@ void LlenarDemo(Database& db, int inmuebles, quint32 semilla)
 
 void CrearArchivoDemo(const QString& ruta, int inmuebles)
 {
-    CrearWorkspace(ruta);
+    provisional::CrearWorkspace(ruta);
     try {
-        Database db = AbrirWorkspace(ruta);
+        Database db = provisional::AbrirWorkspace(ruta);
         LlenarDemo(db, inmuebles);
     } catch (...) {
         // The file was ours and is still empty: leave nothing half-made behind.

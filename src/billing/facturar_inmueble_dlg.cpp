@@ -2,10 +2,9 @@
 
 #include <QMessageBox>
 
-#include "app/aviso_dlg.h"
-#include "app/mes_dlg.h"
 #include "billing/facturacion.h"
 #include "billing/modificar_recibo_dlg.h"
+#include "billing/provisional_dlg.h"
 #include "util/errores.h"
 
 qint64 FacturarInmuebleConDialogo(QWidget* parent, Database& db, qint64 refInmueble)
@@ -15,8 +14,8 @@ qint64 FacturarInmuebleConDialogo(QWidget* parent, Database& db, qint64 refInmue
     try {
         Facturacion f(db);
         f.ComprobarImportes(refInmueble);
-        CAvisoDlg(parent, MENSAJE_AVISO_RECIBOS_FACTURACION_INDIVIDUAL).Mostrar();
-        CMesDlg mes(parent);
+        provisional::AvisoFacturacionIndividual(parent);
+        provisional::CMesDlg mes(parent);
         if (mes.exec() != QDialog::Accepted)
             return 0;
         ref = f.FacturarInmueble(refInmueble, mes.Fecha());

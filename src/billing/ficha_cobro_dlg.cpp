@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/fecha_dlg.h"
+#include "billing/provisional_dlg.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ QDateTime CFichaCobroDlg::FechaCobro() const
 
 void CFichaCobroDlg::ElegirFecha()
 {
-    CFechaDlg dlg(this);
+    provisional::CFechaDlg dlg(this);
     if (dlg.exec() == QDialog::Accepted)
         m_fecha->setText(dlg.Fecha().toString(kFormato));
 }

@@ -12,10 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ajustes.h"
+#include "billing/provisional.h"
 #include "data/database.h"
 #include "util/errores.h"
-#include "util/formato.h"
 
 namespace {
 
@@ -117,9 +116,9 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
         li->addWidget(m_conceptos[i], i + 1, 1);
         li->addWidget(m_importes[i + 1], i + 1, 2);
     }
-    li->addWidget(new QLabel(NombreImpuesto1()), 4, 0);
+    li->addWidget(new QLabel(provisional::NombreImpuesto1()), 4, 0);
     li->addWidget(m_importes[4], 4, 2);
-    li->addWidget(new QLabel(NombreImpuesto2()), 5, 0);
+    li->addWidget(new QLabel(provisional::NombreImpuesto2()), 5, 0);
     li->addWidget(m_importes[5], 5, 2);
     li->addWidget(new QLabel(QStringLiteral("TOTAL")), 6, 0);
     li->addWidget(m_total, 6, 2);
@@ -166,7 +165,7 @@ void CModificarReciboDlg::Mostrar()
     const Moneda importes[] = {r.importes.renta, r.importes.otro_importe1, r.importes.otro_importe2,
                                r.importes.otro_importe3, r.importes.iva, r.importes.irpf};
     for (int i = 0; i < 6; ++i)
-        m_importes[i]->setText(MonedaATexto(importes[i]));
+        m_importes[i]->setText(provisional::MonedaATexto(importes[i]));
     m_conceptos[0]->setText(r.otro_concepto1);
     m_conceptos[1]->setText(r.otro_concepto2);
     m_conceptos[2]->setText(r.otro_concepto3);
@@ -179,11 +178,17 @@ void CModificarReciboDlg::MostrarTotal()
     Moneda* const destino[] = {&i.renta, &i.otro_importe1, &i.otro_importe2,
                                &i.otro_importe3, &i.iva, &i.irpf};
     try {
-        for (int k = 0; k < 6; ++k)
-            *destino[k] = RedondearCentimos(TextoAMoneda(m_importes[k]->text()));
-        m_total->setText(MonedaATexto(i.Total()));
+        for (int k = 0; k < 6; ++k) {
+            bool ok = false;
+            *destino[k] = RedondearCentimos(provisional::TextoAMoneda(m_importes[k]->text(), &ok));
+            if (!ok) {
+                m_total->setText(QString());
+                return;
+            }
+        }
+        m_total->setText(provisional::MonedaATexto(i.Total()));
     } catch (const std::exception&) {
-        m_total->setText(QString());
+        m_total->setText(QString());    // an amount too large to add up
     }
 }
 
@@ -193,10 +198,12 @@ bool CModificarReciboDlg::Leer()
     Moneda* const destino[] = {&r.importes.renta, &r.importes.otro_importe1, &r.importes.otro_importe2,
                                &r.importes.otro_importe3, &r.importes.iva, &r.importes.irpf};
     for (int k = 0; k < 6; ++k) {
-        try {
-            *destino[k] = TextoAMoneda(m_importes[k]->text());
-        } catch (const std::exception& e) {
-            QMessageBox::warning(this, kTitulo, TextoError(e));
+        bool ok = false;
+        *destino[k] = provisional::TextoAMoneda(m_importes[k]->text(), &ok);
+        if (!ok) {
+            QMessageBox::warning(this, kTitulo,
+                                 QStringLiteral("El importe \"%1\" no es válido; escríbalo como 1.234,56.")
+                                     .arg(m_importes[k]->text()));
             m_importes[k]->setFocus();
             return false;
         }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "data/database.h"
-#include "data/esquema.h"
+#include "billing/provisional.h"
 #include "temp_workspace.h"
 
 // A fresh workspace with helpers to add owners and properties with just the columns a test needs.
@@ -10,8 +10,8 @@ class BillingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CrearWorkspace(ws.workspacePath());
-        db = AbrirWorkspace(ws.workspacePath());
+        provisional::CrearWorkspace(ws.workspacePath());
+        db = provisional::AbrirWorkspace(ws.workspacePath());
     }
 
     void Propietario(const QString& nombre, qint64 contador = 0)
