@@ -195,14 +195,15 @@ void Facturacion::ComprobarMes(const QDate& mes)
 ResultadoFacturacion Facturacion::FacturarMes(const QDate& mesElegido, const QString& notas,
                                               const ProgresoFacturacion& progreso)
 {
-    ComprobarMes(mesElegido);
     const QDate mes(mesElegido.year(), mesElegido.month(), 1);
-    const QString orden = OrdenInmuebles(m_db);
     const QString facturable = QStringLiteral("%1 <> 0").arg(QLatin1String(kTotalInmueble));
+    const QString texto = notas.isNull() ? QStringLiteral("") : notas;
 
     ResultadoFacturacion r;
     try {
         Transaction tx(m_db);
+        ComprobarMes(mesElegido);
+        const QString orden = OrdenInmuebles(m_db);
 
         // Check everything before writing: every billed property must name an existing owner.
         auto propietarios = LeerPropietarios(m_db);
@@ -228,11 +229,11 @@ ResultadoFacturacion Facturacion::FacturarMes(const QDate& mesElegido, const QSt
 
         Statement(m_db, "INSERT INTO facturacion (ref, fecha, notas)"
                         " VALUES ((SELECT COALESCE(MAX(ref),0)+1 FROM facturacion), ?1, ?2)")
-            .bind(1, mes).bind(2, notas).run();
+            .bind(1, mes).bind(2, texto).run();
 
         const qint64 anterior = UltimoRecibo(m_db);
         Statement(m_db, InsertarReciboDesdeInmueble(facturable, orden))
-            .bind(1, mes).bind(2, notas).run();
+            .bind(1, mes).bind(2, texto).run();
         r.recibos = m_db.changes();
         if (progreso && !progreso(r.recibos / 2, total))
             throw Cancelada{};
