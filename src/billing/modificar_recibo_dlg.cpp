@@ -98,6 +98,11 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     datos->addWidget(new QLabel(QStringLiteral("Notas")), f, 0);
     datos->addWidget(m_notas, f++, 1, 1, 5);
 
+    for (QLineEdit* e : {m_piso, m_codref, m_numero, m_fechaFacturacion, m_fechaCobro})
+        e->setMinimumWidth(120);
+    datos->setColumnStretch(1, 1);
+    datos->setColumnStretch(2, 1);
+
     auto* cuenta = new QGroupBox(QStringLiteral("Datos Bancarios"), this);
     auto* lc = new QGridLayout(cuenta);
     const char* const kCuenta[] = {"Banco", "Sucursal", "DC", "Cuenta"};

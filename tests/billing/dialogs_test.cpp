@@ -2,6 +2,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -9,6 +12,7 @@
 #include "billing/facturacion.h"
 #include "billing/facturacion_mes_dlg.h"
 #include "billing/ficha_cobro_dlg.h"
+#include "billing/menus_facturacion_window.h"
 #include "billing/modificar_recibo_dlg.h"
 #include "billing_fixture.h"
 
@@ -118,4 +122,29 @@ TEST(FacturacionMes, MonthIsFixedAfterTheFirstRunButTheYearStillMoves)
         if (b->text() == QLatin1String("+"))
             b->click();
     EXPECT_EQ(dlg.Fecha(), QDate(2008, 1, 1));
+}
+
+TEST(MenusFacturacion, MainWindowOffersTheBillingCommandsAndRefusesWithoutAWorkspace)
+{
+    QMainWindow frame;
+    auto* menus = new CMenusFacturacion(&frame);
+    QStringList textos;
+    for (QAction* a : frame.menuBar()->actions()) {
+        textos << a->text();
+        if (a->menu())
+            for (QAction* b : a->menu()->actions())
+                textos << b->text();
+    }
+    EXPECT_TRUE(textos.contains(QStringLiteral("&Facturación")));
+    EXPECT_TRUE(textos.contains(QStringLiteral("Crear archivo de demostración")));
+
+    QString mensaje;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            mensaje = box->text();
+            box->close();
+        }
+    });
+    menus->AbrirFacturacion();
+    EXPECT_EQ(mensaje, QStringLiteral("No hay base abierta"));
 }
