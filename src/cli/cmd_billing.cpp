@@ -1,6 +1,48 @@
+#include <QDate>
+#include <QRegularExpression>
+
+#include "billing/demo.h"
+#include "billing/facturacion.h"
 #include "cli/cli.h"
+#include "data/database.h"
+#include "billing/provisional.h"
+
+namespace {
+
+int cmdDemo(const Args& a)
+{
+    int inmuebles = 40;
+    if (a.has(QStringLiteral("--inmuebles"))) {
+        bool ok = false;
+        inmuebles = a.option(QStringLiteral("--inmuebles")).toInt(&ok);
+        if (!ok || inmuebles < 0)
+            throw UsageError{QStringLiteral("--inmuebles espera un número entero no negativo.")};
+    }
+    CrearArchivoDemo(a[0], inmuebles);
+    out() << "Archivo de demostración creado: " << a[0] << '\n';
+    return kExitOk;
+}
+
+int cmdFacturar(const Args& a)
+{
+    static const QRegularExpression kMes(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    const auto m = kMes.match(a[1]);
+    const QDate mes = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), 1) : QDate();
+    if (!mes.isValid())
+        throw UsageError{QStringLiteral("El mes debe escribirse AAAA-MM, por ejemplo 2024-03.")};
+    Database db = provisional::AbrirWorkspace(a[0]);
+    const ResultadoFacturacion r =
+        Facturacion(db).FacturarMes(mes, a.option(QStringLiteral("--notas")));
+    out() << r.recibos << '\n' << provisional::MonedaATexto(r.total) << '\n';
+    return kExitOk;
+}
+
+}  // namespace
 
 std::vector<Subcommand> BillingSubcommands()
 {
-    return {};
+    return {
+        {"demo", "FICHERO.rtv", 1, 1, cmdDemo, {{"--inmuebles", true}}},
+        {"facturar", "FICHERO.rtv AAAA-MM", 2, 2, cmdFacturar, {{"--notas", true}}},
+    };
 }

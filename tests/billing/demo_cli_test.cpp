@@ -1,0 +1,90 @@
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "billing/demo.h"
+#include "billing/edicion_recibo.h"
+#include "data/database.h"
+#include "billing/provisional.h"
+#include "temp_workspace.h"
+#include "util/errores.h"
+
+TEST(Demo, DataIsValidAndBillable)
+{
+    TempWorkspace ws;
+    const QString ruta = ws.file(QStringLiteral("demo.rtv"));
+    QString out, err;
+    ASSERT_EQ(RunCli({"demo", ruta, "--inmuebles", "60"}, &out, &err), 0) << err.toStdString();
+
+    {
+        Database db = provisional::AbrirWorkspace(ruta);
+        EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM inmueble")), 60);
+        EXPECT_GE(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM propietario")), 2);
+        // Every property names an existing owner; flags and taxes are mixed.
+        EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM inmueble WHERE arrendador"
+                                                  " NOT IN (SELECT nombre FROM propietario)")), 0);
+        for (const char* mezcla : {"is_recibo_banco", "is_recibo_fisico", "is_recibo_numerar",
+                                   "iva <> 0", "otro_importe1 <> 0"}) {
+            SCOPED_TRACE(mezcla);
+            const qint64 n = QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM inmueble WHERE %1")
+                                                  .arg(QLatin1String(mezcla)));
+            EXPECT_GT(n, 0);
+            EXPECT_LT(n, 60);
+        }
+        // Accounts pass the bank check and tax numbers carry their right letter.
+        for (const char* tabla : {"propietario", "inmueble"}) {
+            Statement st(db, QStringLiteral("SELECT banco, sucursal, dc, ccc FROM %1 WHERE ccc <> ''")
+                                 .arg(QLatin1String(tabla)));
+            int n = 0;
+            while (st.next()) {
+                ReciboEmision r;
+                r.banco = st.text(0), r.sucursal = st.text(1), r.dc = st.text(2), r.ccc = st.text(3);
+                NormalizarReciboEmision(r);
+                EXPECT_EQ(r.dc, st.text(2)) << st.text(3).toStdString();
+                ++n;
+            }
+            EXPECT_GT(n, 0) << tabla;
+        }
+        Statement nif(db, "SELECT documento_numero FROM propietario UNION ALL SELECT"
+                          " doc_arrendatario_num FROM inmueble WHERE doc_arrendatario_tipo = 'D.N.I.'");
+        while (nif.next()) {
+            const QString t = nif.text(0);
+            ASSERT_EQ(t.size(), 9);
+            EXPECT_EQ(t.back(), QChar::fromLatin1("TRWAGMYFPDXBNJZSQVHLCKE"[t.left(8).toLongLong() % 23]));
+        }
+        Statement cif(db, "SELECT doc_arrendatario_num FROM inmueble WHERE doc_arrendatario_tipo = 'C.I.F.'");
+        while (cif.next()) {
+            const QString t = cif.text(0);
+            ASSERT_EQ(t.size(), 9);
+            int suma = 0;
+            for (int i = 1; i <= 7; ++i) {
+                const int v = t[i].digitValue();
+                suma += i % 2 ? (2 * v) / 10 + (2 * v) % 10 : v;
+            }
+            EXPECT_EQ(t[8].digitValue(), (10 - suma % 10) % 10) << t.toStdString();
+        }
+    }
+
+    ASSERT_EQ(RunCli({"facturar", ruta, "2024-03", "--notas", "MARZO"}, &out, &err), 0) << err.toStdString();
+    const QStringList lineas = out.trimmed().split(u'\n');
+    ASSERT_EQ(lineas.size(), 2);
+    Database db = provisional::AbrirWorkspace(ruta);
+    EXPECT_EQ(lineas[0].toLongLong(), QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM recibo")));
+    EXPECT_GT(lineas[0].toInt(), 0);
+    EXPECT_TRUE(lineas[1].contains(u',')) << lineas[1].toStdString();   // 1.234,56
+
+    EXPECT_EQ(RunCli({"facturar", ruta, "2024-03"}, &out, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("MARZO de 2024"))) << err.toStdString();
+    EXPECT_EQ(RunCli({"facturar", ruta, "2024-13"}, &out, &err), 2);
+    EXPECT_EQ(RunCli({"demo", ruta}, &out, &err), 1);     // never overwrites a file
+    EXPECT_TRUE(QFile::exists(ruta));
+}
+
+TEST(Demo, RefusesAWorkspaceThatAlreadyHasData)
+{
+    TempWorkspace ws;
+    provisional::CrearWorkspace(ws.workspacePath());
+    Database db = provisional::AbrirWorkspace(ws.workspacePath());
+    LlenarDemo(db, 5);
+    EXPECT_THROW(LlenarDemo(db, 5), UserError);
+    EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM inmueble")), 5);
+}
