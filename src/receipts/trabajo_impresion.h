@@ -1,0 +1,23 @@
+#pragma once
+#include <QDate>
+#include <vector>
+#include "receipts/impresion_recibo.h"
+
+class Database;
+class QPagedPaintDevice;
+class Statement;
+
+// Fills a record from a row of `recibo` or `emision_recibo` read by RecibosDelMes' query.
+void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& fila, bool factura);
+
+// Every receipt of the billed month of `mes`, in property order, ready to draw.
+std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool factura);
+
+// Draws each record on its own page of `dispositivo` (a printer or a PDF writer), as a receipt
+// band or as a full-page invoice by each record's `modelo_impresion`.
+void ImprimirRecibos(QPagedPaintDevice& dispositivo, const std::vector<CImpresionRecibo>& recibos,
+                     bool enColor);
+
+// The receipts of the billed month of `mes` to a PDF file, one per page (A4, 300 dpi).
+// Refuses a month without receipts. Returns how many pages were written.
+int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool factura, bool enColor);
