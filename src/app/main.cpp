@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/ajustes.h"
+#include "app/bienvenida_dlg.h"
 #include "app/copia_unica.h"
 #include "app/main_window.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
             EscribirTexto(ajustes::kRecibo, ajustes::kColor, QStringLiteral("AZUL"));
         if (LeerTexto(ajustes::kRecibo, ajustes::kFondo).isEmpty())
             EscribirTexto(ajustes::kRecibo, ajustes::kFondo, QStringLiteral("SOLIDO"));
+        CBienvenidaDlg().exec();
+        MostrarParaComenzar(nullptr);
     }
 
     CMainFrame frame;
