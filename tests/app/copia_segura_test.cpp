@@ -71,3 +71,20 @@ TEST(CopiaSegura, RestoreRefusesGarbageForeignAndMissing)
     }
     EXPECT_EQ(QDir(tw.dir()).entryList(QDir::Files | QDir::Hidden).filter(".tmp").size(), 0);
 }
+
+TEST(CopiaSegura, CliRestoreChecksAndReplaces)
+{
+    TempWorkspace tw;
+    Crear(tw.workspacePath(), "actual");
+    Crear(tw.file("copia.rtv"), "copia");
+    QFile basura(tw.file("basura.rtv"));
+    ASSERT_TRUE(basura.open(QIODevice::WriteOnly));
+    basura.write("esto no es una base");
+    basura.close();
+    QString out, err;
+    EXPECT_EQ(RunCli({"restaurar", tw.file("basura.rtv"), tw.workspacePath()}, &out, &err), 1);
+    EXPECT_FALSE(err.isEmpty());
+    EXPECT_EQ(Valor(tw.workspacePath()), "actual");
+    EXPECT_EQ(RunCli({"restaurar", tw.file("copia.rtv"), tw.workspacePath()}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(Valor(tw.workspacePath()), "copia");
+}
