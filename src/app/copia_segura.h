@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+class Database;
+
+// Copies the open workspace to target with SQLite's online backup: written to a temporary
+// file beside target, flushed, then renamed over it, so a failure leaves no half file.
+// Refuses target == the open workspace. Throws UserError/DbError.
+void CopiarBaseA(Database& db, const QString& target);
+
+// Checks that origen is a workspace of ours that opens and passes the integrity check,
+// then replaces destino with it atomically. destino is untouched on any refusal.
+// appId: the application id a workspace must carry.
+void RestaurarArchivo(const QString& origen, const QString& destino, int appId);
+
+// "rentiva.rtv", then "rentiva_0.rtv", "rentiva_1.rtv" ... in carpeta: the first that does not exist.
+QString NombreLibre(const QString& carpeta);

@@ -1,0 +1,90 @@
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "app/copia_segura.h"
+#include "data/database.h"
+#include "temp_workspace.h"
+#include "util/errores.h"
+
+namespace {
+constexpr int kId = 0x52545641;
+
+void Crear(const QString& path, const QString& valor)
+{
+    Database db(path, Database::Mode::Create);
+    db.setApplicationId(kId);
+    db.exec("CREATE TABLE t (v TEXT)");
+    Statement(db, "INSERT INTO t VALUES (?1)").bind(1, valor).run();
+}
+
+QString Valor(const QString& path)
+{
+    Database db(path);
+    Statement st(db, "SELECT v FROM t");
+    return st.next() ? st.text(0) : QString();
+}
+}  // namespace
+
+TEST(CopiaSegura, FreeNameRule)
+{
+    TempWorkspace tw;
+    EXPECT_EQ(NombreLibre(tw.dir()), tw.file("rentiva.rtv"));
+    QFile(tw.file("rentiva.rtv")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(NombreLibre(tw.dir()), tw.file("rentiva_0.rtv"));
+    QFile(tw.file("rentiva_0.rtv")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(NombreLibre(tw.dir()), tw.file("rentiva_1.rtv"));
+}
+
+TEST(CopiaSegura, BackupAndRestoreRoundTrip)
+{
+    TempWorkspace tw;
+    Crear(tw.workspacePath(), "original");
+    {
+        Database db(tw.workspacePath());
+        CopiarBaseA(db, tw.file("copia.rtv"));
+        EXPECT_THROW(CopiarBaseA(db, tw.workspacePath()), UserError);
+        Statement(db, "UPDATE t SET v = 'cambiado'").run();
+    }
+    EXPECT_EQ(Valor(tw.file("copia.rtv")), "original");
+    EXPECT_EQ(Valor(tw.workspacePath()), "cambiado");
+    RestaurarArchivo(tw.file("copia.rtv"), tw.workspacePath(), kId);
+    EXPECT_EQ(Valor(tw.workspacePath()), "original");
+}
+
+TEST(CopiaSegura, RestoreRefusesGarbageForeignAndMissing)
+{
+    TempWorkspace tw;
+    Crear(tw.workspacePath(), "intacto");
+    QFile basura(tw.file("basura.rtv"));
+    ASSERT_TRUE(basura.open(QIODevice::WriteOnly));
+    basura.write(QByteArray(8192, 'x'));
+    basura.close();
+    {
+        Database ajena(tw.file("ajena.rtv"), Database::Mode::Create);
+        ajena.exec("CREATE TABLE z (a)");
+    }
+    for (const QString& f : {tw.file("basura.rtv"), tw.file("ajena.rtv"), tw.file("no_existe.rtv")}) {
+        SCOPED_TRACE(f.toStdString());
+        EXPECT_THROW(RestaurarArchivo(f, tw.workspacePath(), kId), UserError);
+        EXPECT_EQ(Valor(tw.workspacePath()), "intacto");
+    }
+    EXPECT_EQ(QDir(tw.dir()).entryList(QDir::Files | QDir::Hidden).filter(".tmp").size(), 0);
+}
+
+TEST(CopiaSegura, CliRestoreChecksAndReplaces)
+{
+    TempWorkspace tw;
+    Crear(tw.workspacePath(), "actual");
+    Crear(tw.file("copia.rtv"), "copia");
+    QFile basura(tw.file("basura.rtv"));
+    ASSERT_TRUE(basura.open(QIODevice::WriteOnly));
+    basura.write("esto no es una base");
+    basura.close();
+    QString out, err;
+    EXPECT_EQ(RunCli({"restaurar", tw.file("basura.rtv"), tw.workspacePath()}, &out, &err), 1);
+    EXPECT_FALSE(err.isEmpty());
+    EXPECT_EQ(Valor(tw.workspacePath()), "actual");
+    EXPECT_EQ(RunCli({"restaurar", tw.file("copia.rtv"), tw.workspacePath()}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(Valor(tw.workspacePath()), "copia");
+}
