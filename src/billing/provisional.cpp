@@ -1,4 +1,5 @@
 #include "billing/provisional.h"
+#include "util/formato.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -64,29 +65,12 @@ Database AbrirWorkspace(const QString& path)
 
 QString MonedaATexto(Moneda m)
 {
-    qint64 c = RedondearCentimos(m).Diezmilesimas() / Moneda::kPorCentimo;
-    const bool negativo = c < 0;
-    if (negativo)
-        c = -c;
-    QString enteros = QString::number(c / 100);
-    for (qsizetype i = enteros.size() - 3; i > 0; i -= 3)
-        enteros.insert(i, u'.');
-    return (negativo ? QStringLiteral("-") : QString()) + enteros + u',' +
-           QString::number(c % 100).rightJustified(2, u'0');
+    return ::MonedaATexto(m);
 }
 
 Moneda TextoAMoneda(const QString& texto, bool* ok)
 {
-    static const QRegularExpression kImporte(QStringLiteral("^(-?)([0-9.]*)(?:,([0-9]{0,4}))?$"));
-    const auto m = kImporte.match(texto.trimmed());
-    if (ok)
-        *ok = m.hasMatch() && m.captured(2).remove(u'.').size() <= 14;
-    if (!m.hasMatch() || m.captured(2).remove(u'.').size() > 14)
-        return Moneda();
-    const qint64 enteros = m.captured(2).remove(u'.').toLongLong();
-    const qint64 fraccion = m.captured(3).leftJustified(4, u'0').toLongLong();
-    const qint64 n = enteros * Moneda::kPorUnidad + fraccion;
-    return Moneda::DeDiezmilesimas(m.captured(1).isEmpty() ? n : -n);
+    return ::TextoAMoneda(texto, ok);
 }
 
 QString NombreImpuesto1()

@@ -1,0 +1,233 @@
+#include "util/formato.h"
+
+#include <exception>
+
+#include "app/ajustes.h"
+#include "util/texto.h"
+
+namespace {
+
+bool EsDigito(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Grouping done on the magnitude so that the most negative 64-bit value prints too.
+QString ConPuntos(quint64 v)
+{
+    QString digitos = QString::number(v);
+    for (qsizetype i = digitos.size() - 3; i > 0; i -= 3)
+        digitos.insert(i, u'.');
+    return digitos;
+}
+
+quint64 Magnitud(qint64 n)
+{
+    return n < 0 ? quint64(0) - quint64(n) : quint64(n);
+}
+
+QString DosCifras(int n)
+{
+    return RellenarCeros(QString::number(n), 2);
+}
+
+}  // namespace
+
+QString EnteroATexto(qint64 n)
+{
+    return QString::number(n);
+}
+
+QString EnteroConPuntos(qint64 n)
+{
+    const QString s = ConPuntos(Magnitud(n));
+    return n < 0 ? QLatin1Char('-') + s : s;
+}
+
+QString EnteroConPuntosCeros(qint64 n, int ancho)
+{
+    return RellenarCeros(EnteroConPuntos(n), ancho);
+}
+
+QString MonedaATexto(Moneda m)
+{
+    const qint64 n = m.Diezmilesimas();
+    const quint64 a = Magnitud(n);
+    quint64 unidades = a / quint64(Moneda::kPorUnidad);
+    const quint64 resto = a % quint64(Moneda::kPorUnidad);
+    quint64 centimos = resto / 100;
+    if (resto % 100 >= 50 && ++centimos == 100) {
+        centimos = 0;
+        ++unidades;
+    }
+    return (n < 0 ? QStringLiteral("-") : QString()) + ConPuntos(unidades) + u',' +
+           DosCifras(int(centimos));
+}
+
+QString MonedaConSimbolo(Moneda m)
+{
+    const QString simbolo = SimboloMoneda();
+    if (simbolo.isEmpty())
+        return MonedaATexto(m);
+    return MonedaATexto(m) + u' ' + simbolo.left(1);
+}
+
+Moneda TextoAMoneda(const QString& texto, bool* ok)
+{
+    if (ok)
+        *ok = false;
+    QString enteros;
+    QString fraccion;
+    bool negativo = false;
+    bool enFraccion = false;
+    int comas = 0;
+    bool hayDigito = false;
+    bool letraTrasDigito = false;
+    bool letraEntreDigitos = false;
+    for (QChar c : texto) {
+        if (EsDigito(c)) {
+            (enFraccion ? fraccion : enteros) += c;
+            if (letraTrasDigito)
+                letraEntreDigitos = true;
+            hayDigito = true;
+        } else if (c == u',') {
+            enFraccion = true;
+            ++comas;
+        } else if (c == u'-' || c == u'(') {
+            negativo = true;
+        } else if (c.isLetterOrNumber() && hayDigito) {
+            letraTrasDigito = true;
+        }
+    }
+    if (!hayDigito || comas > 1 || letraEntreDigitos)
+        return Moneda();
+
+    bool enRango = true;
+    const qint64 unidades = TextoAEntero(enteros, &enRango);
+    fraccion += QStringLiteral("000000");
+    qint64 parte = TextoAEntero(fraccion.left(4));
+    if (fraccion[4] > u'4')
+        ++parte;
+    qint64 valor = 0;
+    if (!enRango || __builtin_mul_overflow(unidades, Moneda::kPorUnidad, &valor) ||
+        __builtin_add_overflow(valor, parte, &valor))
+        return Moneda();
+    Moneda resultado;
+    try {
+        resultado = RedondearCentimos(Moneda::DeDiezmilesimas(negativo ? -valor : valor));
+    } catch (const std::exception&) {
+        return Moneda();
+    }
+    if (ok)
+        *ok = true;
+    return resultado;
+}
+
+QString FechaCorta(const QDate& d)
+{
+    if (!d.isValid())
+        return QString();
+    return DosCifras(d.day()) + u'/' + DosCifras(d.month()) + u'/' + EnteroATexto(d.year());
+}
+
+QString FechaMesAnio(const QDate& d)
+{
+    if (!d.isValid())
+        return QString();
+    return DosCifras(d.month()) + u'/' + EnteroATexto(d.year());
+}
+
+QString FechaCortaAnio2(const QDate& d)
+{
+    if (!d.isValid())
+        return QString();
+    return DosCifras(d.day()) + u'/' + DosCifras(d.month()) + u'/' +
+           RellenarCeros(QString::number(d.year() % 100), 2);
+}
+
+QDate UltimoDiaMes(const QDate& d)
+{
+    if (!d.isValid())
+        return QDate();
+    return QDate(d.year(), d.month(), d.daysInMonth());
+}
+
+QString Espacios(int n)
+{
+    return n > 0 ? QString(n, u' ') : QString();
+}
+
+QString AjustarIzquierda(const QString& texto, int ancho)
+{
+    if (texto.size() < ancho)
+        return texto + Espacios(ancho - int(texto.size()));
+    return texto.left(qMax(ancho, 0));
+}
+
+QString AjustarDerecha(const QString& texto, int ancho)
+{
+    if (texto.size() < ancho)
+        return Espacios(ancho - int(texto.size())) + texto;
+    return texto.right(qMax(ancho, 0));
+}
+
+QString Centrar(const QString& texto, int ancho)
+{
+    if (texto.size() < ancho) {
+        const int libre = ancho - int(texto.size());
+        return Espacios(libre / 2) + texto + Espacios(libre / 2 + libre % 2);
+    }
+    return texto.left(qMax(ancho, 0));
+}
+
+QString ReemplazarPrimero(const QString& texto, const QString& buscar, const QString& reemplazo)
+{
+    if (buscar.isEmpty())
+        return texto;
+    const qsizetype i = texto.indexOf(buscar, 0, Qt::CaseSensitive);
+    if (i < 0)
+        return texto;
+    return texto.left(i) + reemplazo + texto.mid(i + buscar.size());
+}
+
+QString ReemplazarCaracter(const QString& texto, QChar a, QChar b)
+{
+    return ReemplazarPrimero(texto, QString(a), QString(b));
+}
+
+QString QuitarEspacios(const QString& texto)
+{
+    QString r = texto;
+    r.remove(u' ');
+    return r;
+}
+
+QString QuitarDoblesEspacios(const QString& texto)
+{
+    QString r;
+    r.reserve(texto.size());
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        if (texto[i] == u' ' && (i + 1 == texto.size() || texto[i + 1] == u' '))
+            continue;
+        r += texto[i];
+    }
+    return r;
+}
+
+QString SoloDigitosYEspacios(const QString& texto)
+{
+    QString r;
+    for (QChar c : texto)
+        if (EsDigito(c) || c == u' ')
+            r += c;
+    return r;
+}
+
+QString SinDigitosNiEspacios(const QString& texto)
+{
+    QString r;
+    for (QChar c : texto)
+        if (!EsDigito(c) && c != u' ')
+            r += c;
+    return r;
+}
