@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "temp_workspace.h"
+
+namespace {
+struct Caso {
+    QStringList args;
+    int rc;
+    const char* salida;   // the whole of standard output
+};
+}
+
+TEST(CliUtil, ResultsAndExitCodes)
+{
+    const Caso casos[] = {
+        {{"nif", "12345678"}, 0, "Z\n"},
+        {{"nif", "12.345.678"}, 0, "Z\n"},
+        {{"ccc", "1234", "5678", "1234567890"}, 0, "06\n"},
+        {{"ccc", "12", "34", "567"}, 0, "84\n"},
+        {{"ccc-valida", "1234", "5678", "06", "1234567890"}, 0, "valida\n"},
+        {{"ccc-valida", "1234", "5678", "07", "1234567890"}, 1, "no valida\n"},
+        {{"ccc-valida", "1234", "5678", "**", "1234567890"}, 1, "no valida\n"},
+        {{"letras", "1.234,56"}, 0, "mil doscientos treinta y cuatro Euros con cincuenta y seis céntimos\n"},
+        {{"letras", "-7"}, 0, "menos  siete Euros\n"},
+        {{"letras", "0,005"}, 0, "un céntimos\n"},
+        {{"letras", "1000000"}, 0, "un millón Euros\n"},
+        {{"fecha-letras", "01/01/2005"}, 0, "uno de enero del  dos mil cinco\n"},
+        {{"codref", "CALLE MAYOR 12", "2 A"}, 0, "MAYO122 A   \n"},
+        {{"codref", "PLAZA SANTA ANA 4", "BAJO"}, 0, "PLZST4BAJO  \n"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        QString out, err;
+        EXPECT_EQ(RunCli(c.args, &out, &err), c.rc);
+        EXPECT_EQ(out, QString::fromUtf8(c.salida));
+    }
+}
+
+TEST(CliUtil, BadArgumentsExitTwoWithSpanishMessage)
+{
+    const QStringList casos[] = {
+        {"nif", "12345678Z"}, {"nif", "-5"}, {"nif"},
+        {"ccc", "12A4", "5678", "1234567890"}, {"ccc", "1234", "5678", "12345678901"},
+        {"ccc-valida", "1234", "5678", "006", "1234567890"},
+        {"letras", "doce"}, {"letras", "1,2,3"},
+        {"fecha-letras", "31/02/2005"}, {"fecha-letras", "2005-01-01"},
+        {"codref", "CALLE MAYOR"},
+    };
+    for (const auto& args : casos) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        QString out, err;
+        EXPECT_EQ(RunCli(args, &out, &err), 2);
+        EXPECT_TRUE(out.isEmpty());
+        EXPECT_TRUE(err.contains(QStringLiteral("uso: rentiva-cli"))) << err.toStdString();
+    }
+}
