@@ -1,0 +1,24 @@
+#pragma once
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+// "Calculo de NIF y CCC": computes the check digits of a bank account and the letter of an
+// identity number typed by the user. Empty fields count as zeros; it shows no messages.
+class CCalculoNifCccDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CCalculoNifCccDlg(QWidget* parent = nullptr);
+
+    void Calcular();
+
+    QLineEdit* m_banco;
+    QLineEdit* m_sucursal;
+    QLineEdit* m_cuenta;
+    QLineEdit* m_dc;
+    QLineEdit* m_nif;
+    QLineEdit* m_letra;
+    QPushButton* m_calcular;
+    QPushButton* m_salir;
+};

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "util/calculo_nif_ccc_dlg.h"
+
+namespace {
+// Typed key by key, so that the fields' digit filters and lengths apply as for a user.
+void Teclear(QWidget* w, const QString& texto)
+{
+    for (QChar c : texto) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+    }
+}
+
+void Pulsar(QWidget* w, Qt::Key tecla)
+{
+    QKeyEvent press(QEvent::KeyPress, tecla, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+}  // namespace
+
+TEST(CCalculoNifCccDlg, EmptyFormGivesZerosAndT)
+{
+    CCalculoNifCccDlg dlg;
+    EXPECT_TRUE(dlg.m_dc->text().isEmpty());
+    EXPECT_TRUE(dlg.m_letra->text().isEmpty());
+    dlg.m_calcular->click();
+    EXPECT_EQ(dlg.m_dc->text(), QStringLiteral("00"));
+    EXPECT_EQ(dlg.m_letra->text(), QStringLiteral("T"));
+}
+
+TEST(CCalculoNifCccDlg, TypedValuesComputeBothAndOnlyDigitsAreAccepted)
+{
+    CCalculoNifCccDlg dlg;
+    dlg.show();
+    Teclear(dlg.m_banco, QStringLiteral("12a34"));
+    Teclear(dlg.m_sucursal, QStringLiteral("5678"));
+    Teclear(dlg.m_cuenta, QStringLiteral("1234567890999"));
+    Teclear(dlg.m_nif, QStringLiteral("12.345.678"));
+    EXPECT_EQ(dlg.m_banco->text(), QStringLiteral("1234"));
+    EXPECT_EQ(dlg.m_cuenta->text(), QStringLiteral("1234567890"));
+    EXPECT_EQ(dlg.m_nif->text(), QStringLiteral("12345678"));
+    Pulsar(dlg.m_nif, Qt::Key_Return);   // "Calcular" is the default button
+    EXPECT_EQ(dlg.m_dc->text(), QStringLiteral("06"));
+    EXPECT_EQ(dlg.m_letra->text(), QStringLiteral("Z"));
+    EXPECT_TRUE(dlg.m_dc->isReadOnly());
+    EXPECT_TRUE(dlg.m_letra->isReadOnly());
+}
