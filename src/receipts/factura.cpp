@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "app/ajustes.h"
 #include "data/database.h"
 #include "receipts/impresion_recibo.h"
-#include "receipts/textos_recibo.h"
-
-using namespace textos_recibo;
+#include "util/formato.h"
+#include "util/letras.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ const QImage& Banner()
 
 QString CImpresionRecibo::PeriodoFactura() const
 {
-    return QStringLiteral("%1 del %2").arg(Mes(fecha_emision), ConPuntos(fecha_emision.year()));
+    return QStringLiteral("%1 del %2").arg(NombreMesMayusculas(fecha_emision.month()), EnteroConPuntos(fecha_emision.year()));
 }
 
 void CImpresionRecibo::DibujarFactura(QPainter& p) const
@@ -161,15 +161,15 @@ void CImpresionRecibo::DibujarFactura(QPainter& p) const
     int r = 7;
     auto linea = [&](const QString& texto, Moneda m) {
         cortado(etiqueta(r), texto + puntos, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine);
-        cortado(cifra(r), ImporteConSimbolo(m), Qt::AlignRight | Qt::AlignTop);
+        cortado(cifra(r), MonedaConSimbolo(m), Qt::AlignRight | Qt::AlignTop);
         ++r;
     };
     auto raya = [&] {
         cortado(cifra(r), guiones, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine);
         ++r;
     };
-    const QString rentaEtiqueta = QStringLiteral("Renta ") + Mes(fecha_emision) +
-                                  QStringLiteral(" DEL ") + ConPuntos(fecha_emision.year());
+    const QString rentaEtiqueta = QStringLiteral("Renta ") + NombreMesMayusculas(fecha_emision.month()) +
+                                  QStringLiteral(" DEL ") + EnteroConPuntos(fecha_emision.year());
     const std::pair<QString, Moneda> conceptos[] = {{rentaEtiqueta, renta},
                                                     {otro_concepto1, otro_importe1},
                                                     {otro_concepto2, otro_importe2},

@@ -8,11 +8,10 @@
 
 #include "app/ajustes.h"
 #include "data/database.h"
-#include "receipts/textos_recibo.h"
+#include "util/formato.h"
+#include "util/letras.h"
 
 namespace {
-
-using namespace textos_recibo;
 
 const QString kRecibo = QStringLiteral("Recibo");
 
@@ -37,17 +36,17 @@ QString CImpresionRecibo::TextoFechaEmision() const
 {
     if (!fecha_emision.isValid())
         return QString();
-    return ConPuntos(fecha_emision.day()) + QStringLiteral(" DE ") + Mes(fecha_emision) +
-           QStringLiteral(" DEL ") + ConPuntos(fecha_emision.year());
+    return EnteroConPuntos(fecha_emision.day()) + QStringLiteral(" DE ") + NombreMesMayusculas(fecha_emision.month()) +
+           QStringLiteral(" DEL ") + EnteroConPuntos(fecha_emision.year());
 }
 
 QString CImpresionRecibo::TextoVencimiento() const
 {
     switch (LeerEntero(kRecibo, QStringLiteral("Vencimiento_Tipo"), 0)) {
     case 1:
-        return ConPuntos(LeerEntero(kRecibo, QStringLiteral("Vencimiento_Dia"), 6)) +
-               QStringLiteral(" DE ") + Mes(fecha_emision) + QStringLiteral(" DEL ") +
-               ConPuntos(fecha_emision.year());
+        return EnteroConPuntos(LeerEntero(kRecibo, QStringLiteral("Vencimiento_Dia"), 6)) +
+               QStringLiteral(" DE ") + NombreMesMayusculas(fecha_emision.month()) + QStringLiteral(" DEL ") +
+               EnteroConPuntos(fecha_emision.year());
     case 2:
         return LeerTexto(kRecibo, QStringLiteral("Vencimiento_Otro"));
     default:
@@ -89,8 +88,8 @@ QString CImpresionRecibo::LineaDireccion() const
 
 QVector<LineaImporte> CImpresionRecibo::LineasImporte() const
 {
-    const QString rentaEtiqueta = QStringLiteral("    Renta ") + Mes(fecha_emision) +
-                                  QStringLiteral(" DEL ") + ConPuntos(fecha_emision.year());
+    const QString rentaEtiqueta = QStringLiteral("    Renta ") + NombreMesMayusculas(fecha_emision.month()) +
+                                  QStringLiteral(" DEL ") + EnteroConPuntos(fecha_emision.year());
     const LineaImporte todas[] = {
         {rentaEtiqueta, renta},         {otro_concepto1, otro_importe1},
         {otro_concepto2, otro_importe2}, {otro_concepto3, otro_importe3},
@@ -181,7 +180,7 @@ void CImpresionRecibo::DibujarRecibo(QPainter& p) const
     const Qt::Alignment cen = Qt::AlignHCenter | Qt::AlignTop;
     texto(rect(420, 65, 680, 110), texto_numero, der);
     texto(rect(700, 65, 1600, 110), localidad, cen);
-    texto(rect(1400, 65, 1980, 110), Importe(Total()) + SimboloMoneda(), der);
+    texto(rect(1400, 65, 1980, 110), MonedaATexto(Total()) + SimboloMoneda(), der);
     texto(rect(1050, 155, 2000, 205), TextoVencimiento(), cen);
     texto(rect(350, 150, 1165, 195), TextoFechaEmision(), cen);
 
@@ -197,7 +196,7 @@ void CImpresionRecibo::DibujarRecibo(QPainter& p) const
     auto importe = [&](const QString& etiqueta, Moneda m) {
         ++fila;
         texto(filaRect(370, 1630), etiqueta);
-        texto(filaRect(1630, 1980), Importe(m), der);
+        texto(filaRect(1630, 1980), MonedaATexto(m), der);
     };
     for (const LineaImporte& l : lineas)
         importe(l.etiqueta, l.importe);

@@ -6,7 +6,8 @@
 #include <QPainter>
 
 #include "data/database.h"
-#include "receipts/textos_recibo.h"
+#include "util/formato.h"
+#include "util/letras.h"
 #include "util/errores.h"
 
 namespace {
@@ -17,8 +18,6 @@ const char* const kColumnas =
     "r.nota_recibo, r.numero_recibo, r.fecha_facturacion, r.renta, r.iva, r.irpf, "
     "r.otro_importe1, r.otro_importe2, r.otro_importe3, r.otro_concepto1, r.otro_concepto2, "
     "r.otro_concepto3, r.banco, r.sucursal, r.dc, r.ccc";
-
-using textos_recibo::ConPuntos;
 
 }  // namespace
 
@@ -34,7 +33,7 @@ void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& f, bool
     r.direccioninquilino = f.text(8);
     r.nota_recibo = f.text(9);
     const qint64 numero = f.integer(10);
-    r.texto_numero = numero == 0 ? QString() : factura ? ConPuntos(numero) : QString::number(numero);
+    r.texto_numero = numero == 0 ? QString() : factura ? EnteroConPuntos(numero) : QString::number(numero);
     r.fecha_emision = f.date(11);
     r.renta = f.money(12);
     r.iva = f.money(13);
@@ -102,7 +101,7 @@ int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool fac
     const std::vector<CImpresionRecibo> recibos = RecibosDelMes(db, mes, factura);
     if (recibos.empty())
         throw UserError(QStringLiteral("No hay recibos facturados en %1 de %2.")
-                            .arg(textos_recibo::Mes(mes).toLower())
+                            .arg(NombreMes(mes.month()))
                             .arg(mes.year()));
     // Written beside the target and renamed at the end: a failed run leaves no half file.
     const QString temporal = ruta + QStringLiteral(".part");
