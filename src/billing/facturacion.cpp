@@ -6,6 +6,7 @@
 
 #include "data/database.h"
 #include "util/errores.h"
+#include "util/letras.h"
 
 namespace {
 
@@ -130,10 +131,7 @@ struct Cancelada {};
 
 QString Facturacion::NombreMes(int mes)
 {
-    static const char* const kMeses[] = {"ENERO", "FEBRERO", "MARZO", "ABRIL", "MAYO", "JUNIO",
-                                         "JULIO", "AGOSTO", "SEPTIEMBRE", "OCTUBRE", "NOVIEMBRE",
-                                         "DICIEMBRE"};
-    return mes >= 1 && mes <= 12 ? QString::fromLatin1(kMeses[mes - 1]) : QString();
+    return mes >= 1 && mes <= 12 ? NombreMesMayusculas(mes) : QString();
 }
 
 std::vector<RunFacturacion> Facturacion::Listar()
