@@ -62,7 +62,8 @@ void CopiarBaseA(Database& db, const QString& target)
     Reemplazar(tmp, target);
 }
 
-void RestaurarArchivo(const QString& origen, const QString& destino, int appId)
+void RestaurarArchivo(const QString& origen, const QString& destino, int appId,
+                      const std::function<void(const QString&)>& comprobar)
 {
     const QString noValido = QStringLiteral("El archivo %1 no es una copia de Rentiva válida. "
                                             "No se ha cambiado nada.").arg(origen);
@@ -80,11 +81,16 @@ void RestaurarArchivo(const QString& origen, const QString& destino, int appId)
         if (!st.next() || st.text(0) != QLatin1String("ok"))
             throw UserError(noValido);
         src.backupTo(tmp);
+        src.close();
+        if (comprobar)
+            comprobar(tmp);
     } catch (const DbError&) {
         QFile::remove(tmp);
+        QFile::remove(tmp + QStringLiteral("-journal"));
         throw UserError(noValido);
     } catch (...) {
         QFile::remove(tmp);
+        QFile::remove(tmp + QStringLiteral("-journal"));
         throw;
     }
     Reemplazar(tmp, destino);

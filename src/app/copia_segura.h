@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 class Database;
 
@@ -10,8 +11,10 @@ void CopiarBaseA(Database& db, const QString& target);
 
 // Checks that origen is a workspace of ours that opens and passes the integrity check,
 // then replaces destino with it atomically. destino is untouched on any refusal.
-// appId: the application id a workspace must carry.
-void RestaurarArchivo(const QString& origen, const QString& destino, int appId);
+// appId: the application id a workspace must carry. comprobar, when given, is run on the
+// checked copy before it replaces destino (open it as a workspace); what it throws refuses.
+void RestaurarArchivo(const QString& origen, const QString& destino, int appId,
+                      const std::function<void(const QString&)>& comprobar = {});
 
 // "rentiva.rtv", then "rentiva_0.rtv", "rentiva_1.rtv" ... in carpeta: the first that does not exist.
 QString NombreLibre(const QString& carpeta);

@@ -1,9 +1,25 @@
 #include <QApplication>
+#include <QFileInfo>
 
 #include "app/ajustes.h"
 #include "app/bienvenida_dlg.h"
 #include "app/copia_unica.h"
+#include "app/documento.h"
+#include "app/documento_window.h"
 #include "app/main_window.h"
+
+namespace {
+
+// The one argument the program takes: the workspace to open (the file manager passes it).
+QString ArchivoDeLaLineaDeOrdenes(const QStringList& argumentos)
+{
+    for (const QString& a : argumentos.mid(1))
+        if (!a.startsWith(u'-'))
+            return QFileInfo(a).absoluteFilePath();
+    return QString();
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -26,7 +42,30 @@ int main(int argc, char** argv)
         MostrarParaComenzar(nullptr);
     }
 
-    CMainFrame frame;
+    CLar_0011Doc doc;
+    DialogosDocumentoVentana dialogos;
+    doc.PonerDialogos(&dialogos);
+    CMainFrame frame(doc);
+
+    // A named workspace that does not open has been reported by the document: end here.
+    const QString archivo = ArchivoDeLaLineaDeOrdenes(QApplication::arguments());
+    if (!archivo.isEmpty() && !doc.AbrirBase(archivo))
+        return 1;
+
+    dialogos.PonerPadre(&frame);
     frame.show();
-    return app.exec();
+
+    if (!archivo.isEmpty())
+        EscribirTexto(ajustes::kArchivosRecientes, ajustes::kUltimo, archivo);
+    frame.setWindowTitle(doc.EstaAbierta() ? doc.Titulo() : CLar_0011Doc::kTituloSinBase);
+
+    if (!doc.EstaAbierta()) {
+        doc.AbrirUltimo();
+        if (!doc.Titulo().isEmpty())
+            frame.setWindowTitle(doc.Titulo());
+    }
+
+    const int rc = app.exec();
+    doc.EjecutarPasoDeSalida();
+    return rc;
 }

@@ -1,0 +1,308 @@
+#include "app/documento.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+#include "app/ajustes.h"
+#include "app/copia_segura.h"
+#include "billing/provisional.h"
+#include "util/errores.h"
+
+namespace {
+
+const QString kNoHayBase = QStringLiteral("No hay base abierta");
+const QString kErrorGuardar = QStringLiteral("Error al guardar");
+const QString kErrorCrear = QStringLiteral("Error al crear ");
+const QString kPreguntaCrear = QStringLiteral(
+    "No hay una base de datos abierta, \u00BFDesea crear una?\n\rSi no esta seguro pulse Si/Yes");
+const QString kPreguntaRestaurar = QStringLiteral(
+    "Si importa o restaura una copia de seguridad. Perder\u00E1 sus datos actuales,\r\n"
+    "\u00BFDesea continuar?\n\rSi no esta seguro pulse No");
+
+// Stand-in for the shared schema module until it lands: the provisional schema, plus the
+// refusal of files that are not workspaces (garbage, another program's database).
+Database AbrirEspacio(const QString& ruta)
+{
+    Database db = provisional::AbrirWorkspace(ruta);
+    const QString noValido =
+        QStringLiteral("El archivo %1 no es un archivo de Rentiva o est\u00E1 da\u00F1ado.").arg(ruta);
+    try {
+        if (QueryInteger(db, QStringLiteral("SELECT count(*) FROM sqlite_master "
+                                            "WHERE type = 'table' AND name = 'propietario'")) != 1)
+            throw UserError(noValido);
+    } catch (const DbError&) {
+        throw UserError(noValido);
+    }
+    return db;
+}
+
+Database CrearEspacio(const QString& ruta)
+{
+    provisional::CrearWorkspace(ruta);
+    return AbrirEspacio(ruta);
+}
+
+// The file and the side files SQLite may have left beside it.
+void BorrarArchivo(const QString& ruta)
+{
+    for (const char* sufijo : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(ruta + QLatin1String(sufijo));
+}
+
+QString Temporal(const QString& ruta)
+{
+    const QFileInfo fi(ruta);
+    return fi.absolutePath() + QStringLiteral("/.") + fi.fileName() + QStringLiteral(".nuevo");
+}
+
+QString Detalle(const QString& cabecera, const std::exception& e)
+{
+    const QString t = TextoError(e);
+    return t == cabecera ? cabecera : cabecera + u'\n' + t;
+}
+
+}  // namespace
+
+const QString CLar_0011Doc::kTituloSinBase = QStringLiteral("Rentiva - Abra o Cree un archivo");
+const QString CLar_0011Doc::kTituloCerrado = QStringLiteral("No hay archivo abierto");
+
+CLar_0011Doc::CLar_0011Doc(QObject* parent)
+    : QObject(parent), m_carpetaNueva(QDir::currentPath())
+{
+}
+
+CLar_0011Doc::~CLar_0011Doc() = default;
+
+QString CLar_0011Doc::TituloDe(const QString& ruta)
+{
+    return QStringLiteral("Rentiva - ") + ruta;
+}
+
+bool CLar_0011Doc::EstaAbierta() const
+{
+    return m_db.isOpen();
+}
+
+Database& CLar_0011Doc::Base()
+{
+    if (!m_db.isOpen())
+        throw UserError(kNoHayBase);
+    return m_db;
+}
+
+void CLar_0011Doc::Avisar(const QString& texto)
+{
+    if (m_dialogos)
+        m_dialogos->Avisar(texto);
+    else
+        m_mensajes << texto;
+}
+
+bool CLar_0011Doc::Preguntar(const QString& texto)
+{
+    if (m_dialogos)
+        return m_dialogos->Preguntar(texto);
+    m_mensajes << texto;
+    return false;
+}
+
+void CLar_0011Doc::Cerrar()
+{
+    m_db.close();
+}
+
+void CLar_0011Doc::Fallo(const QString& texto)
+{
+    Avisar(texto);
+    Cerrar();
+    m_ruta.clear();
+    m_titulo = kTituloSinBase;
+    Cambiado();
+}
+
+bool CLar_0011Doc::Reabrir(const QString& ruta)
+{
+    try {
+        Cerrar();
+        m_db = AbrirEspacio(ruta);
+    } catch (const std::exception& e) {
+        Fallo(TextoError(e));
+        return false;
+    }
+    m_ruta = ruta;
+    m_titulo = TituloDe(ruta);
+    Cambiado();
+    return true;
+}
+
+bool CLar_0011Doc::AbrirBase(const QString& ruta)
+{
+    m_ruta = ruta;
+    m_titulo = TituloDe(ruta);
+    try {
+        Cerrar();
+        if (ruta.isEmpty())
+            throw UserError(QStringLiteral("No se ha indicado ning\u00FAn archivo."));
+        m_db = AbrirEspacio(ruta);   // runs the layout upgrade
+    } catch (const std::exception& e) {
+        // The path goes too: a file that does not open must not become the last workspace.
+        Fallo(TextoError(e));
+        return false;
+    }
+    Cambiado();
+    emit BaseAbierta();
+    return true;
+}
+
+bool CLar_0011Doc::CerrarBase()
+{
+    Cerrar();
+    if (!m_ruta.isEmpty())
+        EscribirTexto(ajustes::kArchivosRecientes, ajustes::kUltimo, m_ruta);
+    m_ruta.clear();
+    m_titulo = kTituloCerrado;
+    Cambiado();
+    return true;
+}
+
+bool CLar_0011Doc::CrearBase(const QString& ruta)
+{
+    m_ruta = ruta;
+    return CrearBase();
+}
+
+bool CLar_0011Doc::CrearBase()
+{
+    Cerrar();
+    const QString ruta = m_ruta;
+    // A file already at the path (confirmed in the save dialog) is replaced only once the
+    // new workspace is complete, so a failed creation never costs the old file.
+    const bool existia = QFileInfo::exists(ruta);
+    const QString destino = existia ? Temporal(ruta) : ruta;
+    try {
+        if (ruta.isEmpty())
+            throw UserError(QStringLiteral("No se ha indicado ning\u00FAn archivo."));
+        BorrarArchivo(destino);
+        CrearEspacio(destino).close();
+        if (existia) {
+            // A stale journal of the old file would be replayed into the new one.
+            for (const char* sufijo : {"-journal", "-wal", "-shm"})
+                QFile::remove(ruta + QLatin1String(sufijo));
+            if (::rename(QFile::encodeName(destino).constData(), QFile::encodeName(ruta).constData()) != 0)
+                throw UserError(QStringLiteral("No se puede escribir el archivo %1.").arg(ruta));
+        }
+        m_db = AbrirEspacio(ruta);
+    } catch (const std::exception& e) {
+        Cerrar();
+        BorrarArchivo(destino);
+        Avisar(TextoError(e));
+        m_ruta.clear();
+        m_titulo = kTituloSinBase;
+        EscribirTexto(ajustes::kArchivosRecientes, ajustes::kUltimo, QString());
+        Cambiado();
+        return false;
+    }
+    EscribirTexto(ajustes::kArchivosRecientes, ajustes::kUltimo, ruta);
+    m_titulo = TituloDe(ruta);
+    Cambiado();
+    return true;
+}
+
+void CLar_0011Doc::AbrirUltimo()
+{
+    QString ruta = LeerTexto(ajustes::kArchivosRecientes, ajustes::kUltimo);
+    if (!ruta.isEmpty() && !QFileInfo::exists(ruta))
+        ruta.clear();
+    if (!ruta.isEmpty()) {
+        AbrirBase(ruta);
+        return;
+    }
+    if (!Preguntar(kPreguntaCrear))
+        return;
+    ruta = NombreLibre(m_carpetaNueva);
+    // A failed creation is reported once and leaves nothing behind; no second attempt.
+    if (!CrearBase(ruta)) {
+        Avisar(kErrorCrear + ruta);
+        return;
+    }
+    AbrirBase(ruta);
+}
+
+void CLar_0011Doc::ArchivoNuevo()
+{
+    const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
+    if (ruta.isEmpty())
+        return;
+    if (CrearBase(ruta))
+        AbrirBase(ruta);
+}
+
+void CLar_0011Doc::ArchivoAbrir()
+{
+    const QString ruta = m_dialogos ? m_dialogos->ElegirAbrir() : QString();
+    if (!ruta.isEmpty())
+        AbrirBase(ruta);
+}
+
+void CLar_0011Doc::GuardarComo()
+{
+    const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
+    if (ruta.isEmpty())
+        return;
+    // The online backup copies a consistent state while the connection stays open; on any
+    // failure the open workspace simply stays as it was.
+    try {
+        CopiarBaseA(Base(), ruta);
+    } catch (const std::exception& e) {
+        Avisar(Detalle(kErrorGuardar, e));
+        return;
+    }
+    Reabrir(ruta);
+}
+
+void CLar_0011Doc::CrearCopia()
+{
+    const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
+    if (ruta.isEmpty())
+        return;
+    try {
+        CopiarBaseA(Base(), ruta);
+    } catch (const std::exception& e) {
+        Avisar(Detalle(kErrorGuardar, e));
+        return;
+    }
+    m_titulo = TituloDe(m_ruta);
+    Cambiado();
+}
+
+void CLar_0011Doc::RestaurarCopia()
+{
+    if (!Preguntar(kPreguntaRestaurar))
+        return;
+    const QString copia = m_dialogos ? m_dialogos->ElegirCopia() : QString();
+    if (copia.isEmpty())
+        return;
+    const QString ruta = m_ruta;
+    try {
+        const int appId = Base().applicationId();
+        // The copy is checked (ours, intact, opens and upgrades) before it replaces anything;
+        // the connection is closed so the replaced file is not written through it.
+        Cerrar();
+        RestaurarArchivo(copia, ruta, appId, [](const QString& tmp) { AbrirEspacio(tmp).close(); });
+    } catch (const std::exception& e) {
+        Avisar(Detalle(kErrorGuardar, e));
+        if (!ruta.isEmpty() && !m_db.isOpen())
+            Reabrir(ruta);
+        return;
+    }
+    // Through the normal open: a copy of an earlier layout is upgraded before use.
+    AbrirBase(ruta);
+}
+
+void CLar_0011Doc::EjecutarPasoDeSalida()
+{
+    if (LeerEntero(ajustes::kActualizaciones, ajustes::kActualizacionAutomatica, 0) == 1)
+        emit ComprobarActualizaciones();
+}
