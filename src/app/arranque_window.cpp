@@ -1,0 +1,59 @@
+#include "app/arranque_window.h"
+
+#include <QFileInfo>
+
+#include "app/ajustes.h"
+#include "app/bienvenida_dlg.h"
+#include "app/documento.h"
+#include "app/documento_window.h"
+#include "app/main_window.h"
+
+namespace {
+
+// The one argument the program takes: the workspace to open (the file manager passes it).
+QString ArchivoDeLaLineaDeOrdenes(const QStringList& argumentos)
+{
+    for (const QString& a : argumentos.mid(1))
+        if (!a.startsWith(u'-'))
+            return QFileInfo(a).absoluteFilePath();
+    return QString();
+}
+
+void PrimerInicio()
+{
+    if (LeerEntero(ajustes::kPrograma, ajustes::kPrimerInicio, 0) == 1)
+        return;
+    EscribirEntero(ajustes::kPrograma, ajustes::kPrimerInicio, 1);
+    if (LeerTexto(ajustes::kRecibo, ajustes::kColor).isEmpty())
+        EscribirTexto(ajustes::kRecibo, ajustes::kColor, QStringLiteral("AZUL"));
+    if (LeerTexto(ajustes::kRecibo, ajustes::kFondo).isEmpty())
+        EscribirTexto(ajustes::kRecibo, ajustes::kFondo, QStringLiteral("SOLIDO"));
+    CBienvenidaDlg().exec();
+    MostrarParaComenzar(nullptr);
+}
+
+}  // namespace
+
+bool ArrancarPrograma(CLar_0011Doc& doc, CMainFrame& frame, DialogosDocumentoVentana& dialogos,
+                      const QStringList& argumentos)
+{
+    PrimerInicio();
+    doc.PonerDialogos(&dialogos);
+
+    const QString archivo = ArchivoDeLaLineaDeOrdenes(argumentos);
+    if (!archivo.isEmpty() && !doc.AbrirBase(archivo))
+        return false;
+
+    dialogos.PonerPadre(&frame);
+    frame.show();
+    if (!archivo.isEmpty())
+        EscribirTexto(ajustes::kArchivosRecientes, ajustes::kUltimo, archivo);
+    frame.setWindowTitle(doc.EstaAbierta() ? doc.Titulo() : CLar_0011Doc::kTituloSinBase);
+
+    if (!doc.EstaAbierta()) {
+        doc.AbrirUltimo();
+        if (!doc.Titulo().isEmpty())
+            frame.setWindowTitle(doc.Titulo());
+    }
+    return true;
+}
