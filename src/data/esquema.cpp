@@ -1,0 +1,654 @@
+#include "data/esquema.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+#include <sqlite3.h>
+
+#include "data/database.h"
+#include "util/errores.h"
+
+namespace {
+
+using enum TipoColumna;
+
+constexpr Columna kPropietario[] = {
+    {"ref", Contador, 0, true},
+    {"via", Texto, 20},
+    {"direccion", Texto, 50},
+    {"piso", Texto, 50},
+    {"cp", Texto, 5},
+    {"localidad", Texto, 30},
+    {"nombre", Texto, 50, true, true},
+    {"documento_tipo", Texto, 20},
+    {"documento_numero", Texto, 20},
+    {"banco", Texto, 4},
+    {"sucursal", Texto, 4},
+    {"dc", Texto, 2},
+    {"ccc", Texto, 10},
+    {"sufijo", Entero},
+    {"numero_recibo", Entero},
+    {"telefono_casa", Texto, kLongitudTelefono},
+    {"telefono_movil", Texto, kLongitudTelefono},
+    {"notas", TextoLargo},
+    {"datos_banco", Texto, 80},
+};
+
+constexpr Columna kInmueble[] = {
+    {"ref", Contador, 0, true},
+    {"codref", Texto, 12},
+    {"via", Texto, 20},
+    {"direccion", Texto, 50, true, true},
+    {"piso", Texto, 50, false, true},
+    {"cp", Texto, 5},
+    {"localidad", Texto, 30},
+    {"arrendador", Texto, 50, false, true},
+    {"nom_arrendatario", Texto, 50},
+    {"doc_arrendatario_tipo", Texto, 30},
+    {"doc_arrendatario_num", Texto, 35},
+    {"nacionalidad_arrendatario", Texto, 35},
+    {"fecha", FechaHora},
+    {"renta", Moneda},
+    {"iva", Moneda},
+    {"irpf", Moneda},
+    {"otro_importe1", Moneda},
+    {"otro_importe2", Moneda},
+    {"otro_importe3", Moneda},
+    {"otro_concepto1", Texto, 50},
+    {"otro_concepto2", Texto, 50},
+    {"otro_concepto3", Texto, 50},
+    {"is_recibo_banco", Bit},
+    {"is_recibo_fisico", Bit},
+    {"is_recibo_numerar", Bit},
+    {"banco", Texto, 4},
+    {"sucursal", Texto, 4},
+    {"dc", Texto, 2},
+    {"ccc", Texto, 10},
+    {"telefono_casa", Texto, kLongitudTelefono},
+    {"telefono_movil", Texto, kLongitudTelefono},
+    {"notas", TextoLargo},
+    {"metros", Entero},
+    {"habitaciones", Entero},
+    {"cocina_ind", Entero},
+    {"refcatastral", Texto, 23},
+    {"email", Texto, 40},
+    {"direccioninquilino", Texto, 50},
+    {"is_seleccionado", Bit},
+    {"tipo_inmueble", Entero},
+    {"equipamiento", TextoLargo},
+    {"nota_recibo", Texto, 80},
+};
+
+// The receipt columns from codref to numero_recibo, shared by recibo and emision_recibo.
+#define RENTIVA_COLUMNAS_RECIBO                                                               \
+    {"codref", Texto, 12}, {"direccion", Texto, 50, true},                                   \
+        {"piso", Texto, 50}, {"localidad", Texto, 30}, {"arrendador", Texto, 50, false, true}, \
+        {"nom_arrendatario", Texto, 50}, {"doc_arrendatario_tipo", Texto, 30},                 \
+        {"doc_arrendatario_num", Texto, 35}, {"fecha_facturacion", FechaHora},                 \
+        {"fecha_cobro", FechaHora}, {"renta", Moneda}, {"iva", Moneda}, {"irpf", Moneda},      \
+        {"otro_importe1", Moneda}, {"otro_importe2", Moneda}, {"otro_importe3", Moneda},       \
+        {"otro_concepto1", Texto, 50}, {"otro_concepto2", Texto, 50},                          \
+        {"otro_concepto3", Texto, 50}, {"is_recibo_banco", Bit}, {"is_recibo_fisico", Bit},    \
+        {"is_recibo_numerar", Bit}, {"banco", Texto, 4}, {"sucursal", Texto, 4},               \
+        {"dc", Texto, 2}, {"ccc", Texto, 10}, {"notas", TextoLargo}, {"numero_recibo", Entero}
+
+constexpr Columna kRecibo[] = {
+    {"ref", Contador, 0, true},
+    RENTIVA_COLUMNAS_RECIBO,
+    {"estado", Entero},
+    {"nota_recibo", Texto, 80},
+    {"refcatastral", Texto, 23},
+    {"direccioninquilino", Texto, 50},
+    {"num_alquiler", Entero},
+};
+
+// Staged rows keep the ref of the receipt they copy: no numbering of their own.
+constexpr Columna kEmisionRecibo[] = {
+    {"ref", Entero, 0, true},
+    RENTIVA_COLUMNAS_RECIBO,
+    {"is_recibo_seleccionado", Bit},
+    {"nota_recibo", Texto, 80},
+    {"estado", Entero},
+    {"refcatastral", Texto, 23},
+    {"direccioninquilino", Texto, 50},
+    {"num_alquiler", Entero},
+};
+#undef RENTIVA_COLUMNAS_RECIBO
+
+constexpr Columna kFacturacion[] = {
+    {"ref", Contador, 0, true},
+    {"fecha", FechaHora},
+    {"notas", TextoLargo},
+};
+
+constexpr Columna kDireccion[] = {{"direccion", Texto, 50, false, true}};
+constexpr Columna kLocalidad[] = {{"localidad", Texto, 30, false, true}};
+
+constexpr Columna kGastos[] = {
+    {"ref", Contador, 0, true},
+    {"ref_concepto", Entero},
+    {"descripcion", Texto, 30},
+    {"otro", Texto, 20},
+    {"importe", Moneda},
+    {"impuesto", Moneda},
+    {"fecha", FechaHora},
+    {"ref_propietario", Entero},
+    {"ref_inmueble", Entero},
+    {"ref_recibo", Entero},
+};
+
+constexpr Columna kConceptos[] = {
+    {"ref", Contador, 0, true},
+    {"descripcion", Texto, 65, false, true},
+    {"tipo", Entero},
+};
+
+// emision_recibo is created without a key: rows are copies and the same receipt may be
+// staged twice by a flow; older layouts that had pk_emision_recibo lose it in the upgrade.
+const Tabla kTablas[] = {
+    {"propietario", kPropietario, "CONSTRAINT pk_propietario PRIMARY KEY (nombre)"},
+    {"inmueble", kInmueble, "CONSTRAINT pk_imueble PRIMARY KEY (direccion, piso)"},
+    {"recibo", kRecibo, "CONSTRAINT pk_recibo PRIMARY KEY (ref)", true},
+    {"facturacion", kFacturacion, "CONSTRAINT pk_fecha PRIMARY KEY (fecha)"},
+    {"emision_recibo", kEmisionRecibo, nullptr},
+    {"direccion", kDireccion, "CONSTRAINT pk_direccion PRIMARY KEY (direccion)"},
+    {"localidad", kLocalidad, "CONSTRAINT pk_localidad PRIMARY KEY (localidad)"},
+    {"gastos", kGastos, nullptr},
+    {"conceptos_recibos", kConceptos, "CONSTRAINT pk_conceptos_recibos PRIMARY KEY (descripcion)"},
+};
+
+const char* const kConceptosIniciales[] = {"RENTA", "AGUA", "COMUNIDAD", "SUMINISTROS", "VARIOS"};
+
+QString Comillas(const QString& nombre)
+{
+    return u'"' + QString(nombre).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// SQLite's types for the design's: widths stay in the declared type for readers of the
+// file, but SQLite does not enforce them; the triggers below do.
+QString TipoSql(const Columna& c)
+{
+    switch (c.tipo) {
+    case Texto: return QStringLiteral("TEXT(%1)").arg(c.ancho);
+    case TextoLargo: return QStringLiteral("TEXT");
+    case FechaHora: return QStringLiteral("DATETIME");
+    case Contador:
+    case Moneda:
+    case Bit:
+    case Entero: return QStringLiteral("INTEGER");
+    }
+    return QStringLiteral("TEXT");
+}
+
+QString DefinicionColumna(const Tabla& t, const Columna& c, bool nueva)
+{
+    QString d = QString::fromLatin1(c.nombre) + u' ' + TipoSql(c);
+    // ADD COLUMN cannot add NOT NULL without a default; added columns are never keys.
+    if (c.noNulo && nueva)
+        d += QStringLiteral(" NOT NULL");
+    if (c.tipo == Contador && !t.refEsFila)
+        d += QStringLiteral(" DEFAULT 0");
+    if (c.sinCaso)
+        d += QStringLiteral(" COLLATE ES_NOCASE");
+    return d;
+}
+
+QString CrearTablaSql(const Tabla& t)
+{
+    QStringList partes;
+    for (const Columna& c : t.columnas)
+        partes << DefinicionColumna(t, c, true);
+    if (t.restriccion)
+        partes << QString::fromLatin1(t.restriccion);
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(QString::fromLatin1(t.nombre),
+                                                      partes.join(QStringLiteral(", ")));
+}
+
+bool ExisteTabla(Database& db, const QString& nombre)
+{
+    Statement st(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
+    return st.bind(1, nombre).next();
+}
+
+struct InfoColumna {
+    QString nombre;
+    QString tipo;
+    bool clave = false;
+};
+
+QList<InfoColumna> ColumnasEnArchivo(Database& db, const QString& tabla)
+{
+    QList<InfoColumna> r;
+    Statement st(db, "SELECT name, type, pk FROM pragma_table_info(?1)");
+    st.bind(1, tabla);
+    while (st.next())
+        r.append({st.text(0), st.text(1), st.integer(2) != 0});
+    return r;
+}
+
+// The index named nombre (names are case-insensitive in SQLite) if it is on tabla.
+bool ExisteIndice(Database& db, const QString& nombre, const QString& tabla)
+{
+    Statement st(db, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE"
+                     " AND tbl_name = ?2 COLLATE NOCASE AND sql IS NOT NULL");
+    return st.bind(1, nombre).bind(2, tabla).next();
+}
+
+void BorrarIndiceSiEsta(Database& db, const QString& nombre, const QString& tabla)
+{
+    if (ExisteIndice(db, nombre, tabla))
+        db.exec(QStringLiteral("DROP INDEX %1").arg(Comillas(nombre)));
+}
+
+// Undone unless released; works inside or outside an open transaction.
+class PuntoGuardado {
+public:
+    PuntoGuardado(Database& db, const char* nombre)
+        : m_db(db), m_nombre(QString::fromLatin1(nombre)), m_exterior(!db.inTransaction())
+    {
+        m_db.exec(QStringLiteral("SAVEPOINT ") + m_nombre);
+    }
+    ~PuntoGuardado()
+    {
+        if (m_hecho)
+            return;
+        try {
+            // A full rollback when we began the transaction: releasing an undone savepoint
+            // would still commit and bump the file's change counter.
+            if (m_exterior) {
+                m_db.exec(QStringLiteral("ROLLBACK"));
+            } else {
+                m_db.exec(QStringLiteral("ROLLBACK TO ") + m_nombre);
+                m_db.exec(QStringLiteral("RELEASE ") + m_nombre);
+            }
+        } catch (...) {
+        }
+    }
+    void liberar()
+    {
+        m_db.exec(QStringLiteral("RELEASE ") + m_nombre);
+        m_hecho = true;
+    }
+    PuntoGuardado(const PuntoGuardado&) = delete;
+    PuntoGuardado& operator=(const PuntoGuardado&) = delete;
+private:
+    Database& m_db;
+    QString m_nombre;
+    bool m_exterior;
+    bool m_hecho = false;
+};
+
+QString Literal(const QString& texto)
+{
+    return u'\'' + QString(texto).replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+// Refuses, for every writer and not only the record classes, a text longer than its column.
+void CrearTriggersAncho(Database& db, const Tabla& t)
+{
+    const QString tabla = QString::fromLatin1(t.nombre);
+    QStringList casos;
+    for (const Columna& c : t.columnas) {
+        if (c.tipo != Texto)
+            continue;
+        const QString col = QString::fromLatin1(c.nombre);
+        casos << QStringLiteral("WHEN length(NEW.%1) > %2 THEN RAISE(ABORT, %3)")
+                     .arg(col).arg(c.ancho).arg(Literal(ErrorAncho(tabla, col, QString(c.ancho + 1, u'x'))));
+    }
+    for (const char* cuando : {"INSERT", "UPDATE"}) {
+        const QString nombre = QStringLiteral("%1_ancho_%2").arg(tabla, QString::fromLatin1(cuando).toLower());
+        db.exec(QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(nombre));
+        if (casos.isEmpty())
+            continue;
+        db.exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN SELECT CASE %4 END; END")
+                    .arg(nombre, QString::fromLatin1(cuando), tabla, casos.join(u' ')));
+    }
+}
+
+// A COUNTER that is not the row id: ref 0 (the default) takes the next number after insert.
+void CrearContador(Database& db, const Tabla& t)
+{
+    if (t.refEsFila || t.columnas.empty() || t.columnas[0].tipo != Contador)
+        return;
+    const QString tabla = QString::fromLatin1(t.nombre);
+    db.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_ref ON %1(ref)").arg(tabla));
+    db.exec(QStringLiteral("DROP TRIGGER IF EXISTS %1_contador").arg(tabla));
+    db.exec(QStringLiteral("CREATE TRIGGER %1_contador AFTER INSERT ON %1 WHEN NEW.ref = 0 BEGIN"
+                           " UPDATE %1 SET ref = (SELECT MAX(ref) FROM %1) + 1 WHERE rowid = NEW.rowid;"
+                           " END").arg(tabla));
+}
+
+// Copies the rows of a table into a fresh one with the current layout, by column name.
+void RehacerTabla(Database& db, const Tabla& t)
+{
+    const QString tabla = QString::fromLatin1(t.nombre);
+    const QString vieja = tabla + QStringLiteral("_anterior");
+    QStringList comunes;
+    const QList<InfoColumna> enArchivo = ColumnasEnArchivo(db, tabla);
+    for (const Columna& c : t.columnas)
+        for (const InfoColumna& a : enArchivo)
+            if (a.nombre.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0)
+                comunes << QString::fromLatin1(c.nombre);
+    db.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(tabla, vieja));
+    db.exec(CrearTablaSql(t));
+    const QString lista = comunes.join(QStringLiteral(", "));
+    db.exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 ORDER BY rowid").arg(tabla, lista, vieja));
+    db.exec(QStringLiteral("DROP TABLE %1").arg(vieja));
+}
+
+// Layout 1: every table and column of the current layout, without the keys and indexes of
+// older layouts; width checks and counters as triggers.
+void PasoEstructura(Database& db)
+{
+    const struct { const char* indice; const char* tabla; } kViejos[] = {
+        {"propietarioIndex", "propietario"}, {"inmuebleIndex", "inmueble"},
+        {"reciboIndex", "emision_recibo"}, {"pk_emision_recibo", "emision_recibo"},
+        {"Recibo_reciboIndex", "recibo"},
+    };
+    for (const auto& v : kViejos)
+        BorrarIndiceSiEsta(db, QString::fromLatin1(v.indice), QString::fromLatin1(v.tabla));
+
+    for (const Tabla& t : kTablas) {
+        const QString tabla = QString::fromLatin1(t.nombre);
+        if (!ExisteTabla(db, tabla)) {
+            db.exec(CrearTablaSql(t));
+            continue;
+        }
+        const QList<InfoColumna> enArchivo = ColumnasEnArchivo(db, tabla);
+        // Missing columns go at the end, in the order of the current layout.
+        for (const Columna& c : t.columnas) {
+            const bool esta = std::any_of(enArchivo.begin(), enArchivo.end(), [&](const InfoColumna& a) {
+                return a.nombre.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0;
+            });
+            if (!esta)
+                db.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(tabla, DefinicionColumna(t, c, false)));
+        }
+    }
+
+    const QList<InfoColumna> emision = ColumnasEnArchivo(db, QStringLiteral("emision_recibo"));
+    if (std::any_of(emision.begin(), emision.end(), [](const InfoColumna& a) { return a.clave; }))
+        RehacerTabla(db, kTablas[4]);
+
+    for (const Tabla& t : kTablas) {
+        CrearContador(db, t);
+        CrearTriggersAncho(db, t);
+    }
+}
+
+struct Paso {
+    int version;
+    void (*aplicar)(Database&);
+};
+
+const Paso kPasos[] = {
+    {1, PasoEstructura},
+};
+
+// Steps run on every upgrade, each a no-op when the file is already as it should be.
+void PasosSiempre(Database& db)
+{
+    BorrarIndiceSiEsta(db, QStringLiteral("Emision_reciboIndex"), QStringLiteral("emision_recibo"));
+
+    bool reciboIndexBien = false;
+    {
+        Statement st(db, "SELECT il.\"unique\", (SELECT group_concat(name) FROM pragma_index_info(il.name))"
+                         " FROM pragma_index_list('recibo') il WHERE il.name = 'ReciboIndex' COLLATE NOCASE");
+        reciboIndexBien = st.next() && st.integer(0) == 1 && st.text(1) == QLatin1String("ref");
+    }
+    if (!reciboIndexBien) {
+        QString viejo;
+        {
+            Statement st(db, "SELECT name FROM sqlite_master WHERE type = 'index'"
+                             " AND name = 'ReciboIndex' COLLATE NOCASE AND sql IS NOT NULL");
+            if (st.next())
+                viejo = st.text(0);
+        }
+        if (!viejo.isEmpty())
+            db.exec(QStringLiteral("DROP INDEX %1").arg(Comillas(viejo)));
+        db.exec(QStringLiteral("CREATE UNIQUE INDEX ReciboIndex ON recibo(ref)"));
+    }
+
+    // informe_inmueble: empty, with inmueble's columns as they are now.
+    const QList<InfoColumna> inmueble = ColumnasEnArchivo(db, QStringLiteral("inmueble"));
+    const QList<InfoColumna> informe = ColumnasEnArchivo(db, QStringLiteral("informe_inmueble"));
+    bool iguales = inmueble.size() == informe.size();
+    for (qsizetype i = 0; iguales && i < inmueble.size(); ++i)
+        iguales = inmueble[i].nombre == informe[i].nombre && inmueble[i].tipo == informe[i].tipo;
+    if (iguales) {
+        if (QueryInteger(db, QStringLiteral("SELECT EXISTS (SELECT 1 FROM informe_inmueble)")))
+            db.exec(QStringLiteral("DELETE FROM informe_inmueble"));
+    } else {
+        QStringList cols;
+        for (const InfoColumna& c : inmueble)
+            cols << c.nombre + u' ' + c.tipo;
+        db.exec(QStringLiteral("DROP TABLE IF EXISTS informe_inmueble"));
+        db.exec(QStringLiteral("CREATE TABLE informe_inmueble (%1)").arg(cols.join(QStringLiteral(", "))));
+    }
+}
+
+QString NoEsNuestro(const QString& ruta)
+{
+    return QStringLiteral("El archivo %1 no es un archivo de Rentiva.").arg(ruta);
+}
+
+// What the file header says, read without opening the file as a database.
+enum class Cabecera { Nuestra, Ajena, Danada };
+
+Cabecera LeerCabecera(const QString& ruta)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        return Cabecera::Ajena;
+    const QByteArray h = f.read(100);
+    if (h.size() < 100 || !h.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return Cabecera::Ajena;
+    const auto* p = reinterpret_cast<const uchar*>(h.constData());
+    if (qFromBigEndian<qint32>(p + 68) != kAplicacionId)
+        return Cabecera::Ajena;
+    qint64 tamPagina = qFromBigEndian<quint16>(p + 16);
+    if (tamPagina == 1)
+        tamPagina = 65536;
+    if (tamPagina < 512 || (tamPagina & (tamPagina - 1)) != 0)
+        return Cabecera::Danada;
+    const qint64 tam = f.size();
+    if (tam % tamPagina != 0)
+        return Cabecera::Danada;
+    // The page count is valid when the change counter matches "version valid for".
+    const quint32 paginas = qFromBigEndian<quint32>(p + 28);
+    if (qFromBigEndian<quint32>(p + 24) == qFromBigEndian<quint32>(p + 92) && paginas != 0
+        && qint64(paginas) * tamPagina > tam)
+        return Cabecera::Danada;
+    return Cabecera::Nuestra;
+}
+
+QString Danado(const QString& ruta, const QString& detalle)
+{
+    return QStringLiteral("El archivo %1 está dañado y no se puede abrir (%2). No se ha modificado.")
+        .arg(ruta, detalle);
+}
+
+QString ColumnasRecibo()
+{
+    QStringList r;
+    for (const Columna& c : kRecibo)
+        r << QString::fromLatin1(c.nombre);
+    return r.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+std::span<const Tabla> TablasEsquema()
+{
+    return kTablas;
+}
+
+const Tabla* BuscarTabla(const QString& nombre)
+{
+    for (const Tabla& t : kTablas)
+        if (nombre.compare(QLatin1String(t.nombre), Qt::CaseInsensitive) == 0)
+            return &t;
+    if (nombre.compare(QLatin1String("informe_inmueble"), Qt::CaseInsensitive) == 0)
+        return &kTablas[1];   // same columns and widths as inmueble
+    return nullptr;
+}
+
+QStringList NombresColumnas(const QString& tabla)
+{
+    QStringList r;
+    if (const Tabla* t = BuscarTabla(tabla))
+        for (const Columna& c : t->columnas)
+            r << QString::fromLatin1(c.nombre);
+    return r;
+}
+
+int AnchoColumna(const QString& tabla, const QString& columna)
+{
+    if (const Tabla* t = BuscarTabla(tabla))
+        for (const Columna& c : t->columnas)
+            if (columna.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0)
+                return c.tipo == Texto ? c.ancho : 0;
+    return 0;
+}
+
+QString ErrorAncho(const QString& tabla, const QString& columna, const QString& valor)
+{
+    const int ancho = AnchoColumna(tabla, columna);
+    if (ancho == 0 || valor.size() <= ancho)
+        return QString();
+    return QStringLiteral("El campo «%1» admite como máximo %2 caracteres.").arg(columna).arg(ancho);
+}
+
+void ComprobarAncho(const QString& tabla, const QString& columna, const QString& valor)
+{
+    const QString e = ErrorAncho(tabla, columna, valor);
+    if (!e.isEmpty())
+        throw UserError(e);
+}
+
+void CrearTablas(Database& db)
+{
+    PuntoGuardado pg(db, "crear_tablas");
+    db.setApplicationId(kAplicacionId);
+    for (const Tabla& t : kTablas)
+        db.exec(CrearTablaSql(t));
+    ActualizarEsquema(db);
+    Statement ins(db, "INSERT INTO conceptos_recibos (descripcion, tipo) VALUES (?1, ?2)");
+    bool renta = true;
+    for (const char* c : kConceptosIniciales) {
+        ins.bind(1, c).bind(2, renta ? 1 : 0).run();
+        renta = false;
+    }
+    // Browsing order by default: order of entry. The sort options replace it.
+    db.exec(QStringLiteral("CREATE INDEX InmueblesIndex ON inmueble(ref)"));
+    pg.liberar();
+}
+
+void ActualizarEsquema(Database& db)
+{
+    if (!db.isOpen())
+        throw UserError(QStringLiteral("No hay base abierta"));
+    PuntoGuardado pg(db, "actualizar_esquema");
+    if (db.applicationId() != kAplicacionId)
+        throw UserError(NoEsNuestro(db.path()));
+    const int version = db.userVersion();
+    if (version > kVersionEsquema)
+        throw UserError(QStringLiteral("El archivo %1 es de una versión más reciente de Rentiva. "
+                                       "Actualice el programa para abrirlo.").arg(db.path()));
+    for (const Paso& p : kPasos)
+        if (p.version > version)
+            p.aplicar(db);
+    PasosSiempre(db);
+    if (version != kVersionEsquema)
+        db.setUserVersion(kVersionEsquema);
+    pg.liberar();
+}
+
+Database CrearWorkspace(const QString& ruta)
+{
+    if (QFileInfo::exists(ruta))
+        throw UserError(QStringLiteral("El archivo %1 ya existe; elija otro nombre.").arg(ruta));
+    Database db(ruta, Database::Mode::Create);
+    try {
+        CrearTablas(db);
+    } catch (...) {
+        db.close();
+        QFile::remove(ruta);
+        throw;
+    }
+    return db;
+}
+
+bool EsWorkspace(const QString& ruta)
+{
+    return LeerCabecera(ruta) == Cabecera::Nuestra;
+}
+
+Database AbrirWorkspace(const QString& ruta)
+{
+    if (!QFileInfo(ruta).isFile())
+        throw UserError(QStringLiteral("No se encuentra el archivo %1.").arg(ruta));
+    switch (LeerCabecera(ruta)) {
+    case Cabecera::Ajena: throw UserError(NoEsNuestro(ruta));
+    case Cabecera::Danada: throw UserError(Danado(ruta, QStringLiteral("el tamaño no es el esperado")));
+    case Cabecera::Nuestra: break;
+    }
+    try {
+        Database db(ruta);
+        ActualizarEsquema(db);
+        return db;
+    } catch (const DbError& e) {
+        const int primario = e.code() & 0xff;
+        if (primario == SQLITE_CORRUPT || primario == SQLITE_NOTADB)
+            throw UserError(Danado(ruta, TextoError(e)));
+        throw UserError(QStringLiteral("No se ha podido abrir el archivo %1: %2").arg(ruta, TextoError(e)));
+    }
+}
+
+QString FechaSql(const QDate& fecha)
+{
+    return fecha.isValid() ? u'\'' + DateToSql(fecha) + u'\'' : QStringLiteral("NULL");
+}
+
+RangoFechas RangoMes(int anio, int mes)
+{
+    const QDate primero(anio, mes, 1);
+    if (!primero.isValid())
+        throw UserError(QStringLiteral("El mes %1/%2 no es válido.").arg(mes).arg(anio));
+    return {DateToSql(primero), DateToSql(primero.addMonths(1))};
+}
+
+void VaciarEmision(Database& db)
+{
+    db.exec(QStringLiteral("DELETE FROM emision_recibo"));
+}
+
+int CopiarRecibosAEmision(Database& db, const QList<qint64>& refs, bool seleccionado)
+{
+    const QString cols = ColumnasRecibo();
+    PuntoGuardado pg(db, "copiar_emision");
+    Statement ins(db, QStringLiteral("INSERT INTO emision_recibo (%1, is_recibo_seleccionado)"
+                                     " SELECT %1, ?2 FROM recibo WHERE ref = ?1").arg(cols));
+    int n = 0;
+    for (qint64 ref : refs) {
+        ins.bind(1, ref).bind(2, seleccionado).run();
+        n += db.changes();
+    }
+    pg.liberar();
+    return n;
+}
+
+int CopiarRecibosAEmision(Database& db, const QString& condicion, const QVariantList& valores,
+                          const QString& orden, bool seleccionado)
+{
+    const QString cols = ColumnasRecibo();
+    QString sql = QStringLiteral("INSERT INTO emision_recibo (%1, is_recibo_seleccionado) SELECT %1, %2"
+                                 " FROM recibo").arg(cols, seleccionado ? QStringLiteral("1") : QStringLiteral("0"));
+    if (!condicion.trimmed().isEmpty())
+        sql += QStringLiteral(" WHERE ") + condicion;
+    sql += QStringLiteral(" ORDER BY ") + (orden.trimmed().isEmpty() ? QStringLiteral("ref") : orden);
+    Statement st(db, sql);
+    for (int i = 0; i < valores.size(); ++i)
+        st.bind(i + 1, valores[i]);
+    st.run();
+    return db.changes();
+}
