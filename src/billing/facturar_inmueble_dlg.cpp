@@ -2,9 +2,10 @@
 
 #include <QMessageBox>
 
+#include "app/aviso_dlg.h"
+#include "app/mes_dlg.h"
 #include "billing/facturacion.h"
 #include "billing/modificar_recibo_dlg.h"
-#include "billing/provisional_dlg.h"
 #include "util/errores.h"
 
 qint64 FacturarInmuebleConDialogo(QWidget* parent, Database& db, qint64 refInmueble)
@@ -14,8 +15,8 @@ qint64 FacturarInmuebleConDialogo(QWidget* parent, Database& db, qint64 refInmue
     try {
         Facturacion f(db);
         f.ComprobarImportes(refInmueble);
-        provisional::AvisoFacturacionIndividual(parent);
-        provisional::CMesDlg mes(parent);
+        CAvisoDlg(parent, Aviso::RecibosFacturacionIndividual).Mostrar();
+        CMesDlg mes(parent);
         if (mes.exec() != QDialog::Accepted)
             return 0;
         ref = f.FacturarInmueble(refInmueble, mes.Fecha());

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "billing/provisional_dlg.h"
+#include "app/fecha_dlg.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ QDateTime CFichaCobroDlg::FechaCobro() const
 
 void CFichaCobroDlg::ElegirFecha()
 {
-    provisional::CFechaDlg dlg(this);
+    CFechaDlg dlg(this);
     if (dlg.exec() == QDialog::Accepted)
         m_fecha->setText(dlg.Fecha().toString(kFormato));
 }

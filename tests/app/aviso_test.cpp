@@ -45,7 +45,7 @@ TEST(Avisos, OkStoresBoxEscStoresNothingSilencedShowsNothing)
         // Silenced: returns at once, no window.
         CAvisoDlg dlg(nullptr, Aviso::RecibosGenerar);
         bool shown = false;
-        QTimer::singleShot(0, [&] { shown = dlg.isVisible(); dlg.reject(); });
+        QTimer::singleShot(0, &dlg, [&] { shown = dlg.isVisible(); dlg.reject(); });
         dlg.Mostrar();
         EXPECT_FALSE(shown);
     }

@@ -1,0 +1,67 @@
+#include "app/campos_dlg.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QMessageBox>
+#include <memory>
+
+#include "util/validacion.h"
+
+namespace {
+
+bool Rechazar(QWidget* dialogo, QLineEdit* caja, const QString& error)
+{
+    if (error.isEmpty())
+        return true;
+    QMessageBox::warning(dialogo, dialogo->windowTitle(), error);
+    caja->setFocus();
+    caja->selectAll();
+    return false;
+}
+
+}  // namespace
+
+bool ComprobarEntero(QWidget* dialogo, QLineEdit* caja, int minimo, int maximo, int* valor)
+{
+    return Rechazar(dialogo, caja, ValidarEntero(caja->text(), minimo, maximo, valor));
+}
+
+bool ComprobarLongitud(QWidget* dialogo, QLineEdit* caja, int maximo)
+{
+    return Rechazar(dialogo, caja, ValidarLongitud(caja->text(), maximo));
+}
+
+void LimitarLongitud(QLineEdit* caja, int maximo)
+{
+    // setMaxLength would cut a longer stored value on load; refuse only growing edits.
+    auto anterior = std::make_shared<QString>(caja->text());
+    QObject::connect(caja, &QLineEdit::textChanged, caja, [caja, anterior] { *anterior = caja->text(); });
+    QObject::connect(caja, &QLineEdit::textEdited, caja, [caja, maximo, anterior](const QString& t) {
+        if (t.size() > maximo && t.size() > anterior->size()) {
+            const int cursor = caja->cursorPosition() - (t.size() - anterior->size());
+            const QString previo = *anterior;
+            caja->setText(previo);
+            caja->setCursorPosition(qMax(0, cursor));
+        }
+    });
+}
+
+QString NombreMesMayusculas(int mes)
+{
+    static const char* const kMeses[] = {"ENERO", "FEBRERO", "MARZO", "ABRIL", "MAYO", "JUNIO", "JULIO",
+                                         "AGOSTO", "SEPTIEMBRE", "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"};
+    return (mes >= 1 && mes <= 12) ? QString::fromLatin1(kMeses[mes - 1]) : QString();
+}
+
+QDialogButtonBox* BotonesDialogo(QDialog* dialogo, const QString& aceptar, const QString& cancelar)
+{
+    auto* botones = new QDialogButtonBox(dialogo);
+    QPushButton* ok = botones->addButton(aceptar, QDialogButtonBox::AcceptRole);
+    botones->addButton(cancelar, QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    QObject::connect(botones, &QDialogButtonBox::accepted, dialogo, &QDialog::accept);
+    QObject::connect(botones, &QDialogButtonBox::rejected, dialogo, &QDialog::reject);
+    return botones;
+}
