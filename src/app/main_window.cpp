@@ -1,38 +1,341 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QUrlQuery>
+#include <utility>
 
+#include "app/acerca_dlg.h"
+#include "app/ajustes.h"
+#include "app/dibujos.h"
 #include "app/documento.h"
-#include "billing/menus_facturacion_window.h"
+#include "app/impuestos_dlg.h"
+#include "app/moneda_dlg.h"
+#include "app/sufijo_dlg.h"
+#include "app/texto_cuadro_recibo_factura_dlg.h"
+#include "app/vencimiento_dlg.h"
+#include "billing/demo.h"
+#include "billing/facturaciones_dlg.h"
+#include "util/errores.h"
+
+namespace {
+
+const QString kNoHayBase = QStringLiteral("No hay base abierta");
+
+struct BotonBarra {
+    Dibujo dibujo;
+    int comando;
+    const char* ayuda;
+};
+
+// Index order is the order on screen.
+const BotonBarra kBotones[CLar_0011Form::kNumBotones] = {
+    {Dibujo::Casas, cmd::Inmuebles, "Inmuebles"},
+    {Dibujo::Caras, cmd::Propietarios, "Propietarios"},
+    {Dibujo::Formulario, cmd::Facturacion, "Facturación"},
+    {Dibujo::Lista, cmd::Listados, "Listados"},
+    {Dibujo::Sobre, cmd::Mailing, "Mailing"},
+    {Dibujo::Documento, cmd::BotonPlantillas, "Editor de plantillas"},
+    {Dibujo::Lupa, cmd::BotonBuscarInmueble, "Buscar inmueble"},
+    {Dibujo::LetrasIpc, cmd::RentasActualizar, "Rentas a actualizar"},
+    {Dibujo::Hucha, cmd::BotonCobros, "Cobros"},
+    {Dibujo::Globo, cmd::Soporte, "Soporte técnico por correo"},
+    {Dibujo::Interrogacion, cmd::Manual, "Manual"},
+};
+
+const struct { int id; int alto; } kAltosLetra[] = {
+    {cmd::LetraGrande, 12}, {cmd::LetraNormal, 10}, {cmd::LetraPequena, 7}};
+
+bool AbrirConElSistema(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+}  // namespace
+
+std::function<bool(const QUrl&)> CMainFrame::s_abrirUrl = AbrirConElSistema;
+const QString CMainFrame::kCorreoSoporte = QStringLiteral("soporte@rentiva.es");
+
+CLar_0011Form::CLar_0011Form(QWidget* parent) : QWidget(parent), m_fondo(DibujarFondo())
+{
+    for (int i = 0; i < kNumBotones; ++i) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QStringLiteral("boton%1").arg(i));
+        b->setGeometry(5 + 65 * i, 5, 60, 60);
+        b->setIcon(QPixmap::fromImage(DibujarIcono(kBotones[i].dibujo, 96)));
+        b->setIconSize(QSize(48, 48));
+        b->setToolTip(QString::fromUtf8(kBotones[i].ayuda));
+        b->setAccessibleName(b->toolTip());
+        b->hide();
+        m_botones << b;
+    }
+    setMinimumSize(930, 740);
+}
+
+void CLar_0011Form::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(QRect(0, 0, 3000, 2000), Qt::white);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(20, 30, 900, 700), m_fondo);
+}
 
 CMainFrame::CMainFrame(CLar_0011Doc& doc, QWidget* parent) : QMainWindow(parent), m_doc(doc)
 {
-    setWindowTitle(CLar_0011Doc::kTituloSinBase);
-    statusBar()->showMessage(QStringLiteral("Preparado"));
-    resize(900, 600);
+    m_form = new CLar_0011Form(this);
+    setCentralWidget(m_form);
+    auto* preparado = new QLabel(QStringLiteral("Preparado"), this);
+    statusBar()->addWidget(preparado, 1);
+    CrearMenu();
+    for (int i = 0; i < CLar_0011Form::kNumBotones; ++i) {
+        const int comando = kBotones[i].comando;
+        m_comandoBoton << comando;
+        connect(m_form->Boton(i), &QPushButton::clicked, this, [this, comando] { Ejecutar(comando); });
+    }
+    RutearIncorporados();
+    connect(&m_doc, &CLar_0011Doc::BaseCambiada, this, &CMainFrame::ActualizarEstados);
+    ActualizarEstados();
+}
 
-    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
-    archivo->addAction(QStringLiteral("&Nuevo"), QKeySequence::New, &m_doc, &CLar_0011Doc::ArchivoNuevo);
-    archivo->addAction(QStringLiteral("&Abrir..."), QKeySequence::Open, &m_doc, &CLar_0011Doc::ArchivoAbrir);
-    archivo->addAction(QStringLiteral("&Guardar como..."), &m_doc, &CLar_0011Doc::GuardarComo);
-    archivo->addSeparator();
-    archivo->addAction(QStringLiteral("&Crear copia de seguridad..."), &m_doc, &CLar_0011Doc::CrearCopia);
-    archivo->addAction(QStringLiteral("&Restaurar copia de seguridad..."), &m_doc, &CLar_0011Doc::RestaurarCopia);
-    archivo->addSeparator();
-    new CMenusFacturacion(this);
-    archivo->addSeparator();
-    archivo->addAction(QStringLiteral("&Salir"), QKeySequence::Quit, this, &QWidget::close);
+QAction* CMainFrame::Crear(int id, const QString& texto, Necesita necesita)
+{
+    auto* a = new QAction(texto, this);
+    a->setObjectName(QStringLiteral("cmd%1").arg(id));
+    a->setVisible(false);
+    connect(a, &QAction::triggered, this, [this, id] { Ejecutar(id); });
+    m_acciones.insert(id, a);
+    m_necesita.insert(id, necesita);
+    return a;
+}
 
-    connect(&m_doc, &CLar_0011Doc::BaseCambiada, this, [this] {
-        if (!m_doc.Titulo().isEmpty())
-            setWindowTitle(m_doc.Titulo());
-    });
+void CMainFrame::CrearMenu()
+{
+    QMenuBar* barra = menuBar();
+    auto item = [this](QMenu* menu, int id, const QString& texto, Necesita n = Necesita::Nada,
+                       const QKeySequence& atajo = {}) {
+        QAction* a = Crear(id, texto, n);
+        a->setShortcut(atajo);
+        menu->addAction(a);
+        return a;
+    };
+    auto enBarra = [this, barra](int id, const QString& texto, Necesita n) {
+        barra->addAction(Crear(id, texto, n));
+    };
+
+    QMenu* archivo = barra->addMenu(QStringLiteral("&Archivo"));
+    item(archivo, cmd::ArchivoNuevo, QStringLiteral("&Nuevo"), Necesita::Nada, QKeySequence(Qt::CTRL | Qt::Key_N));
+    item(archivo, cmd::ArchivoAbrir, QStringLiteral("&Abrir..."), Necesita::Nada, QKeySequence(Qt::CTRL | Qt::Key_A));
+    item(archivo, cmd::GuardarComo, QStringLiteral("Guardar como"), Necesita::BaseYActivo);
+    item(archivo, cmd::ConfigurarImpresora, QStringLiteral("Con&figurar impresora..."));
+    archivo->addSeparator();
+    item(archivo, cmd::CrearCopia, QStringLiteral("Crear Copia de Seguridad"));
+    item(archivo, cmd::RestaurarCopia, QStringLiteral("Restaurar Copia de Seguridad"));
+    item(archivo, cmd::Importar, QStringLiteral("Importar"));
+    item(archivo, cmd::ExportacionFacturacion, QStringLiteral("Exportación Facturación"), Necesita::Base);
+    item(archivo, cmd::CrearDemo, QStringLiteral("Crear archivo de demostración"));
+    archivo->addSeparator();
+    item(archivo, cmd::Salir, QStringLiteral("&Salir"), Necesita::Nada, QKeySequence::Quit);
+
+    enBarra(cmd::Inmuebles, QStringLiteral("&Inmuebles"), Necesita::BaseYActivo);
+    enBarra(cmd::Propietarios, QStringLiteral("&Propietarios"), Necesita::BaseYActivo);
+    enBarra(cmd::Listados, QStringLiteral("&Listados"), Necesita::BaseYActivo);
+    enBarra(cmd::Facturacion, QStringLiteral("&Facturación"), Necesita::BaseYActivo);
+
+    QMenu* opciones = barra->addMenu(QStringLiteral("&Opciones"));
+    QMenu* letra = opciones->addMenu(QStringLiteral("Tamaño Letra Documentos"));
+    for (const auto& [id, texto] : {std::pair{cmd::LetraGrande, "Grande"}, std::pair{cmd::LetraNormal, "Normal"},
+                                    std::pair{cmd::LetraPequena, "Pequeña"}})
+        item(letra, id, QString::fromUtf8(texto))->setCheckable(true);
+    item(opciones, cmd::DisenoRecibo, QStringLiteral("Diseño Recibo"));
+    item(opciones, cmd::TipoReciboFactura, QStringLiteral("Tipo: Recibo o Factura"), Necesita::Base);
+    QMenu* herramientas = opciones->addMenu(QStringLiteral("Herramientas"));
+    m_submenus << letra << herramientas;
+    item(herramientas, cmd::NifCcc, QStringLiteral("NIF/CCC"));
+    item(herramientas, cmd::ReciboManual, QStringLiteral("Recibo"));
+    item(opciones, cmd::Moneda, QStringLiteral("Moneda"));
+    item(opciones, cmd::Impuestos, QStringLiteral("Impuestos"));
+    item(opciones, cmd::Vencimiento, QStringLiteral("Vencimiento Recibos"));
+    item(opciones, cmd::SufijoBanco, QStringLiteral("Sufijo Recibo Banco"));
+    item(opciones, cmd::Actualizaciones, QStringLiteral("Actualizaciones"), Necesita::Base);
+
+    enBarra(cmd::RentasActualizar, QStringLiteral("Rentas a  Actualizar"), Necesita::Base);
+    enBarra(cmd::Mailing, QStringLiteral("Mailing"), Necesita::Base);
+
+    QMenu* ayuda = barra->addMenu(QStringLiteral("Ay&uda"));
+    item(ayuda, cmd::Manual, QStringLiteral("Manual"), Necesita::Nada, QKeySequence(Qt::Key_F1));
+    item(ayuda, cmd::VideoTutorial, QStringLiteral("Video Tutorial"));
+    item(ayuda, cmd::Soporte, QStringLiteral("Soporte Técnico por Correo"));
+    item(ayuda, cmd::AcercaDe, QStringLiteral("Acerca de Rentiva"));
+
+    // Commands of buttons only; they have no menu item.
+    Crear(cmd::BotonPlantillas, QStringLiteral("Editor de plantillas"), Necesita::Base);
+    Crear(cmd::BotonBuscarInmueble, QStringLiteral("Buscar inmueble"), Necesita::Base);
+    Crear(cmd::BotonCobros, QStringLiteral("Cobros"), Necesita::Base);
+
+    for (QMenu* m : {archivo, opciones, ayuda, letra, herramientas})
+        connect(m, &QMenu::aboutToShow, this, &CMainFrame::ActualizarEstados);
+
+    // The printer is chosen in each print dialog; the item stays for those who look for it.
+    Accion(cmd::ConfigurarImpresora)->setVisible(true);
+    Accion(cmd::ConfigurarImpresora)->setEnabled(false);
+}
+
+void CMainFrame::Rutear(int id, std::function<void()> accion)
+{
+    Q_ASSERT(m_acciones.contains(id));
+    m_rutas.insert(id, std::move(accion));
+    if (QAction* a = Accion(id))
+        a->setVisible(true);
+    ActualizarEstados();
+}
+
+void CMainFrame::Ejecutar(int id)
+{
+    const auto ruta = m_rutas.constFind(id);
+    if (ruta == m_rutas.constEnd())
+        return;
+    if (m_necesita.value(id) != Necesita::Nada && !m_doc.EstaAbierta()) {
+        QMessageBox::warning(this, QStringLiteral("Rentiva"), kNoHayBase);
+        return;
+    }
+    try {
+        (*ruta)();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(this, QStringLiteral("Rentiva"), TextoError(e));
+    }
+    ActualizarEstados();
+}
+
+void CMainFrame::ActualizarEstados()
+{
+    const bool abierta = m_doc.EstaAbierta();
+    for (auto it = m_necesita.constBegin(); it != m_necesita.constEnd(); ++it)
+        if (it.value() == Necesita::BaseYActivo)
+            m_acciones.value(it.key())->setEnabled(abierta);
+
+    const int alto = LeerEntero(ajustes::kContrato, ajustes::kAltoLetra, ajustes::kAltoLetraPorDefecto);
+    for (const auto& a : kAltosLetra)
+        Accion(a.id)->setChecked(a.alto == alto);
+
+    for (QMenu* m : m_submenus) {
+        bool alguno = false;
+        for (QAction* a : m->actions())
+            alguno = alguno || a->isVisible();
+        m->menuAction()->setVisible(alguno);
+    }
+
+    for (int i = 0; i < CLar_0011Form::kNumBotones; ++i)
+        m_form->Boton(i)->setVisible(abierta && m_rutas.contains(m_comandoBoton[i]));
+
+    const QString titulo = m_doc.Titulo();
+    setWindowTitle(titulo.isEmpty() ? CLar_0011Doc::kTituloSinBase : titulo);
+}
+
+void CMainFrame::RutearIncorporados()
+{
+    Rutear(cmd::ArchivoNuevo, [this] { m_doc.ArchivoNuevo(); });
+    Rutear(cmd::ArchivoAbrir, [this] { m_doc.ArchivoAbrir(); });
+    Rutear(cmd::GuardarComo, [this] { m_doc.GuardarComo(); });
+    Rutear(cmd::CrearCopia, [this] { m_doc.CrearCopia(); });
+    Rutear(cmd::RestaurarCopia, [this] { m_doc.RestaurarCopia(); });
+    Rutear(cmd::Importar, [this] { m_doc.RestaurarCopia(); });
+    Rutear(cmd::Salir, [this] { close(); });
+    for (const auto& a : kAltosLetra) {
+        const int alto = a.alto;
+        Rutear(a.id, [this, alto] { EscribirAltoLetra(alto); });
+    }
+    Rutear(cmd::Manual, [this] { AbrirManual(); });
+    Rutear(cmd::Soporte, [this] { CorreoSoporte(); });
+    Rutear(cmd::AcercaDe, [this] { CAcercaDeDlg(this).exec(); });
+
+    Rutear(cmd::TipoReciboFactura, [this] { CTextoCuadroReciboFactura(this).exec(); });
+    Rutear(cmd::Moneda, [this] { CMonedaDlg(this).exec(); });
+    Rutear(cmd::Impuestos, [this] { CImpuestosDlg(this).exec(); });
+    Rutear(cmd::Vencimiento, [this] { CVencimientoDlg(this).exec(); });
+    Rutear(cmd::SufijoBanco, [this] { CSufijoDlg(this).exec(); });
+
+    Rutear(cmd::CrearDemo, [this] { CrearDemostracion(); });
+    Rutear(cmd::Facturacion, [this] { CFacturacionesDlg(m_doc.Base(), this).exec(); });
+}
+
+void CMainFrame::EscribirAltoLetra(int alto)
+{
+    EscribirEntero(ajustes::kContrato, ajustes::kAltoLetra, alto);
+}
+
+QString CMainFrame::RutaManual()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    QStringList candidatos = {dir + QStringLiteral("/manual.html"), dir + QStringLiteral("/../manual.html"),
+                              dir + QStringLiteral("/../share/doc/rentiva/manual.html")};
+    candidatos += QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                            QStringLiteral("doc/rentiva/manual.html"));
+    for (const QString& c : candidatos)
+        if (QFileInfo(c).isFile())
+            return QFileInfo(c).canonicalFilePath();
+    return {};
+}
+
+void CMainFrame::AbrirManual()
+{
+    const QString ruta = RutaManual();
+    if (ruta.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Manual"),
+                             QStringLiteral("No se encuentra el manual (manual.html). Reinstale el programa."));
+        return;
+    }
+    if (!s_abrirUrl(QUrl::fromLocalFile(ruta)))
+        QMessageBox::warning(this, QStringLiteral("Manual"),
+                             QStringLiteral("No se puede abrir el manual: %1").arg(ruta));
+}
+
+void CMainFrame::CorreoSoporte()
+{
+    QUrl url(QStringLiteral("mailto:") + kCorreoSoporte);
+    QUrlQuery q;
+    q.addQueryItem(QStringLiteral("subject"), QStringLiteral("Consulta sobre Rentiva"));
+    q.addQueryItem(QStringLiteral("body"), QStringLiteral("Escriba aqui su duda"));
+    url.setQuery(q);
+    if (!s_abrirUrl(url))
+        QMessageBox::warning(this, QStringLiteral("Soporte Técnico por Correo"),
+                             QStringLiteral("No hay ningún programa de correo configurado. Escriba a %1.")
+                                 .arg(kCorreoSoporte));
+}
+
+void CMainFrame::CrearDemostracion()
+{
+    const QString titulo = QStringLiteral("Crear archivo de demostración");
+    QString ruta = QFileDialog::getSaveFileName(
+        this, titulo,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/demostracion.rtv"),
+        QStringLiteral("Archivos Rentiva (*.rtv)"));
+    if (ruta.isEmpty())
+        return;
+    if (!ruta.endsWith(QLatin1String(".rtv"), Qt::CaseInsensitive))
+        ruta += QStringLiteral(".rtv");
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        CrearArchivoDemo(ruta);
+    } catch (...) {
+        QApplication::restoreOverrideCursor();
+        throw;
+    }
+    QApplication::restoreOverrideCursor();
+    m_doc.AbrirBase(ruta);   // reports its own failure
 }
 
 void CMainFrame::closeEvent(QCloseEvent* e)
 {
+    // When the workspace cannot be closed the window stays open, so nothing is lost silently.
     if (m_doc.CerrarBase())
         e->accept();
     else

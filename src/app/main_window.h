@@ -1,19 +1,122 @@
 #pragma once
+#include <QHash>
 #include <QMainWindow>
+#include <QUrl>
+#include <QVector>
+#include <functional>
+
 
 class CLar_0011Doc;
+class QAction;
+class QMenu;
+class QPushButton;
 
-// The program's main frame. It borrows the one document for its whole life.
+// Command ids of the menu and the button bar.
+namespace cmd {
+enum Comando : int {
+    ArchivoNuevo = 32774,
+    ArchivoAbrir = 32772,
+    GuardarComo = 32869,
+    ConfigurarImpresora = 57606,
+    CrearCopia = 32874,
+    RestaurarCopia = 32875,
+    Importar = 32876,
+    ExportacionFacturacion = 32878,
+    CrearDemo = 32900,   // ours: a demonstration workspace to try the program with
+    Salir = 57665,
+    Inmuebles = 32773,
+    Propietarios = 32771,
+    Listados = 32794,
+    Facturacion = 32778,
+    LetraGrande = 32822,
+    LetraNormal = 32821,
+    LetraPequena = 32823,
+    DisenoRecibo = 32816,
+    TipoReciboFactura = 327,
+    NifCcc = 32809,
+    ReciboManual = 32776,
+    Moneda = 32831,
+    Impuestos = 32871,
+    Vencimiento = 32866,
+    SufijoBanco = 32870,
+    Actualizaciones = 323,
+    RentasActualizar = 32872,
+    Mailing = 32873,
+    Manual = 32867,
+    VideoTutorial = 32868,
+    Soporte = 32828,
+    AcercaDe = 57664,
+    // Buttons with an effect of their own (the others send a menu command).
+    BotonPlantillas = 32894,
+    BotonBuscarInmueble = 32886,
+    BotonCobros = 32899,
+};
+}  // namespace cmd
+
+// What a command needs before it runs.
+enum class Necesita {
+    Nada,
+    Base,          // says "No hay base abierta" without a workspace
+    BaseYActivo,   // as Base, and shown disabled without a workspace
+};
+
+// The form: the background picture and the eleven picture buttons in one row.
+class CLar_0011Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit CLar_0011Form(QWidget* parent = nullptr);
+    QPushButton* Boton(int indice) const { return m_botones.value(indice); }
+    static constexpr int kNumBotones = 11;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QVector<QPushButton*> m_botones;
+    QImage m_fondo;
+};
+
+// The main window. Every command exists from the start but stays hidden until a feature
+// routes it with Rutear(); a routed command runs only when its workspace need is met.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainFrame(CLar_0011Doc& doc, QWidget* parent = nullptr);
+
+    // Shows the command (menu item and any button that sends it) and runs `accion` on it.
+    void Rutear(int id, std::function<void()> accion);
+    // Runs the command as the menu or a button would (checks the workspace first).
+    void Ejecutar(int id);
+    QAction* Accion(int id) const { return m_acciones.value(id); }
+    CLar_0011Form* Formulario() const { return m_form; }
     CLar_0011Doc& Documento() { return m_doc; }
+
+    // Follows the workspace and the settings: enabled items, checks, buttons, caption.
+    void ActualizarEstados();
+
+    // How documents and mail links are opened; tests replace it.
+    static std::function<bool(const QUrl&)> s_abrirUrl;
+    static QString RutaManual();
+    static const QString kCorreoSoporte;
 
 protected:
     // Closing the window closes the workspace and records it as the last one.
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    QAction* Crear(int id, const QString& texto, Necesita necesita);
+    void CrearMenu();
+    void RutearIncorporados();
+    void EscribirAltoLetra(int alto);
+    void AbrirManual();
+    void CorreoSoporte();
+    void CrearDemostracion();
+
     CLar_0011Doc& m_doc;
+    CLar_0011Form* m_form;
+    QHash<int, QAction*> m_acciones;
+    QHash<int, Necesita> m_necesita;
+    QHash<int, std::function<void()>> m_rutas;
+    QVector<int> m_comandoBoton;   // command each button sends
+    QVector<QMenu*> m_submenus;
 };
