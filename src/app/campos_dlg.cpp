@@ -48,13 +48,6 @@ void LimitarLongitud(QLineEdit* caja, int maximo)
     });
 }
 
-QString NombreMesMayusculas(int mes)
-{
-    static const char* const kMeses[] = {"ENERO", "FEBRERO", "MARZO", "ABRIL", "MAYO", "JUNIO", "JULIO",
-                                         "AGOSTO", "SEPTIEMBRE", "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"};
-    return (mes >= 1 && mes <= 12) ? QString::fromLatin1(kMeses[mes - 1]) : QString();
-}
-
 QDialogButtonBox* BotonesDialogo(QDialog* dialogo, const QString& aceptar, const QString& cancelar)
 {
     auto* botones = new QDialogButtonBox(dialogo);

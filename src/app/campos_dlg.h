@@ -16,9 +16,6 @@ bool ComprobarLongitud(QWidget* dialogo, QLineEdit* caja, int maximo);
 // kept as it is (it is refused on confirmation), and deleting from it is still possible.
 void LimitarLongitud(QLineEdit* caja, int maximo);
 
-// Spanish month names, "ENERO" ... "DICIEMBRE" (mes 1 to 12).
-QString NombreMesMayusculas(int mes);
-
 // The confirm / cancel pair of a dialog, wired to accept() and reject(); the first is the
 // default button, so Enter confirms and Escape cancels.
 QDialogButtonBox* BotonesDialogo(QDialog* dialogo, const QString& aceptar, const QString& cancelar);

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "app/campos_dlg.h"
+#include "util/letras.h"
 #include "app/mes_dlg.h"
 
 CFechaDlg::CFechaDlg(QWidget* parent, bool conTamano) : QDialog(parent)

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/campos_dlg.h"
+#include "util/letras.h"
 
 QHBoxLayout* FilaAnio(QWidget* dialogo, QLineEdit* anio, int minimo, int maximo)
 {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/campos_dlg.h"
+#include "util/letras.h"
 #include "app/espera_dlg.h"
 #include "app/fecha_dlg.h"
 #include "app/mes_dlg.h"

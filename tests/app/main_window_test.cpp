@@ -62,7 +62,7 @@ TEST(CMainFrame, FirstStateOffersOnlyBuiltCommandsAndNoButtons)
     for (const char* esperado : {"&Archivo", "&Archivo/Crear archivo de demostración", "&Archivo/&Salir",
                                  "&Facturación", "&Opciones/Tamaño Letra Documentos/Pequeña",
                                  "&Opciones/Moneda", "&Opciones/Impuestos", "&Opciones/Vencimiento Recibos",
-                                 "&Opciones/Sufijo Recibo Banco", "&Opciones/Tipo: Recibo o Factura",
+                                 "&Opciones/Sufijo Recibo Banco", "&Opciones/Herramientas/NIF/CCC", "&Opciones/Tipo: Recibo o Factura",
                                  "Ay&uda/Manual", "Ay&uda/Soporte Técnico por Correo",
                                  "Ay&uda/Acerca de Rentiva"})
         EXPECT_TRUE(items.contains(QString::fromUtf8(esperado))) << esperado;
@@ -183,6 +183,27 @@ TEST(CMainFrame, CommandsSubmenusAndAccelerators)
     CerrarMensajes mensajes;
     m.frame.Ejecutar(cmd::ArchivoAbrir);
     EXPECT_EQ(mensajes.Textos(), QStringList{"No se puede abrir el archivo."});
+}
+
+TEST(CMainFrame, ToolsAndSettingsCommandsOpenTheirDialogs)
+{
+    Marco m;
+    const struct { int id; const char* titulo; } casos[] = {
+        {cmd::NifCcc, "Calculo de NIF y CCC"}, {cmd::Moneda, "Moneda"}, {cmd::Impuestos, "Impuestos"},
+        {cmd::Vencimiento, "Vencimiento Recibos"}, {cmd::SufijoBanco, "Sufijo Recibo Banco"},
+        {cmd::AcercaDe, "Acerca de Rentiva"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.titulo);
+        QString titulo;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                titulo = d->windowTitle();
+                d->reject();
+            }
+        });
+        m.frame.Ejecutar(c.id);
+        EXPECT_EQ(titulo, QString::fromUtf8(c.titulo));
+    }
 }
 
 TEST(CMainFrame, ClosingTheWindowClosesTheWorkspace)
