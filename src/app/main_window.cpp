@@ -23,6 +23,7 @@
 #include "app/documento.h"
 #include "app/impuestos_dlg.h"
 #include "app/moneda_dlg.h"
+#include "app/requisitos_menu.h"
 #include "app/sufijo_dlg.h"
 #include "app/texto_cuadro_recibo_factura_dlg.h"
 #include "app/vencimiento_dlg.h"
@@ -197,6 +198,36 @@ void CMainFrame::Rutear(int id, std::function<void()> accion)
     if (QAction* a = Accion(id))
         a->setVisible(true);
     ActualizarEstados();
+}
+
+void CMainFrame::RutearInmuebles(std::function<void()> editor)
+{
+    Rutear(cmd::Inmuebles, [this, editor = std::move(editor)] {
+        bool hay = false;
+        try {
+            hay = HayPropietarios(m_doc.Base());
+        } catch (const DbError&) {
+            QMessageBox::warning(this, QStringLiteral("Inmuebles"), kErrorPropietarios);
+            return;
+        }
+        if (!hay) {
+            QMessageBox::information(this, QStringLiteral("Inmuebles"), kSinPropietarios);
+            return;
+        }
+        editor();
+    });
+}
+
+void CMainFrame::RutearListados(std::function<void()> menu)
+{
+    Rutear(cmd::Listados, [this, menu = std::move(menu)] {
+        // A database error reaches Ejecutar, which shows its description.
+        if (!HayInmuebles(m_doc.Base())) {
+            QMessageBox::information(this, QStringLiteral("Listados"), kSinInmuebles);
+            return;
+        }
+        menu();
+    });
 }
 
 void CMainFrame::Ejecutar(int id)

@@ -85,6 +85,10 @@ public:
 
     // Shows the command (menu item and any button that sends it) and runs `accion` on it.
     void Rutear(int id, std::function<void()> accion);
+    // The property command ("&Inmuebles" and the houses button): needs an owner first; and
+    // the reports command ("&Listados" and the list button): needs a property first.
+    void RutearInmuebles(std::function<void()> editor);
+    void RutearListados(std::function<void()> menu);
     // Runs the command as the menu or a button would (checks the workspace first).
     void Ejecutar(int id);
     QAction* Accion(int id) const { return m_acciones.value(id); }

@@ -210,6 +210,32 @@ TEST(CMainFrame, ToolsAndSettingsCommandsOpenTheirDialogs)
     }
 }
 
+TEST(CMainFrame, PropertyAndReportCommandsNeedAnOwnerAndAPropertyFirst)
+{
+    Marco m;
+    int editor = 0;
+    int listados = 0;
+    m.frame.RutearInmuebles([&] { ++editor; });
+    m.frame.RutearListados([&] { ++listados; });
+    ASSERT_TRUE(m.doc.CrearBase(m.tw.workspacePath()));
+    EXPECT_EQ(BotonesVisibles(m.frame).mid(0, 1), QStringList{"Inmuebles"});
+    {
+        CerrarMensajes mensajes;
+        m.frame.Ejecutar(cmd::Inmuebles);
+        m.frame.Ejecutar(cmd::Listados);
+        EXPECT_EQ(mensajes.Textos(), (QStringList{"Primero debe introducir un propietario.",
+                                                  "Es necesario que introduzca primero un inmueble"}));
+    }
+    Statement(m.doc.Base(), "INSERT INTO propietario (nombre) VALUES (?1)").bind(1, "ANA").run();
+    m.frame.Formulario()->Boton(0)->click();
+    EXPECT_EQ(editor, 1);
+    EXPECT_EQ(listados, 0);
+    Statement(m.doc.Base(), "INSERT INTO inmueble (direccion, piso, arrendador) VALUES (?1, ?2, ?3)")
+        .bind(1, "CALLE MAYOR 1").bind(2, " ").bind(3, "ANA").run();
+    m.frame.Formulario()->Boton(3)->click();
+    EXPECT_EQ(listados, 1);
+}
+
 TEST(CMainFrame, ClosingTheWindowClosesTheWorkspace)
 {
     Marco m;
