@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrlQuery>
@@ -80,7 +81,6 @@ CLar_0011Form::CLar_0011Form(QWidget* parent) : QWidget(parent), m_fondo(Dibujar
         b->hide();
         m_botones << b;
     }
-    setMinimumSize(930, 740);
 }
 
 void CLar_0011Form::paintEvent(QPaintEvent*)
@@ -104,6 +104,8 @@ CMainFrame::CMainFrame(CLar_0011Doc& doc, QWidget* parent) : QMainWindow(parent)
         connect(m_form->Boton(i), &QPushButton::clicked, this, [this, comando] { Ejecutar(comando); });
     }
     RutearIncorporados();
+    // Room for the whole picture, but never more than the screen offers.
+    resize(QSize(950, 800).boundedTo(screen()->availableSize()));
     connect(&m_doc, &CLar_0011Doc::BaseCambiada, this, &CMainFrame::ActualizarEstados);
     ActualizarEstados();
 }

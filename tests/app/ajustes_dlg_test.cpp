@@ -243,3 +243,30 @@ TEST(AjustesDlg, CancelWritesNothingAndEnterConfirmsEachDialog)
     }
     EXPECT_NE(ContenidoAjustes(), inicial);
 }
+
+TEST(AjustesDlg, TabFollowsTheFormFromTopToBottom)
+{
+    TempWorkspace tw;
+    {
+        CImpuestosDlg dlg;
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        dlg.Nombre(1)->setFocus();
+        const QWidget* orden[] = {dlg.Porcentaje(1), dlg.Nombre(2), dlg.Porcentaje(2)};
+        for (const QWidget* w : orden) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), w);
+        }
+    }
+    {
+        CVencimientoDlg dlg;
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        dlg.Dia()->setFocus();
+        // Unchecked radios of the group take no Tab stop: the day leads to the free text.
+        QTest::keyClick(dlg.Dia(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), dlg.Otro());
+        QTest::keyClick(dlg.Otro(), Qt::Key_Tab);
+        EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget())->text(), "OK");
+    }
+}
