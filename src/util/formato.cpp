@@ -84,13 +84,29 @@ Moneda TextoAMoneda(const QString& texto, bool* ok)
     bool hayDigito = false;
     bool letraTrasDigito = false;
     bool letraEntreDigitos = false;
+    // Digits since the last thousands "."; -1 before any. "12.5" is not read as 125.
+    int grupo = -1;
+    bool grupoMal = false;
+    const auto cerrarGrupo = [&] {
+        if (grupo >= 0 && grupo != 3)
+            grupoMal = true;
+        grupo = -1;
+    };
     for (QChar c : texto) {
         if (EsDigito(c)) {
             (enFraccion ? fraccion : enteros) += c;
             if (letraTrasDigito)
                 letraEntreDigitos = true;
+            if (!enFraccion && grupo >= 0)
+                ++grupo;
             hayDigito = true;
+        } else if (c == u'.') {
+            if (enFraccion || enteros.isEmpty())
+                grupoMal = true;
+            cerrarGrupo();
+            grupo = 0;
         } else if (c == u',') {
+            cerrarGrupo();
             enFraccion = true;
             ++comas;
         } else if (c == u'-' || c == u'(') {
@@ -99,7 +115,8 @@ Moneda TextoAMoneda(const QString& texto, bool* ok)
             letraTrasDigito = true;
         }
     }
-    if (!hayDigito || comas > 1 || letraEntreDigitos)
+    cerrarGrupo();
+    if (!hayDigito || comas > 1 || letraEntreDigitos || grupoMal)
         return Moneda();
 
     bool enRango = true;

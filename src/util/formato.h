@@ -27,7 +27,8 @@ QString MonedaConSimbolo(Moneda m);
 // "." and spaces are ignored, "," starts the cents, a "-" or "(" anywhere makes it negative,
 // and words or signs before or after the number (a currency) are ignored.
 // The text is refused (*ok false, result 0) when it holds no digit, more than one ",",
-// a letter between digits ("12a5"), or an amount beyond the range of Moneda.
+// a letter between digits ("12a5"), a "." that does not separate thousands ("12.5", "1,5.3":
+// typed as a decimal point it would multiply the amount), or an amount beyond the range of Moneda.
 Moneda TextoAMoneda(const QString& texto, bool* ok = nullptr);
 
 // DD/MM/YYYY; empty for a null or invalid date.

@@ -33,7 +33,7 @@ TEST(TextoAMoneda, ReadsSpanishAmountsRoundedToCents)
         {"1.234,56 €", 12'345'600}, {"(12,5)", -125'000}, {"7", 70'000}, {"0,004", 0},
         {"0,0050", 100}, {"-7", -70'000}, {"1.234,56", 12'345'600}, {"612,345", 6'123'500},
         {"0,00995", 100}, {"  3.000.000.000 ", 30'000'000'000'000}, {"12 EUR", 120'000},
-        {"-1,995", -20'000},
+        {"-1,995", -20'000}, {"1.234", 12'340'000}, {"1.234.567,8", 12'345'678'000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.texto);
@@ -46,7 +46,8 @@ TEST(TextoAMoneda, ReadsSpanishAmountsRoundedToCents)
 TEST(TextoAMoneda, RefusesTextThatIsNotAnAmount)
 {
     for (const char* texto : {"", "doce", "1,2,3", "12a5", "-", "99999999999999999999",
-                              "922337203685478"}) {
+                              "922337203685478",
+                              "12.5", "12.50", "1.2345", "1,5.3", ".5", "1.234.5,00"}) {
         SCOPED_TRACE(texto);
         bool ok = true;
         EXPECT_EQ(TextoAMoneda(QString::fromUtf8(texto), &ok), Moneda());
