@@ -100,10 +100,10 @@ void CLar_0011Doc::Avisar(const QString& texto)
         m_mensajes << texto;
 }
 
-bool CLar_0011Doc::Preguntar(const QString& texto)
+bool CLar_0011Doc::Preguntar(const QString& texto, bool siPorDefecto)
 {
     if (m_dialogos)
-        return m_dialogos->Preguntar(texto);
+        return m_dialogos->Preguntar(texto, siPorDefecto);
     m_mensajes << texto;
     return false;
 }
@@ -219,7 +219,7 @@ void CLar_0011Doc::AbrirUltimo()
         AbrirBase(ruta);
         return;
     }
-    if (!Preguntar(kPreguntaCrear))
+    if (!Preguntar(kPreguntaCrear, true))
         return;
     ruta = NombreLibre(m_carpetaNueva);
     // A failed creation is reported once and leaves nothing behind; no second attempt.
@@ -279,7 +279,7 @@ void CLar_0011Doc::CrearCopia()
 
 void CLar_0011Doc::RestaurarCopia()
 {
-    if (!Preguntar(kPreguntaRestaurar))
+    if (!Preguntar(kPreguntaRestaurar, false))
         return;
     const QString copia = m_dialogos ? m_dialogos->ElegirCopia() : QString();
     if (copia.isEmpty())

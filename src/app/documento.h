@@ -10,7 +10,8 @@ class DialogosDocumento {
 public:
     virtual ~DialogosDocumento() = default;
     virtual void Avisar(const QString& texto) = 0;      // message box, OK button
-    virtual bool Preguntar(const QString& texto) = 0;   // Yes / No
+    // Yes / No; siPorDefecto picks the button Enter presses.
+    virtual bool Preguntar(const QString& texto, bool siPorDefecto) = 0;
     virtual QString ElegirGuardar() = 0;                // save dialog: new, save-as, backup
     virtual QString ElegirAbrir() = 0;                  // open dialog, no default extension
     virtual QString ElegirCopia() = 0;                  // open dialog of the restore, default "rtv"
@@ -74,7 +75,7 @@ signals:
 
 private:
     void Avisar(const QString& texto);
-    bool Preguntar(const QString& texto);
+    bool Preguntar(const QString& texto, bool siPorDefecto);
     void Cerrar();
     // Reopens ruta without the first-owner step; on failure the workspace is left closed.
     bool Reabrir(const QString& ruta);

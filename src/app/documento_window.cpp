@@ -24,10 +24,11 @@ void DialogosDocumentoVentana::Avisar(const QString& texto)
     QMessageBox::warning(m_padre, QStringLiteral("Rentiva"), ParaMostrar(texto), QMessageBox::Ok);
 }
 
-bool DialogosDocumentoVentana::Preguntar(const QString& texto)
+bool DialogosDocumentoVentana::Preguntar(const QString& texto, bool siPorDefecto)
 {
     return QMessageBox::question(m_padre, QStringLiteral("Rentiva"), ParaMostrar(texto),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 siPorDefecto ? QMessageBox::Yes : QMessageBox::No)
         == QMessageBox::Yes;
 }
 

@@ -11,7 +11,7 @@ public:
     void PonerPadre(QWidget* padre) { m_padre = padre; }
 
     void Avisar(const QString& texto) override;
-    bool Preguntar(const QString& texto) override;
+    bool Preguntar(const QString& texto, bool siPorDefecto) override;
     QString ElegirGuardar() override;
     QString ElegirAbrir() override;
     QString ElegirCopia() override;

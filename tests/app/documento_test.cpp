@@ -17,13 +17,15 @@ class Guion : public DialogosDocumento {
 public:
     QStringList avisos;
     QStringList preguntas;
+    QList<bool> siPorDefecto;
     bool respuesta = true;
     QString guardar, abrir, copia;
 
     void Avisar(const QString& t) override { avisos << t; }
-    bool Preguntar(const QString& t) override
+    bool Preguntar(const QString& t, bool si) override
     {
         preguntas << t;
+        siPorDefecto << si;
         return respuesta;
     }
     QString ElegirGuardar() override { return guardar; }
@@ -216,6 +218,7 @@ TEST(Documento, StartUpOffersAFreeNameWhenTheLastWorkspaceIsGone)
         ASSERT_EQ(f.guion.preguntas.size(), 1);
         EXPECT_TRUE(f.guion.preguntas[0].startsWith(
             QString::fromUtf8("No hay una base de datos abierta, \xC2\xBF" "Desea crear una?")));
+        EXPECT_TRUE(f.guion.siPorDefecto[0]);   // "Si no esta seguro pulse Si/Yes"
         const QString ruta = f.tw.file(c.esperado);
         EXPECT_TRUE(f.doc.EstaAbierta());
         EXPECT_EQ(f.doc.Ruta(), ruta);
@@ -342,7 +345,9 @@ TEST(Documento, BackupAndRestoreRoundTrip)
     f.guion.copia = copia;
     f.guion.respuesta = false;
     f.doc.RestaurarCopia();
-    EXPECT_EQ(f.guion.preguntas.size(), 1);
+    ASSERT_EQ(f.guion.preguntas.size(), 1);
+    EXPECT_TRUE(f.guion.preguntas[0].startsWith("Si importa o restaura una copia de seguridad."));
+    EXPECT_FALSE(f.guion.siPorDefecto[0]);   // "Si no esta seguro pulse No"
     EXPECT_EQ(Propietario(ruta), "Benito");
 
     f.guion.respuesta = true;
