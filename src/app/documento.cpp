@@ -7,7 +7,7 @@
 
 #include "app/ajustes.h"
 #include "app/copia_segura.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "util/errores.h"
 
 namespace {
@@ -20,29 +20,6 @@ const QString kPreguntaCrear = QStringLiteral(
 const QString kPreguntaRestaurar = QStringLiteral(
     "Si importa o restaura una copia de seguridad. Perder\u00E1 sus datos actuales,\r\n"
     "\u00BFDesea continuar?\n\rSi no esta seguro pulse No");
-
-// Stand-in for the shared schema module until it lands: the provisional schema, plus the
-// refusal of files that are not workspaces (garbage, another program's database).
-Database AbrirEspacio(const QString& ruta)
-{
-    Database db = provisional::AbrirWorkspace(ruta);
-    const QString noValido =
-        QStringLiteral("El archivo %1 no es un archivo de Rentiva o est\u00E1 da\u00F1ado.").arg(ruta);
-    try {
-        if (QueryInteger(db, QStringLiteral("SELECT count(*) FROM sqlite_master "
-                                            "WHERE type = 'table' AND name = 'propietario'")) != 1)
-            throw UserError(noValido);
-    } catch (const DbError&) {
-        throw UserError(noValido);
-    }
-    return db;
-}
-
-Database CrearEspacio(const QString& ruta)
-{
-    provisional::CrearWorkspace(ruta);
-    return AbrirEspacio(ruta);
-}
 
 // The file and the side files SQLite may have left beside it.
 void BorrarArchivo(const QString& ruta)
@@ -126,7 +103,7 @@ bool CLar_0011Doc::Reabrir(const QString& ruta)
 {
     try {
         Cerrar();
-        m_db = AbrirEspacio(ruta);
+        m_db = AbrirWorkspace(ruta);
     } catch (const std::exception& e) {
         Fallo(TextoError(e));
         return false;
@@ -145,7 +122,7 @@ bool CLar_0011Doc::AbrirBase(const QString& ruta)
         Cerrar();
         if (ruta.isEmpty())
             throw UserError(QStringLiteral("No se ha indicado ning\u00FAn archivo."));
-        m_db = AbrirEspacio(ruta);   // runs the layout upgrade
+        m_db = AbrirWorkspace(ruta);   // runs the layout upgrade
     } catch (const std::exception& e) {
         // The path goes too: a file that does not open must not become the last workspace.
         Fallo(TextoError(e));
@@ -185,7 +162,7 @@ bool CLar_0011Doc::CrearBase()
         if (ruta.isEmpty())
             throw UserError(QStringLiteral("No se ha indicado ning\u00FAn archivo."));
         BorrarArchivo(destino);
-        CrearEspacio(destino).close();
+        CrearWorkspace(destino).close();
         if (existia) {
             // A stale journal of the old file would be replayed into the new one.
             for (const char* sufijo : {"-journal", "-wal", "-shm"})
@@ -193,7 +170,7 @@ bool CLar_0011Doc::CrearBase()
             if (::rename(QFile::encodeName(destino).constData(), QFile::encodeName(ruta).constData()) != 0)
                 throw UserError(QStringLiteral("No se puede escribir el archivo %1.").arg(ruta));
         }
-        m_db = AbrirEspacio(ruta);
+        m_db = AbrirWorkspace(ruta);
     } catch (const std::exception& e) {
         Cerrar();
         BorrarArchivo(destino);
@@ -286,11 +263,11 @@ void CLar_0011Doc::RestaurarCopia()
         return;
     const QString ruta = m_ruta;
     try {
-        const int appId = Base().applicationId();
+        Base();
         // The copy is checked (ours, intact, opens and upgrades) before it replaces anything;
         // the connection is closed so the replaced file is not written through it.
         Cerrar();
-        RestaurarArchivo(copia, ruta, appId, [](const QString& tmp) { AbrirEspacio(tmp).close(); });
+        RestaurarArchivo(copia, ruta, kAplicacionId, [](const QString& tmp) { AbrirWorkspace(tmp).close(); });
     } catch (const std::exception& e) {
         Avisar(Detalle(kErrorGuardar, e));
         if (!ruta.isEmpty() && !m_db.isOpen())

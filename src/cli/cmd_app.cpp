@@ -1,22 +1,18 @@
 #include "app/copia_segura.h"
 #include "cli/cli.h"
 #include "data/database.h"
+#include "data/esquema.h"
 #include "util/errores.h"
 
 namespace {
 
-// The copy must carry the same mark as the workspace it replaces; the replacement is atomic.
+// The copy must be a workspace of ours that opens (and upgrades, on the copy) before it
+// replaces the target; the replacement is atomic.
 int cmdRestaurar(const Args& a)
 {
-    int appId = 0;
-    try {
-        Database destino(a[1], Database::Mode::ReadOnly);
-        appId = destino.applicationId();
-    } catch (const DbError&) {
-    }
-    if (appId == 0)
+    if (!EsWorkspace(a[1]))
         throw UserError(QStringLiteral("El archivo %1 no es un archivo de Rentiva.").arg(a[1]));
-    RestaurarArchivo(a[0], a[1], appId);
+    RestaurarArchivo(a[0], a[1], kAplicacionId, [](const QString& copia) { AbrirWorkspace(copia).close(); });
     out() << "restaurado " << a[1] << '\n';
     return kExitOk;
 }

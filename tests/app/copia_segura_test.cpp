@@ -4,6 +4,7 @@
 
 #include "app/copia_segura.h"
 #include "data/database.h"
+#include "data/esquema.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
 
@@ -75,16 +76,30 @@ TEST(CopiaSegura, RestoreRefusesGarbageForeignAndMissing)
 TEST(CopiaSegura, CliRestoreChecksAndReplaces)
 {
     TempWorkspace tw;
-    Crear(tw.workspacePath(), "actual");
-    Crear(tw.file("copia.rtv"), "copia");
+    const auto crear = [](const QString& path, const QString& nombre) {
+        Database db = CrearWorkspace(path);
+        Statement(db, "INSERT INTO propietario (ref, nombre) VALUES (1, ?1)").bind(1, nombre).run();
+    };
+    const auto nombre = [](const QString& path) {
+        Database db(path, Database::Mode::ReadOnly);
+        Statement st(db, "SELECT nombre FROM propietario");
+        return st.next() ? st.text(0) : QString();
+    };
+    crear(tw.workspacePath(), "actual");
+    crear(tw.file("copia.rtv"), "copia");
     QFile basura(tw.file("basura.rtv"));
     ASSERT_TRUE(basura.open(QIODevice::WriteOnly));
     basura.write("esto no es una base");
     basura.close();
     QString out, err;
-    EXPECT_EQ(RunCli({"restaurar", tw.file("basura.rtv"), tw.workspacePath()}, &out, &err), 1);
-    EXPECT_FALSE(err.isEmpty());
-    EXPECT_EQ(Valor(tw.workspacePath()), "actual");
+    for (const char* mala : {"basura.rtv", "no_existe.rtv"}) {
+        SCOPED_TRACE(mala);
+        EXPECT_EQ(RunCli({"restaurar", tw.file(mala), tw.workspacePath()}, &out, &err), 1);
+        EXPECT_FALSE(err.isEmpty());
+        EXPECT_EQ(nombre(tw.workspacePath()), "actual");
+    }
+    // The target must be a workspace too: a copy is never written over another file.
+    EXPECT_EQ(RunCli({"restaurar", tw.file("copia.rtv"), tw.file("basura.rtv")}, &out, &err), 1);
     EXPECT_EQ(RunCli({"restaurar", tw.file("copia.rtv"), tw.workspacePath()}, &out, &err), 0) << err.toStdString();
-    EXPECT_EQ(Valor(tw.workspacePath()), "copia");
+    EXPECT_EQ(nombre(tw.workspacePath()), "copia");
 }

@@ -7,6 +7,7 @@
 #include "app/ajustes.h"
 #include "app/documento.h"
 #include "data/database.h"
+#include "data/esquema.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
 
@@ -340,6 +341,11 @@ TEST(Documento, BackupAndRestoreRoundTrip)
     EXPECT_EQ(f.doc.Ruta(), ruta);
     EXPECT_TRUE(f.doc.EstaAbierta());
     PonerPropietario(f.doc, "Benito");
+    {
+        // The copy claims an earlier layout: the restore must upgrade it before use.
+        Database vieja(copia);
+        vieja.setUserVersion(0);
+    }
 
     // Answered No: nothing happens.
     f.guion.copia = copia;
@@ -357,6 +363,7 @@ TEST(Documento, BackupAndRestoreRoundTrip)
     ASSERT_TRUE(f.doc.EstaAbierta());
     EXPECT_EQ(f.doc.Ruta(), ruta);
     EXPECT_EQ(*abierta, 1);   // reopened through the normal open
+    EXPECT_EQ(f.doc.Base().userVersion(), kVersionEsquema);
     Statement st(f.doc.Base(), "SELECT nombre FROM propietario");
     ASSERT_TRUE(st.next());
     EXPECT_EQ(st.text(0), "Ana");
