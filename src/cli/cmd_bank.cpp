@@ -1,6 +1,49 @@
+#include <QDate>
+#include <QRegularExpression>
+
+#include "bank/formato_banco.h"
+#include "bank/remesa.h"
+#include "billing/provisional.h"
 #include "cli/cli.h"
+#include "data/database.h"
+
+namespace {
+
+QDate LeerMes(const QString& texto)
+{
+    static const QRegularExpression kMes(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    const auto m = kMes.match(texto);
+    const QDate mes = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), 1) : QDate();
+    if (!mes.isValid())
+        throw UsageError{QStringLiteral("El mes debe escribirse AAAA-MM, por ejemplo 2024-03.")};
+    return mes;
+}
+
+int cmdRemesa(const Args& a)
+{
+    const QDate mes = LeerMes(a[2]);
+    const QDate hoy = QDate::currentDate();
+    QDate cargo = hoy;
+    if (a.has(QStringLiteral("--cargo"))) {
+        cargo = QDate::fromString(a.option(QStringLiteral("--cargo")), QStringLiteral("dd/MM/yyyy"));
+        if (!cargo.isValid())
+            throw UsageError{QStringLiteral("La fecha de cargo debe escribirse DD/MM/AAAA, por ejemplo 05/03/2024.")};
+    }
+    Database db = provisional::AbrirWorkspace(a[0]);
+    const ResultadoRemesa r = GenerarRemesa(db, a[1], mes, hoy, cargo, a[3],
+                                            a.option(QStringLiteral("--listado")));
+    for (const ReciboExcluido& e : r.excluidos)
+        err() << "Excluido: " << e.Texto() << '\n';
+    out() << r.recibos << '\n' << formato_banco::MonedaATexto(r.total) << '\n';
+    return kExitOk;
+}
+
+}  // namespace
 
 std::vector<Subcommand> BankSubcommands()
 {
-    return {};
+    return {
+        {"remesa", "FICHERO.rtv PROPIETARIO AAAA-MM SALIDA", 4, 4, cmdRemesa,
+         {{"--cargo", true}, {"--listado", true}}},
+    };
 }

@@ -1,0 +1,156 @@
+#include "bank/remesa.h"
+
+#include "data/database.h"
+#include "util/errores.h"
+
+namespace {
+
+const char* const kColumnasRecibo =
+    "ref, COALESCE(codref,''), COALESCE(nom_arrendatario,''), fecha_facturacion, COALESCE(renta,0),"
+    " COALESCE(iva,0), COALESCE(irpf,0), COALESCE(otro_importe1,0), COALESCE(otro_importe2,0),"
+    " COALESCE(otro_importe3,0), COALESCE(otro_concepto1,''), COALESCE(otro_concepto2,''),"
+    " COALESCE(otro_concepto3,''), COALESCE(banco,''), COALESCE(sucursal,''), COALESCE(dc,''),"
+    " COALESCE(ccc,''), COALESCE(numero_recibo,0)";
+
+ReciboBanco LeerFila(const Statement& st)
+{
+    ReciboBanco r;
+    r.ref = st.integer(0);
+    r.codref = st.text(1);
+    r.nom_arrendatario = st.text(2);
+    r.fecha_facturacion = st.date(3);
+    r.renta = st.money(4);
+    r.iva = st.money(5);
+    r.irpf = st.money(6);
+    r.otro_importe1 = st.money(7);
+    r.otro_importe2 = st.money(8);
+    r.otro_importe3 = st.money(9);
+    r.otro_concepto1 = st.text(10);
+    r.otro_concepto2 = st.text(11);
+    r.otro_concepto3 = st.text(12);
+    r.banco = st.text(13);
+    r.sucursal = st.text(14);
+    r.dc = st.text(15);
+    r.ccc = st.text(16);
+    r.numero_recibo = st.integer(17);
+    return r;
+}
+
+}  // namespace
+
+PropietarioBanco BuscarPropietarioBanco(Database& db, const QString& nombre)
+{
+    Statement st(db, "SELECT nombre, COALESCE(documento_numero,''), COALESCE(banco,''),"
+                     " COALESCE(sucursal,''), COALESCE(dc,''), COALESCE(ccc,'') FROM propietario"
+                     " WHERE nombre = ?1 COLLATE ES_NOCASE");
+    st.bind(1, nombre.trimmed());
+    if (!st.next())
+        throw UserError(QStringLiteral("propietario erroneo no encontrado = ") + nombre);
+    return {st.text(0), st.text(1), st.text(2), st.text(3), st.text(4), st.text(5)};
+}
+
+std::unique_ptr<CFicheroCuaderno19> CrearFichero(const PropietarioBanco& p, const QDate& creacion,
+                                                 const QDate& cargo)
+{
+    return std::make_unique<CFicheroCuaderno19>(p.nombre, p.documento_numero, p.banco, p.sucursal,
+                                                p.dc, p.ccc, creacion, cargo, -1);
+}
+
+std::vector<ReciboBanco> RecibosBancoDelMes(Database& db, const QString& arrendador, const QDate& mes)
+{
+    const QDate desde(mes.year(), mes.month(), 1);
+    Statement st(db, QStringLiteral("SELECT %1 FROM recibo WHERE arrendador = ?1 COLLATE ES_NOCASE"
+                                    " AND fecha_facturacion >= ?2 AND fecha_facturacion < ?3"
+                                    " AND COALESCE(is_recibo_banco,0) <> 0 ORDER BY ref")
+                         .arg(QLatin1String(kColumnasRecibo)));
+    st.bind(1, arrendador).bind(2, desde).bind(3, desde.addMonths(1));
+    std::vector<ReciboBanco> r;
+    while (st.next())
+        r.push_back(LeerFila(st));
+    return r;
+}
+
+std::vector<ReciboBanco> RecibosBancoEmision(Database& db)
+{
+    Statement st(db, QStringLiteral("SELECT %1 FROM emision_recibo WHERE"
+                                    " COALESCE(is_recibo_seleccionado,0) <> 0 ORDER BY ref")
+                         .arg(QLatin1String(kColumnasRecibo)));
+    std::vector<ReciboBanco> r;
+    while (st.next())
+        r.push_back(LeerFila(st));
+    return r;
+}
+
+void ComprobarCuentaInmueble(const QString& banco, const QString& sucursal, const QString& dc,
+                             const QString& ccc)
+{
+    if (banco.isEmpty() || sucursal.isEmpty() || dc.isEmpty() || ccc.isEmpty())
+        throw UserError(QStringLiteral("Primero debe introducir un número de cuenta"));
+    if (banco.size() != 4 || sucursal.size() != 4 || dc.size() != 2 || ccc.size() != 10)
+        throw UserError(QStringLiteral("La cuenta bancaria no tiene la longitud correcta."));
+}
+
+ReciboBancoInmueble ReciboDesdeInmueble(Database& db, qint64 refInmueble, const QDate& hoy)
+{
+    Statement st(db, "SELECT ref, COALESCE(codref,''), COALESCE(nom_arrendatario,''),"
+                     " COALESCE(renta,0), COALESCE(iva,0), COALESCE(irpf,0), COALESCE(otro_importe1,0),"
+                     " COALESCE(otro_importe2,0), COALESCE(otro_importe3,0),"
+                     " COALESCE(otro_concepto1,''), COALESCE(otro_concepto2,''),"
+                     " COALESCE(otro_concepto3,''), COALESCE(banco,''), COALESCE(sucursal,''),"
+                     " COALESCE(dc,''), COALESCE(ccc,''), COALESCE(direccion,''), COALESCE(piso,''),"
+                     " COALESCE(arrendador,''), COALESCE(doc_arrendatario_num,'')"
+                     " FROM inmueble WHERE ref = ?1");
+    st.bind(1, refInmueble);
+    if (!st.next())
+        throw UserError(QStringLiteral("El inmueble %1 no existe.").arg(refInmueble));
+    ReciboBancoInmueble r;
+    ReciboBanco& b = r.recibo;
+    b.ref = st.integer(0);
+    b.codref = st.text(1);
+    b.nom_arrendatario = st.text(2);
+    b.fecha_facturacion = hoy;
+    b.renta = st.money(3);
+    b.iva = st.money(4);
+    b.irpf = st.money(5);
+    b.otro_importe1 = st.money(6);
+    b.otro_importe2 = st.money(7);
+    b.otro_importe3 = st.money(8);
+    b.otro_concepto1 = st.text(9);
+    b.otro_concepto2 = st.text(10);
+    b.otro_concepto3 = st.text(11);
+    b.banco = st.text(12);
+    b.sucursal = st.text(13);
+    b.dc = st.text(14);
+    b.ccc = st.text(15);
+    r.direccion = st.text(16);
+    r.piso = st.text(17);
+    r.arrendador = st.text(18);
+    r.doc_arrendatario = st.text(19);
+    ComprobarCuentaInmueble(b.banco, b.sucursal, b.dc, b.ccc);
+    return r;
+}
+
+ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDate& mes,
+                              const QDate& creacion, const QDate& cargo, const QString& ruta,
+                              const QString& listadoPdf)
+{
+    const PropietarioBanco propietario = BuscarPropietarioBanco(db, arrendador);
+    const std::vector<ReciboBanco> recibos = RecibosBancoDelMes(db, propietario.nombre, mes);
+    if (recibos.empty())
+        throw UserError(QStringLiteral("Para este mes y propietario no existen recibos o facturas emitidas"));
+    auto fichero = CrearFichero(propietario, creacion, cargo);
+    for (const ReciboBanco& r : recibos)
+        fichero->AnadirRecibo(r);
+    ResultadoRemesa resultado{fichero->NumeroRecibos(), fichero->Total(), fichero->Excluidos()};
+    if (resultado.recibos == 0) {
+        QString motivos;
+        for (const ReciboExcluido& e : resultado.excluidos)
+            motivos += u'\n' + e.Texto();
+        throw UserError(QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación") +
+                        motivos);
+    }
+    fichero->Generar(ruta);
+    if (!listadoPdf.isEmpty())
+        fichero->ListadoAPdf(listadoPdf);
+    return resultado;
+}
