@@ -74,6 +74,20 @@ QByteArray ACp1252(const QString& texto)
     return r;
 }
 
+QByteArray AdaptadoACp1252(const QString& texto)
+{
+    // Plain Latin-1 text, the usual case, needs no adapting.
+    QByteArray r(texto.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const char16_t c = texto[i].unicode();
+        if ((c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF))
+            r[i] = char(c);
+        else
+            return ACp1252(AdaptarCp1252(texto));
+    }
+    return r;
+}
+
 QString DesdeCp1252(const QByteArray& bytes)
 {
     QString r(bytes.size(), Qt::Uninitialized);

@@ -17,5 +17,8 @@ QString AdaptarCp1252(const QString& texto);
 // The exact bytes of `texto`; throws UserError naming the first character that has none.
 QByteArray ACp1252(const QString& texto);
 
+// AdaptarCp1252 and ACp1252 in one pass: the bytes of the adapted text.
+QByteArray AdaptadoACp1252(const QString& texto);
+
 // Bytes in code page 1252 back to text (the five unused bytes read as U+FFFD).
 QString DesdeCp1252(const QByteArray& bytes);

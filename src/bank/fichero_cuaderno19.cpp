@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <charconv>
+#include <cstring>
 #include <stdexcept>
 
 #include "app/ajustes.h"
@@ -42,6 +44,96 @@ QString A(const QString& s, int ancho)
 QString Fecha(const QDate& d)
 {
     return d.toString(QStringLiteral("ddMMyy"));
+}
+
+// Records are written into fixed buffers: ten thousand receipts must take well under a
+// tenth of a second.
+char* Izq(char* p, const char* s, qsizetype n, int w)
+{
+    const qsizetype k = qMin<qsizetype>(n, w);
+    memcpy(p, s, size_t(k));
+    memset(p + k, ' ', size_t(w - k));
+    return p + w;
+}
+
+char* Izq(char* p, const QByteArray& s, int w)
+{
+    return Izq(p, s.constData(), s.size(), w);
+}
+
+char* Ceros(char* p, const char* s, qsizetype n, int w)
+{
+    if (n >= w)
+        return static_cast<char*>(memcpy(p, s + n - w, size_t(w))) + w;
+    memset(p, '0', size_t(w - n));
+    memcpy(p + w - n, s, size_t(n));
+    return p + w;
+}
+
+char* Ceros(char* p, const QByteArray& s, int w)
+{
+    return Ceros(p, s.constData(), s.size(), w);
+}
+
+// A short text on the stack: a number or an amount.
+struct Corto {
+    char c[32];
+    int n = 0;
+};
+
+Corto Numero(qint64 v)
+{
+    Corto r;
+    r.n = int(std::to_chars(r.c, r.c + sizeof r.c, v).ptr - r.c);
+    return r;
+}
+
+char* Ceros(char* p, qint64 v, int w)
+{
+    const Corto t = Numero(v);
+    return Ceros(p, t.c, t.n, w);
+}
+
+char* Izq(char* p, const Corto& t, int w)
+{
+    return Izq(p, t.c, t.n, w);
+}
+
+// The amount as 1.234,56 (what MonedaATexto writes), rounded to cents half away from zero.
+Corto Importe(Moneda m)
+{
+    qint64 c = RedondearCentimos(m).Diezmilesimas() / Moneda::kPorCentimo;
+    const bool negativo = c < 0;
+    if (negativo)
+        c = -c;
+    char al_reves[32];
+    int k = 0;
+    al_reves[k++] = char('0' + c % 10);
+    c /= 10;
+    al_reves[k++] = char('0' + c % 10);
+    c /= 10;
+    al_reves[k++] = ',';
+    int grupo = 0;
+    do {
+        if (grupo == 3) {
+            al_reves[k++] = '.';
+            grupo = 0;
+        }
+        al_reves[k++] = char('0' + c % 10);
+        c /= 10;
+        ++grupo;
+    } while (c > 0);
+    if (negativo)
+        al_reves[k++] = '-';
+    Corto r;
+    while (k > 0)
+        r.c[r.n++] = al_reves[--k];
+    return r;
+}
+
+QByteArray Bytes(const QString& s)
+{
+    return AdaptadoACp1252(s);
 }
 
 bool SoloCifras(const QString& s)
@@ -99,8 +191,8 @@ CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& doc
       m_creacion(creacion),
       m_cargo(cargo),
       m_sufijo(SufijoEfectivo(sufijo)),
-      m_impuesto1(AdaptarCp1252(NombreImpuesto1())),
-      m_impuesto2(AdaptarCp1252(NombreImpuesto2()))
+      m_impuesto1(Bytes(NombreImpuesto1())),
+      m_impuesto2(Bytes(NombreImpuesto2()))
 {
     if (m_nombre.isEmpty())
         throw UserError(QStringLiteral("El propietario no tiene nombre; no se puede generar el "
@@ -121,19 +213,20 @@ CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& doc
     QString presentador = QStringLiteral("5180") + N(m_documento, 9) + N(m_sufijo, 3) +
                           Fecha(m_creacion) + Espacios(6) + A(m_nombre, 40) + Espacios(20) +
                           A(m_banco, 4) + N(m_sucursal, 4) + Espacios(66);
-    Registro(presentador);
+    Registro(ACp1252(presentador));
     QString ordenante = QStringLiteral("5380") + N(m_documento, 9) + N(m_sufijo, 3) +
                         Fecha(m_creacion) + Fecha(m_cargo) + A(m_nombre, 40) + N(m_banco, 4) +
                         N(m_sucursal, 4) + N(m_dc, 2) + N(m_ccc, 10) + Espacios(8) +
                         QStringLiteral("01") + Espacios(64);
-    Registro(ordenante);
+    Registro(ACp1252(ordenante));
+    m_cabecera = ACp1252(N(m_documento, 9) + N(m_sufijo, 3));
 }
 
-void CFicheroCuaderno19::Registro(const QString& r)
+void CFicheroCuaderno19::Registro(const QByteArray& r)
 {
     if (r.size() != kAnchoRegistro)
         throw std::logic_error("registro del fichero del banco de longitud incorrecta");
-    m_texto += ACp1252(r);
+    m_texto += r;
     m_texto += "\r\n";
 }
 
@@ -142,32 +235,49 @@ QString CFicheroCuaderno19::Cabecera(const char* codigo) const
     return QLatin1String(codigo) + N(m_documento, 9) + N(m_sufijo, 3);
 }
 
+void CFicheroCuaderno19::Concepto(const ReciboBanco& r, char* t) const
+{
+    const qint64 dia = r.fecha_facturacion.toJulianDay();
+    if (dia != m_diaRenta) {
+        m_diaRenta = dia;
+        m_etiquetaRenta = "Renta " +
+                          formato_banco::NombreMesMayusculas(r.fecha_facturacion.month()).toLatin1() +
+                          " del " +
+                          formato_banco::EnteroConPuntos(r.fecha_facturacion.year()).toLatin1();
+    }
+    const struct { Moneda importe; const QString* etiqueta; const QByteArray* bytes; } lineas[] = {
+        {r.renta, nullptr, &m_etiquetaRenta},
+        {r.otro_importe1, &r.otro_concepto1, nullptr},
+        {r.otro_importe2, &r.otro_concepto2, nullptr},
+        {r.otro_importe3, &r.otro_concepto3, nullptr},
+        {r.iva, nullptr, &m_impuesto1},
+        {r.irpf, nullptr, &m_impuesto2},
+    };
+    char* p = t;
+    for (const auto& l : lineas)
+        if (!l.importe.EsCero()) {
+            p = Izq(p, l.bytes ? *l.bytes : Bytes(*l.etiqueta), 70);
+            p = Izq(p, Importe(l.importe), kAnchoImporte);
+        }
+    p = Izq(p, "TOTAL", 5, 70);
+    p = Izq(p, Importe(r.Total()), kAnchoImporte);
+    char pie[128];
+    char* q = Izq(pie, " Numero Recibo=", 15, 15);
+    q = Izq(q, Numero(r.numero_recibo), 7);
+    q = Izq(q, "|Codigo Cliente=", 16, 16);
+    q = Izq(q, Bytes(r.codref), 12);
+    q = Izq(q, "|RefRec=", 8, 8);
+    const Corto ref = Numero(r.ref);
+    q = Izq(q, ref, ref.n);
+    p = Izq(p, pie, q - pie, 80);
+    memset(p, ' ', size_t(t + kAnchoConcepto - p));
+}
+
 QString CFicheroCuaderno19::TextoConcepto(const ReciboBanco& r) const
 {
-    const QString renta = QStringLiteral("Renta ") +
-                          formato_banco::NombreMesMayusculas(r.fecha_facturacion.month()) +
-                          QStringLiteral(" del ") +
-                          formato_banco::EnteroConPuntos(r.fecha_facturacion.year());
-    const struct { Moneda importe; QString etiqueta; } lineas[] = {
-        {r.renta, renta},
-        {r.otro_importe1, r.otro_concepto1},
-        {r.otro_importe2, r.otro_concepto2},
-        {r.otro_importe3, r.otro_concepto3},
-        {r.iva, m_impuesto1},
-        {r.irpf, m_impuesto2},
-    };
-    QString t;
-    t.reserve(kAnchoConcepto);
-    for (const auto& l : lineas)
-        if (!l.importe.EsCero())
-            t += A(AdaptarCp1252(l.etiqueta), 70) +
-                 A(formato_banco::MonedaATexto(l.importe), kAnchoImporte);
-    t += A(QStringLiteral("TOTAL"), 70) + A(formato_banco::MonedaATexto(r.Total()), kAnchoImporte);
-    t += A(QStringLiteral(" Numero Recibo=") + A(QString::number(r.numero_recibo), 7) +
-               QStringLiteral("|Codigo Cliente=") + A(AdaptarCp1252(r.codref), 12) +
-               QStringLiteral("|RefRec=") + QString::number(r.ref),
-           80);
-    return A(t, kAnchoConcepto);
+    char t[kAnchoConcepto];
+    Concepto(r, t);
+    return DesdeCp1252(QByteArray(t, kAnchoConcepto));
 }
 
 QString CFicheroCuaderno19::LineaListado(const ReciboBanco& r)
@@ -194,7 +304,7 @@ QString CFicheroCuaderno19::MotivoExclusion(const ReciboBanco& r, qint64 centimo
     // Every amount is also written as text in a field of ten: a wider one would be cut.
     for (Moneda m : {r.renta, r.otro_importe1, r.otro_importe2, r.otro_importe3, r.iva, r.irpf,
                      r.Total()})
-        if (formato_banco::MonedaATexto(m).size() > kAnchoImporte)
+        if (Importe(m).n > kAnchoImporte)
             return QStringLiteral("el importe %1 no cabe en el fichero del banco (como máximo "
                                   "999.999,99)").arg(formato_banco::MonedaATexto(m));
     if (Centimos(m_total) + centimos > kMaxCentimos)
@@ -220,23 +330,67 @@ bool CFicheroCuaderno19::AnadirRecibo(const ReciboBanco& r)
         return false;
     }
 
-    const QString banco = r.banco.trimmed(), sucursal = r.sucursal.trimmed(), dc = r.dc.trimmed(),
-                  ccc = r.ccc.trimmed();
-    const QString codref = A(AdaptarCp1252(r.codref), 12);
-    const QString concepto = TextoConcepto(r);
-    const QString ref = QString::number(r.ref);
+    const QByteArray codref = Bytes(r.codref);
+    char concepto[kAnchoConcepto];
+    Concepto(r, concepto);
+    const Corto ref = Numero(r.ref);
 
-    Registro(Cabecera("5680") + codref + A(AdaptarCp1252(r.nom_arrendatario), 40) + N(banco, 4) +
-             N(sucursal, 4) + N(dc, 2) + N(ccc, 10) + N(centimos, 10) + A(ref, 6) + A(ref, 4) +
-             u'/' + A(QString::number(r.numero_recibo), 5) + concepto.left(40) + Espacios(8));
+    // The seven records, each followed by CR LF, in one buffer.
+    constexpr int kConSalto = kAnchoRegistro + 2;
+    char buf[7 * kConSalto];
+    char* p = buf;
+    auto comienzo = [&](const char* codigo) {
+        p = Izq(p, codigo, 4, 4);
+        p = Izq(p, m_cabecera, 12);
+        p = Izq(p, codref, 12);
+    };
+    comienzo("5680");
+    p = Izq(p, Bytes(r.nom_arrendatario), 40);
+    p = Ceros(p, r.banco.trimmed().toLatin1(), 4);
+    p = Ceros(p, r.sucursal.trimmed().toLatin1(), 4);
+    p = Ceros(p, r.dc.trimmed().toLatin1(), 2);
+    p = Ceros(p, r.ccc.trimmed().toLatin1(), 10);
+    p = Ceros(p, centimos, 10);
+    p = Izq(p, ref, 6);
+    p = Izq(p, ref, 4);
+    *p++ = '/';
+    p = Izq(p, Numero(r.numero_recibo), 5);
+    p = Izq(p, concepto, 40, 40);
+    p = Izq(p, "", 0, 8);
+    p = Izq(p, "\r\n", 2, 2);
     static const char* const kOpcionales[] = {"5681", "5682", "5683", "5684", "5685", "5686"};
-    for (int k = 0; k < 6; ++k)
-        Registro(Cabecera(kOpcionales[k]) + codref + concepto.mid(120 * k + 40, 120) + Espacios(14));
+    for (int k = 0; k < 6; ++k) {
+        comienzo(kOpcionales[k]);
+        p = Izq(p, concepto + 120 * k + 40, 120, 120);
+        p = Izq(p, "", 0, 14);
+        p = Izq(p, "\r\n", 2, 2);
+    }
+    if (p != buf + sizeof buf)
+        throw std::logic_error("registro del fichero del banco de longitud incorrecta");
+    m_texto.append(buf, sizeof buf);
 
     m_total += total;
     ++m_recibos;
-    m_lineas << LineaListado(r);
+    m_listado.push_back(r);
     return true;
+}
+
+void CFicheroCuaderno19::Reservar(int recibos)
+{
+    if (recibos > 0) {
+        m_texto.reserve(m_texto.size() + qsizetype(recibos) * 7 * (kAnchoRegistro + 2) +
+                        2 * (kAnchoRegistro + 2));
+        m_listado.reserve(m_listado.size() + size_t(recibos));
+    }
+}
+
+QStringList CFicheroCuaderno19::LineasListado() const
+{
+    QStringList lineas;
+    lineas.reserve(qsizetype(m_listado.size()));
+    for (const ReciboBanco& r : m_listado)
+        lineas << LineaListado(r);
+    return lineas;
 }
 
 QByteArray CFicheroCuaderno19::Totales() const
@@ -261,7 +415,7 @@ void CFicheroCuaderno19::Generar(const QString& ruta) const
         throw UserError(QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación"));
     if (ruta.trimmed().isEmpty())
         throw UserError(QStringLiteral("Elija el archivo donde guardar el fichero del banco."));
-    const QByteArray datos = Contenido();
+    const QByteArray totales = Totales();
     // Written beside the target and renamed over it only when complete.
     QSaveFile f(ruta);
     const auto fallo = [&f] {
@@ -269,7 +423,7 @@ void CFicheroCuaderno19::Generar(const QString& ruta) const
     };
     if (!f.open(QIODevice::WriteOnly))
         throw fallo();
-    if (f.write(datos) != datos.size()) {
+    if (f.write(m_texto) != m_texto.size() || f.write(totales) != totales.size()) {
         const UserError e = fallo();
         f.cancelWriting();
         throw e;

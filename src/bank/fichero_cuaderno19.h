@@ -60,6 +60,9 @@ public:
                        const QDate& creacion, const QDate& cargo, int sufijo = -1);
     virtual ~CFicheroCuaderno19() = default;
 
+    // Room for `recibos` more receipts, so that a long remittance is not copied as it grows.
+    void Reservar(int recibos);
+
     // Adds the receipt's seven records and its listing line. A receipt the bank cannot
     // debit (no valid account, total zero or negative, an amount too wide for its field,
     // a file total beyond ten digits of cents) is left out: returns false and keeps the
@@ -100,7 +103,8 @@ public:
     int NumeroRecibos() const { return m_recibos; }
     int RegistrosOrdenante() const { return 1 + 7 * m_recibos + 1; }
     int RegistrosFichero() const { return 7 * m_recibos + 4; }
-    const QStringList& LineasListado() const { return m_lineas; }
+    // One line per receipt added, built when asked for.
+    QStringList LineasListado() const;
     const std::vector<ReciboExcluido>& Excluidos() const { return m_excluidos; }
     QString NombrePresentador() const { return m_nombre; }
     QString DocumentoPresentador() const { return m_documento; }
@@ -108,19 +112,25 @@ public:
     QDate FechaCargo() const { return m_cargo; }
 
 private:
-    void Registro(const QString& r);
+    void Registro(const QByteArray& r);
+    // Writes the 800 bytes of the concept text at `t`.
+    void Concepto(const ReciboBanco& r, char* t) const;
     QString Cabecera(const char* codigo) const;
     QString MotivoExclusion(const ReciboBanco& r, qint64 centimos) const;
     QByteArray Totales() const;
-    void DibujarPaginaListado(QPainter& p, const PaginaListado& pagina, int numero) const;
+    void DibujarPaginaListado(QPainter& p, const QStringList& lineas, const PaginaListado& pagina,
+                              int numero) const;
 
     QString m_nombre, m_documento, m_banco, m_sucursal, m_dc, m_ccc;
     QDate m_creacion, m_cargo;
     int m_sufijo = 1;
-    QString m_impuesto1, m_impuesto2;   // read once: a setting read per receipt would be slow
+    QByteArray m_impuesto1, m_impuesto2;   // read once: a setting read per receipt would be slow
+    QByteArray m_cabecera;                 // identifier N(9) and suffix N(3) of every record
+    mutable qint64 m_diaRenta = -1;        // the rent label of the last billing date seen
+    mutable QByteArray m_etiquetaRenta;
     QByteArray m_texto;                 // every record so far, each followed by CR LF
     Moneda m_total;
     int m_recibos = 0;
-    QStringList m_lineas;
+    std::vector<ReciboBanco> m_listado;   // what the listing shows of each receipt added
     std::vector<ReciboExcluido> m_excluidos;
 };

@@ -46,16 +46,22 @@ QString NombreMesMayusculas(int mes)
 QString CalcularDC(const QString& banco, const QString& sucursal, const QString& ccc)
 {
     static const int kPesos[] = {1, 2, 4, 8, 5, 10, 9, 7, 3, 6};
-    auto digito = [](const QString& diez) {
-        int suma = 0;
-        for (int i = 0; i < 10; ++i)
-            suma += diez[i].digitValue() * kPesos[i];
+    // Weighted sum of a digit text right-aligned in `ancho` places ending at weight `fin`.
+    auto suma = [](const QString& s, int ancho, int fin) {
+        int total = 0;
+        const qsizetype n = qMin<qsizetype>(s.size(), ancho);
+        for (qsizetype i = 0; i < n; ++i)
+            total += s[s.size() - n + i].digitValue() * kPesos[fin - n + i];
+        return total;
+    };
+    auto digito = [](int suma) {
         const int d = 11 - suma % 11;
         return d == 11 ? 0 : d == 10 ? 1 : d;
     };
-    return QString::number(digito(QStringLiteral("00") + RellenarCeros(banco, 4) +
-                                  RellenarCeros(sucursal, 4))) +
-           QString::number(digito(RellenarCeros(ccc, 10)));
+    const int d1 = digito(suma(banco, 4, 6) + suma(sucursal, 4, 10));
+    const int d2 = digito(suma(ccc, 10, 10));
+    const QChar dc[] = {QChar(u'0' + d1), QChar(u'0' + d2)};
+    return QString(dc, 2);
 }
 
 }  // namespace formato_banco

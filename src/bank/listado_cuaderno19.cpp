@@ -37,8 +37,8 @@ std::vector<PaginaListado> CFicheroCuaderno19::PaginarListado(int lineas)
     }
 }
 
-void CFicheroCuaderno19::DibujarPaginaListado(QPainter& p, const PaginaListado& pagina,
-                                              int numero) const
+void CFicheroCuaderno19::DibujarPaginaListado(QPainter& p, const QStringList& lineas,
+                                              const PaginaListado& pagina, int numero) const
 {
     PrepararPagina(p);
     p.setFont(FuenteCourier(50, QFont::Black));
@@ -79,7 +79,7 @@ void CFicheroCuaderno19::DibujarPaginaListado(QPainter& p, const PaginaListado& 
         LineaHorizontal(p, y);
 
     for (int i = 0; i < pagina.lineas; ++i) {
-        QString linea = m_lineas[pagina.primera + i];
+        QString linea = lineas[pagina.primera + i];
         linea.chop(2);   // the CR LF
         Texto(p, Rect(50, 610 + 50 * i, 1950, 660 + 50 * i), linea, Colocacion::Izquierda);
         LineaHorizontal(p, 650 + 50 * i);
@@ -108,11 +108,12 @@ void CFicheroCuaderno19::DibujarPaginaListado(QPainter& p, const PaginaListado& 
 
 int CFicheroCuaderno19::DibujarListado(QPainter& p, QPagedPaintDevice& dispositivo) const
 {
-    const auto paginas = PaginarListado(int(m_lineas.size()));
+    const QStringList lineas = LineasListado();
+    const auto paginas = PaginarListado(int(lineas.size()));
     for (size_t n = 0; n < paginas.size(); ++n) {
         if (n > 0)
             dispositivo.newPage();
-        DibujarPaginaListado(p, paginas[n], int(n) + 1);
+        DibujarPaginaListado(p, lineas, paginas[n], int(n) + 1);
     }
     return int(paginas.size());
 }

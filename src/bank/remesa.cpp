@@ -139,6 +139,7 @@ ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDa
     if (recibos.empty())
         throw UserError(QStringLiteral("Para este mes y propietario no existen recibos o facturas emitidas"));
     auto fichero = CrearFichero(propietario, creacion, cargo);
+    fichero->Reservar(int(recibos.size()));
     for (const ReciboBanco& r : recibos)
         fichero->AnadirRecibo(r);
     ResultadoRemesa resultado{fichero->NumeroRecibos(), fichero->Total(), fichero->Excluidos()};
