@@ -9,22 +9,17 @@
 
 #include "app/ajustes.h"
 #include "bank/cp1252.h"
-#include "bank/formato_banco.h"
+#include "util/cuentas.h"
+#include "util/formato.h"
+#include "util/letras.h"
+#include "util/texto.h"
 #include "util/errores.h"
 
-using formato_banco::AjustarDerecha;
-using formato_banco::AjustarIzquierda;
-using formato_banco::RellenarCeros;
 
 namespace {
 
 constexpr qint64 kMaxCentimos = 9'999'999'999;   // what N(10) can hold
 constexpr int kAnchoImporte = 10;
-
-QString Espacios(int n)
-{
-    return QString(n, u' ');
-}
 
 QString N(const QString& s, int ancho)
 {
@@ -99,11 +94,11 @@ char* Izq(char* p, const Corto& t, int w)
     return Izq(p, t.c, t.n, w);
 }
 
-// The amount as 1.234,56 (what MonedaATexto writes), rounded to cents half away from zero.
+// The amount exactly as MonedaATexto writes it, without its allocations.
 Corto Importe(Moneda m)
 {
     qint64 c = RedondearCentimos(m).Diezmilesimas() / Moneda::kPorCentimo;
-    const bool negativo = c < 0;
+    const bool negativo = m.Diezmilesimas() < 0;   // -0,004 reads -0,00
     if (negativo)
         c = -c;
     char al_reves[32];
@@ -158,7 +153,7 @@ QString ProblemaCuenta(const QString& banco, const QString& sucursal, const QStr
         return QStringLiteral("la cuenta bancaria no tiene la longitud correcta");
     if (!SoloCifras(banco) || !SoloCifras(sucursal) || !SoloCifras(dc) || !SoloCifras(ccc))
         return QStringLiteral("la cuenta bancaria contiene caracteres que no son cifras");
-    if (formato_banco::CalcularDC(banco, sucursal, ccc) != N(dc, 2))
+    if (!ValidarCcc(banco, sucursal, dc, ccc))
         return QStringLiteral("los dígitos de control de la cuenta bancaria no son correctos");
     return QString();
 }
@@ -241,9 +236,9 @@ void CFicheroCuaderno19::Concepto(const ReciboBanco& r, char* t) const
     if (dia != m_diaRenta) {
         m_diaRenta = dia;
         m_etiquetaRenta = "Renta " +
-                          formato_banco::NombreMesMayusculas(r.fecha_facturacion.month()).toLatin1() +
+                          NombreMesMayusculas(r.fecha_facturacion.month()).toLatin1() +
                           " del " +
-                          formato_banco::EnteroConPuntos(r.fecha_facturacion.year()).toLatin1();
+                          EnteroConPuntos(r.fecha_facturacion.year()).toLatin1();
     }
     const struct { Moneda importe; const QString* etiqueta; const QByteArray* bytes; } lineas[] = {
         {r.renta, nullptr, &m_etiquetaRenta},
@@ -286,7 +281,7 @@ QString CFicheroCuaderno19::LineaListado(const ReciboBanco& r)
            A(AdaptarCp1252(r.nom_arrendatario), 40) + QStringLiteral("  ") +
            N(r.banco.trimmed(), 4) + u' ' + N(r.sucursal.trimmed(), 4) + u' ' +
            N(r.dc.trimmed(), 2) + u' ' + N(r.ccc.trimmed(), 10) + QStringLiteral("  ") +
-           AjustarDerecha(formato_banco::MonedaATexto(r.Total()), kAnchoImporte) +
+           AjustarDerecha(MonedaATexto(r.Total()), kAnchoImporte) +
            QStringLiteral("\r\n");
 }
 
@@ -300,13 +295,13 @@ QString CFicheroCuaderno19::MotivoExclusion(const ReciboBanco& r, qint64 centimo
     if (centimos == 0)
         return QStringLiteral("el total es cero");
     if (centimos < 0)
-        return QStringLiteral("el total es negativo (%1)").arg(formato_banco::MonedaATexto(r.Total()));
+        return QStringLiteral("el total es negativo (%1)").arg(MonedaATexto(r.Total()));
     // Every amount is also written as text in a field of ten: a wider one would be cut.
     for (Moneda m : {r.renta, r.otro_importe1, r.otro_importe2, r.otro_importe3, r.iva, r.irpf,
                      r.Total()})
         if (Importe(m).n > kAnchoImporte)
             return QStringLiteral("el importe %1 no cabe en el fichero del banco (como máximo "
-                                  "999.999,99)").arg(formato_banco::MonedaATexto(m));
+                                  "999.999,99)").arg(MonedaATexto(m));
     if (Centimos(m_total) + centimos > kMaxCentimos)
         return QStringLiteral("el total de la remesa pasaría de 99.999.999,99; genere este recibo "
                               "en otro fichero");

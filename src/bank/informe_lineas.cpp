@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "bank/pagina_listado.h"
+#include "util/formato.h"
 
 using namespace pagina_listado;
 
@@ -26,7 +27,7 @@ void CInformeLineas::DibujarPagina(QPainter& p, int primera, int pagina, const Q
     Texto(p, Rect(50, 100, 1950, 150), m_titulo, Colocacion::Centrada);
     p.setFont(FuenteCourier(29));
     Texto(p, Rect(50, 50, 1950, 100),
-          QStringLiteral("Fecha informe: ") + hoy.toString(QStringLiteral("dd/MM/yyyy")),
+          QStringLiteral("Fecha informe: ") + FechaCorta(hoy),
           Colocacion::LineaIzquierda);
     p.drawRect(Rect(50, 200, 1950, 2800));
     p.drawRect(Rect(50, 200, 1950, 300));

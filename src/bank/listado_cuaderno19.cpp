@@ -4,12 +4,10 @@
 #include <QPrinter>
 
 #include "bank/fichero_cuaderno19.h"
-#include "bank/formato_banco.h"
+#include "util/formato.h"
 #include "bank/pagina_listado.h"
 
 using namespace pagina_listado;
-using formato_banco::AjustarDerecha;
-using formato_banco::AjustarIzquierda;
 
 namespace {
 
@@ -92,9 +90,9 @@ void CFicheroCuaderno19::DibujarPaginaListado(QPainter& p, const QStringList& li
         Texto(p, Rect(560, 710 + d, 1440, 790 + d), QStringLiteral("          REGISTROS TOTALES"),
               Colocacion::Izquierda);
         const QString filas[][2] = {
-            {QStringLiteral("Total Importe del Soporte:"), formato_banco::MonedaATexto(m_total)},
+            {QStringLiteral("Total Importe del Soporte:"), MonedaATexto(m_total)},
             {QStringLiteral("Total Importe de Ordenantes:"), QStringLiteral("1")},
-            {QStringLiteral("Total Numero de Recibos:"), formato_banco::EnteroConPuntos(m_recibos)},
+            {QStringLiteral("Total Numero de Recibos:"), EnteroConPuntos(m_recibos)},
         };
         for (int k = 0; k < 3; ++k) {
             const int y = 810 + d + kAltoLinea * k;

@@ -7,7 +7,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
-#include "bank/formato_banco.h"
+#include "util/formato.h"
 #include "receipts/impresion_recibo.h"
 #include "util/errores.h"
 
@@ -48,7 +48,7 @@ void LineaHorizontal(QPainter& p, int y, int x1, int x2)
 void PiePagina(QPainter& p, int pagina)
 {
     Texto(p, Rect(0, 2800, 2100, 2900),
-          QStringLiteral("Página ") + formato_banco::EnteroConPuntos(pagina),
+          QStringLiteral("Página ") + EnteroConPuntos(pagina),
           Colocacion::LineaCentrada);
 }
 

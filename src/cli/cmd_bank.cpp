@@ -1,7 +1,7 @@
 #include <QDate>
 #include <QRegularExpression>
 
-#include "bank/formato_banco.h"
+#include "util/formato.h"
 #include "bank/remesa.h"
 #include "billing/provisional.h"
 #include "cli/cli.h"
@@ -34,7 +34,7 @@ int cmdRemesa(const Args& a)
                                             a.option(QStringLiteral("--listado")));
     for (const ReciboExcluido& e : r.excluidos)
         err() << "Excluido: " << e.Texto() << '\n';
-    out() << r.recibos << '\n' << formato_banco::MonedaATexto(r.total) << '\n';
+    out() << r.recibos << '\n' << MonedaATexto(r.total) << '\n';
     return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 #include "app/ajustes.h"
 #include "bank/fichero_cuaderno19.h"
 #include "bank_fixture.h"
+#include "util/formato.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
 
@@ -311,4 +312,21 @@ TEST_F(Cuaderno19, ProposedNameIsInTheDocumentsFolder)
     EXPECT_TRUE(n.endsWith(QStringLiteral("/Remesa_MUÑOZ_LÓPEZ_2024-03.pr1"))) << n.toStdString();
     EXPECT_FALSE(n.startsWith(QStringLiteral("a:")));
     EXPECT_TRUE(QDir::isAbsolutePath(n));
+}
+
+TEST_F(Cuaderno19, ConceptAmountsReadAsTheSharedMoneyText)
+{
+    CFicheroCuaderno19 f = FicheroPrueba();
+    const qint64 casos[] = {1, 49, 50, 99, 100, 12'345, 999'950, 1'000'000, 123'456'789,
+                            9'999'999'949, -1, -40, -50, -19'950, -12'345'678, -999'999'949};
+    for (qint64 n : casos) {
+        SCOPED_TRACE(n);
+        ReciboBanco r = ReciboSimple(1, 0);
+        r.otro_importe1 = Moneda::DeDiezmilesimas(n);
+        r.otro_concepto1 = QStringLiteral("OTRO");
+        const QString c = f.TextoConcepto(r);
+        EXPECT_EQ(c.mid(0, 70), A(QStringLiteral("OTRO"), 70));
+        EXPECT_EQ(c.mid(70, 10), A(MonedaATexto(r.otro_importe1), 10));
+        EXPECT_EQ(c.mid(150, 10), A(MonedaATexto(r.Total()), 10));
+    }
 }

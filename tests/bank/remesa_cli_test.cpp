@@ -1,7 +1,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "bank/formato_banco.h"
+#include "util/formato.h"
 #include "bank_fixture.h"
 #include "billing/provisional.h"
 #include "data/database.h"
@@ -68,7 +68,7 @@ TEST_F(RemesaCli, WritesTheOwnersDebitsOfTheMonth)
     st.bind(1, propietario);
     ASSERT_TRUE(st.next());
     const Moneda total = st.money(0);
-    EXPECT_EQ(out, QStringLiteral("%1\n%2\n").arg(recibos).arg(formato_banco::MonedaATexto(total)));
+    EXPECT_EQ(out, QStringLiteral("%1\n%2\n").arg(recibos).arg(MonedaATexto(total)));
     EXPECT_EQ(Campo(reg.last(), 89, 10).toLongLong(), total.Diezmilesimas() / 100);
     EXPECT_TRUE(QFile::exists(listado));
     // Writing the file changes no receipt.
