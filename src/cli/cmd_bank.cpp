@@ -3,7 +3,7 @@
 
 #include "util/formato.h"
 #include "bank/remesa.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "cli/cli.h"
 #include "data/database.h"
 
@@ -29,7 +29,7 @@ int cmdRemesa(const Args& a)
         if (!cargo.isValid())
             throw UsageError{QStringLiteral("La fecha de cargo debe escribirse DD/MM/AAAA, por ejemplo 05/03/2024.")};
     }
-    Database db = provisional::AbrirWorkspace(a[0]);
+    Database db = AbrirWorkspace(a[0]);
     const ResultadoRemesa r = GenerarRemesa(db, a[1], mes, hoy, cargo, a[3],
                                             a.option(QStringLiteral("--listado")));
     for (const ReciboExcluido& e : r.excluidos)

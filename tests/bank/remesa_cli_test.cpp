@@ -3,7 +3,7 @@
 
 #include "util/formato.h"
 #include "bank_fixture.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "data/database.h"
 #include "temp_workspace.h"
 
@@ -17,7 +17,7 @@ protected:
         ruta = ws.file(QStringLiteral("demo.rtv"));
         ASSERT_EQ(RunCli({"demo", ruta}), 0);
         ASSERT_EQ(RunCli({"facturar", ruta, "2024-03"}), 0);
-        Database db = provisional::AbrirWorkspace(ruta);
+        Database db = AbrirWorkspace(ruta);
         Statement st(db, "SELECT arrendador, COUNT(*) FROM recibo WHERE is_recibo_banco <> 0"
                          " GROUP BY arrendador ORDER BY COUNT(*) DESC, arrendador");
         ASSERT_TRUE(st.next());
@@ -28,7 +28,7 @@ protected:
 
     void Sql(const QString& sql, const QString& valor = QString())
     {
-        Database db = provisional::AbrirWorkspace(ruta);
+        Database db = AbrirWorkspace(ruta);
         Statement st(db, sql);
         if (!valor.isNull())
             st.bind(1, valor);
@@ -62,7 +62,7 @@ TEST_F(RemesaCli, WritesTheOwnersDebitsOfTheMonth)
     EXPECT_EQ(Campo(reg[1], 23, 6), "050324");
     EXPECT_EQ(Campo(reg[1], 29, 40).trimmed(), propietario);
 
-    Database db = provisional::AbrirWorkspace(ruta);
+    Database db = AbrirWorkspace(ruta);
     Statement st(db, "SELECT SUM(renta+iva+irpf+otro_importe1+otro_importe2+otro_importe3) FROM recibo"
                      " WHERE arrendador = ?1 AND is_recibo_banco <> 0");
     st.bind(1, propietario);
