@@ -3,11 +3,12 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "app/ajustes.h"
 #include "data/database.h"
+#include "receipts/dibujo_texto.h"
 #include "receipts/impresion_recibo.h"
+#include "receipts/llenar_recibo.h"
 #include "util/formato.h"
 #include "util/letras.h"
 
@@ -47,35 +48,28 @@ const QImage& Banner()
 
 }  // namespace
 
-QString CImpresionRecibo::PeriodoFactura() const
+void CImpresionRecibo::DibujarFactura(QPainter& p)
 {
-    return QStringLiteral("%1 del %2").arg(NombreMesMayusculas(fecha_emision.month()), EnteroConPuntos(fecha_emision.year()));
-}
-
-void CImpresionRecibo::DibujarFactura(QPainter& p) const
-{
-    QString oVia, oDireccion, oPiso, oCp, oLocalidad, docArrendador = doc_arrendador;
-    QString iVia, iCp, iLocalidad;
+    QString i_via, i_cp, i_localidad;
     if (m_db) {
-        Statement o(*m_db, "SELECT via, direccion, piso, cp, localidad, documento_tipo, "
-                           "documento_numero FROM propietario WHERE nombre = ?1");
-        o.bind(1, arrendador);
-        if (!o.next())
+        const std::optional<DatosPropietario> dueno = BuscarDatosPropietario(*m_db, arrendador);
+        if (!dueno)
             return;   // the owner went away since the job checked it: blank page
-        oVia = o.text(0);
-        oDireccion = o.text(1);
-        oPiso = o.text(2);
-        oCp = o.text(3);
-        oLocalidad = o.text(4);
-        docArrendador = o.text(5) + u' ' + o.text(6);
+        via_arrendador = dueno->via;
+        direccion_arrendador = dueno->direccion;
+        piso_arrendador = dueno->piso;
+        cp_arrendador = dueno->cp;
+        localidad_arrendador = dueno->localidad;
+        doc_arrendador = dueno->Documento();
         try {
+            // Bound, so an address with a quote still finds its street type and town.
             Statement i(*m_db, "SELECT via, cp, localidad FROM inmueble "
                                "WHERE direccion = ?1 AND piso = ?2");
             i.bind(1, direccion).bind(2, piso);
             if (i.next()) {
-                iVia = i.text(0);
-                iCp = i.text(1);
-                iLocalidad = i.text(2);
+                i_via = i.text(0);
+                i_cp = i.text(1);
+                i_localidad = i.text(2);
             }
         } catch (const std::exception&) {
             // Printing goes on without the street type, postcode and town.
@@ -83,57 +77,47 @@ void CImpresionRecibo::DibujarFactura(QPainter& p) const
     }
 
     const QString fecha = TextoFechaEmision();
-    const QString rayas58(58, u'_');
+    const QString raya58(58, u'_');
     QString cabecera;
     if (telefono_arrendador.isEmpty())
         cabecera = QStringLiteral("%1\n%2 %3 %4\n%5 - %6\n%7\n\nFACTURA Nº %8\n\n")
-                       .arg(arrendador, oVia, oDireccion, oPiso, oCp, oLocalidad, docArrendador,
-                            texto_numero) +
-                   QStringLiteral("Fecha de Emisión: ") + fecha + u'\n' + rayas58;
+                       .arg(arrendador, via_arrendador, direccion_arrendador, piso_arrendador,
+                            cp_arrendador, localidad_arrendador, doc_arrendador, texto_numero);
     else
         cabecera = QStringLiteral("%1\nTeléfono %2\n%3 %4 %5\n\n%6\n\n%7 - %8\nFACTURA Nº %9\n\n")
-                       .arg(arrendador, telefono_arrendador, oVia, oDireccion, oPiso,
-                            docArrendador, oCp, oLocalidad, texto_numero) +
-                   QStringLiteral("Fecha de Emisión: ") + fecha + u'\n' + rayas58;
+                       .arg(arrendador, telefono_arrendador, via_arrendador, direccion_arrendador,
+                            piso_arrendador, doc_arrendador, cp_arrendador, localidad_arrendador,
+                            texto_numero);
+    cabecera += QStringLiteral("Fecha de Emisión: ") + fecha + u'\n' + raya58;
 
-    const QString a = QStringLiteral("%1 %2 %3").arg(iVia, direccion, piso);
+    const QString a = QStringLiteral("%1 %2 %3").arg(i_via, direccion, piso);
     QString cliente;
     if (!direccioninquilino.isEmpty())
         cliente = QStringLiteral("CLIENTE:\n%1\n%2\n%3").arg(nom_arrendatario, direccioninquilino,
                                                              doc_arrendatario);
-    else if (iCp.isEmpty())
-        cliente = QStringLiteral("CLIENTE:\n%1\n%2\n%3\n%4").arg(nom_arrendatario, a, iLocalidad,
+    else if (i_cp.isEmpty())
+        cliente = QStringLiteral("CLIENTE:\n%1\n%2\n%3\n%4").arg(nom_arrendatario, a, i_localidad,
                                                                  doc_arrendatario);
     else
-        cliente = QStringLiteral("CLIENTE:\n%1\n%2\n%3 %4\n%5").arg(nom_arrendatario, a, iCp,
-                                                                    iLocalidad, doc_arrendatario);
+        cliente = QStringLiteral("CLIENTE:\n%1\n%2\n%3 %4\n%5").arg(nom_arrendatario, a, i_cp,
+                                                                    i_localidad, doc_arrendatario);
     const QString descripcion =
-        iLocalidad.isEmpty()
+        i_localidad.isEmpty()
             ? QStringLiteral("Corresponde al alquiler del mes de %1, del inmueble sito en: %2")
                   .arg(PeriodoFactura(), a)
             : QStringLiteral("Corresponde al alquiler del mes de %1, del inmueble sito en: %2 %3, %4")
-                  .arg(PeriodoFactura(), a, iLocalidad, iCp);
+                  .arg(PeriodoFactura(), a, i_localidad, i_cp);
 
     p.save();
     PrepararPaginaDecimasMm(p);
-    p.drawImage(QRect(1100, 100, 700, 250), Banner());
+    p.drawImage(Caja(1100, 100, 1800, 350), Banner());
     p.setFont(FuenteDecimas(45));
-    p.setPen(Qt::black);
 
-    auto cortado = [&](const QRect& r, const QString& s, int al = Qt::AlignLeft | Qt::AlignTop) {
-        p.save();
-        p.setClipRect(r);
-        p.drawText(r, al, s);
-        p.restore();
-    };
-    auto envuelto = [&](const QRect& r, const QString& s) {
-        cortado(r, s, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-    };
     auto marco = [&](int l, int t, int r, int b) {
         p.save();
         p.setPen(QPen(Qt::black, 0));
         p.setBrush(Qt::white);
-        p.drawRect(QRect(l, t, r - l, b - t));
+        p.drawRect(Caja(l, t, r, b));
         p.restore();
     };
     auto columna = [](int l, int r, int alto, int fila) {
@@ -143,64 +127,65 @@ void CImpresionRecibo::DibujarFactura(QPainter& p) const
     auto etiqueta = [&](int f) { return columna(200, 1650, 250, f); };
     auto cifra = [&](int f) { return columna(1700, 1900, 150, f); };
     auto completa = [&](int f) { return columna(100, 1900, 250, f); };
+    const Qt::Alignment der = Qt::AlignRight | Qt::AlignTop;
 
-    cortado(QRect(100, 100, 1000, 700), cabecera);
+    TextoLineas(p, Caja(100, 100, 1100, 800), cabecera);
 
     marco(80, 940, 1920, 1760);
-    envuelto(ancha(0), descripcion);
+    TextoEnvuelto(p, ancha(0), descripcion);
     if (!refcatastral.isEmpty())
-        envuelto(ancha(2), QStringLiteral("REFERENCIA CATASTRAL: %1.").arg(refcatastral));
-    envuelto(ancha(3), QStringLiteral("El pago de este recibo no supone el pago de los anteriores."));
+        TextoEnvuelto(p, ancha(2), QStringLiteral("REFERENCIA CATASTRAL: %1.").arg(refcatastral));
+    TextoEnvuelto(p, ancha(3),
+                  QStringLiteral("El pago de este recibo no supone el pago de los anteriores."));
     marco(80, 1190, 1920, 1810);
-    cortado(ancha(5), QStringLiteral("CONCEPTO"), Qt::AlignHCenter | Qt::AlignTop);
-    cortado(cifra(5), QStringLiteral("IMPORTE"), Qt::AlignHCenter | Qt::AlignTop);
-    cortado(completa(6), QString(149, u'_'));
+    TextoLinea(p, ancha(5), QStringLiteral("CONCEPTO"), Qt::AlignHCenter | Qt::AlignTop);
+    TextoLinea(p, cifra(5), QStringLiteral("IMPORTE"), Qt::AlignHCenter | Qt::AlignTop);
+    TextoLinea(p, completa(6), QString(149, u'_'));
 
     const QString puntos(149, u'.');
     const QString guiones(149, u'-');
     int r = 7;
     auto linea = [&](const QString& texto, Moneda m) {
-        cortado(etiqueta(r), texto + puntos, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine);
-        cortado(cifra(r), MonedaConSimbolo(m), Qt::AlignRight | Qt::AlignTop);
+        TextoLinea(p, etiqueta(r), texto + puntos);
+        TextoLinea(p, cifra(r), MonedaConSimbolo(m), der);
         ++r;
     };
     auto raya = [&] {
-        cortado(cifra(r), guiones, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine);
+        TextoLinea(p, cifra(r), guiones, der);
         ++r;
     };
-    const QString rentaEtiqueta = QStringLiteral("Renta ") + NombreMesMayusculas(fecha_emision.month()) +
-                                  QStringLiteral(" DEL ") + EnteroConPuntos(fecha_emision.year());
-    const std::pair<QString, Moneda> conceptos[] = {{rentaEtiqueta, renta},
-                                                    {otro_concepto1, otro_importe1},
-                                                    {otro_concepto2, otro_importe2},
-                                                    {otro_concepto3, otro_importe3}};
-    for (const auto& [texto, m] : conceptos)
-        if (m != Moneda())
-            linea(texto, m);
-    if (iva != Moneda() || irpf != Moneda()) {
+    const LineaImporte conceptos[] = {{LineasImporte(true).value(0).etiqueta, renta},
+                                      {otro_concepto1, otro_importe1},
+                                      {otro_concepto2, otro_importe2},
+                                      {otro_concepto3, otro_importe3}};
+    for (const LineaImporte& c : conceptos)
+        if (!c.importe.EsCero())
+            linea(c.etiqueta, c.importe);
+    if (!iva.EsCero() || !irpf.EsCero()) {
         raya();
         linea(QStringLiteral("BASE"), renta + otro_importe1 + otro_importe2 + otro_importe3);
     }
-    if (iva != Moneda())
+    if (!iva.EsCero())
         linea(NombreImpuesto1(), iva);
-    if (irpf != Moneda())
+    if (!irpf.EsCero())
         linea(NombreImpuesto2(), irpf);
     raya();
     linea(QStringLiteral("TOTAL"), Total());
 
     r = 19;
-    // The currency word comes from the currency settings (the old value nobody wrote said "Euros").
+    // The currency word of the currency settings; the old invoice read a value nothing
+    // wrote and so always said "Euros".
     const QString moneda = NombreMoneda();
     if (!moneda.isEmpty()) {
-        cortado(etiqueta(r), QStringLiteral("Importes en %1.").arg(moneda));
+        TextoLinea(p, etiqueta(r), QStringLiteral("Importes en %1.").arg(moneda));
         ++r;
     }
-    cortado(etiqueta(r + 1), nota_recibo);
+    TextoLinea(p, etiqueta(r + 1), nota_recibo);
     const int t = 950 + 50 * (r + 3);
-    envuelto(QRect(200, t, 1600, 800), QStringLiteral("\n\nARRENDADOR.\n%1").arg(arrendador));
+    TextoEnvuelto(p, Caja(200, t, 1800, t + 800), QStringLiteral("\n\nARRENDADOR.\n%1").arg(arrendador));
 
     p.setFont(FuenteDecimas(30));
     marco(80, 580, 920, 800);
-    envuelto(QRect(100, 600, 800, 300), cliente);
+    TextoEnvuelto(p, Caja(100, 600, 900, 900), cliente);
     p.restore();
 }

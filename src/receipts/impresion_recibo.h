@@ -14,6 +14,7 @@ struct LineaImporte {
 };
 
 // The texts and amounts of one receipt, filled by an entry point and drawn by a layout.
+// Texts start empty and amounts at 0; fields an entry point does not fill keep those.
 class CImpresionRecibo {
 public:
     explicit CImpresionRecibo(Database* db = nullptr) : m_db(db) {}
@@ -21,22 +22,30 @@ public:
 
     // The 203 x 86 mm receipt band at the top of the page.
     void DibujarRecibo(QPainter& p) const;
-    // The full-page invoice; draws nothing when the owner is not found.
-    void DibujarFactura(QPainter& p) const;
-    // Invoice texts (the owner and property look-ups are made by the caller).
-    QString PeriodoFactura() const;
+    // The full-page invoice. Fills the owner address parts and `doc_arrendador` from the
+    // owner record first; draws nothing when the owner is not found.
+    void DibujarFactura(QPainter& p);
 
     // Derived texts; settings are read afresh on each call.
-    QString TextoFechaEmision() const;
-    QString TextoVencimiento() const;
-    QString TituloNumero() const;
-    QString CabeceraImporte() const;
-    QString LineaDireccion() const;          // street type + direccion + " " + piso
-    QVector<LineaImporte> LineasImporte() const;
+    QString TextoFechaEmision() const;      // "1 DE MARZO DEL 2.005"
+    QString TextoVencimiento() const;       // by Recibo/Vencimiento_Tipo
+    QString TituloNumero() const;           // by Recibo/ReciboFactura
+    QString CabeceraImporte() const;        // "IMPORTE EUROS"
+    QString PeriodoFactura() const;         // "MARZO del 2.005"
+    // Street type (looked up) + direccion + " " + piso.
+    QString LineaDireccion() const;
+    // One line per amount that is not 0, in print order; `factura` picks the invoice's
+    // rent label ("Renta ..." instead of "    Renta ...").
+    QVector<LineaImporte> LineasImporte(bool factura = false) const;
     Moneda Total() const;
+    // Owner's street, town and postcode as the receipt prints them; empty without a
+    // database or an owner row.
+    void DireccionArrendador(QString& calle, QString& localidad, QString& cp) const;
+
+    Database* Base() const { return m_db; }
 
     QString texto_domiciliacion;
-    int en_color = 1;
+    int en_color = 0;
     QString arrendador, doc_arrendador, direccion, piso, localidad;
     QString nom_arrendatario, doc_arrendatario, refcatastral, direccioninquilino;
     QString texto_numero, nota_recibo, telefono_arrendador;
@@ -44,13 +53,10 @@ public:
     Moneda renta, iva, irpf, otro_importe1, otro_importe2, otro_importe3;
     QString otro_concepto1, otro_concepto2, otro_concepto3;
     int modelo_impresion = 1;
+    // The owner's address, written by the invoice layout from the owner record.
+    QString via_arrendador, direccion_arrendador, piso_arrendador, cp_arrendador,
+        localidad_arrendador;
 
 private:
     Database* m_db;   // borrowed; none for the manual receipt form
 };
-
-// Sets the painter to tenths of a millimetre over the device's page.
-void PrepararPaginaDecimasMm(QPainter& p);
-// A "Times New Roman" font whose height is in logical units (tenths of a mm).
-class QFont;
-QFont FuenteDecimas(double alto);

@@ -6,58 +6,9 @@
 #include <QPainter>
 
 #include "data/database.h"
-#include "util/formato.h"
+#include "receipts/llenar_recibo.h"
 #include "util/letras.h"
 #include "util/errores.h"
-
-namespace {
-
-const char* const kColumnas =
-    "r.arrendador, r.direccion, r.piso, r.localidad, r.nom_arrendatario, "
-    "r.doc_arrendatario_tipo, r.doc_arrendatario_num, r.refcatastral, r.direccioninquilino, "
-    "r.nota_recibo, r.numero_recibo, r.fecha_facturacion, r.renta, r.iva, r.irpf, "
-    "r.otro_importe1, r.otro_importe2, r.otro_importe3, r.otro_concepto1, r.otro_concepto2, "
-    "r.otro_concepto3, r.banco, r.sucursal, r.dc, r.ccc";
-
-}  // namespace
-
-void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& f, bool factura)
-{
-    r.arrendador = f.text(0);
-    r.direccion = f.text(1);
-    r.piso = f.text(2);
-    r.localidad = f.text(3);
-    r.nom_arrendatario = f.text(4);
-    r.doc_arrendatario = f.text(5) + u' ' + f.text(6);
-    r.refcatastral = f.text(7);
-    r.direccioninquilino = f.text(8);
-    r.nota_recibo = f.text(9);
-    const qint64 numero = f.integer(10);
-    r.texto_numero = numero == 0 ? QString() : factura ? EnteroConPuntos(numero) : QString::number(numero);
-    r.fecha_emision = f.date(11);
-    r.renta = f.money(12);
-    r.iva = f.money(13);
-    r.irpf = f.money(14);
-    r.otro_importe1 = f.money(15);
-    r.otro_importe2 = f.money(16);
-    r.otro_importe3 = f.money(17);
-    r.otro_concepto1 = f.text(18);
-    r.otro_concepto2 = f.text(19);
-    r.otro_concepto3 = f.text(20);
-    r.texto_domiciliacion.clear();
-    if (!factura && !f.text(24).isEmpty())
-        r.texto_domiciliacion = QStringLiteral(" Domiciliación bancaria: ") + f.text(21) + u' ' +
-                                f.text(22) + u' ' + f.text(23) + u' ' + f.text(24);
-    r.modelo_impresion = factura ? 2 : 1;
-
-    Statement dueno(db, "SELECT documento_tipo, documento_numero, telefono_casa "
-                        "FROM propietario WHERE nombre = ?1");
-    dueno.bind(1, r.arrendador);
-    if (!dueno.next())
-        throw UserError(QStringLiteral("propietario erroneo no encontrado = ") + r.arrendador);
-    r.doc_arrendador = dueno.text(0) + u' ' + dueno.text(1);
-    r.telefono_arrendador = factura ? dueno.text(2) : QString();
-}
 
 std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool factura)
 {
@@ -65,7 +16,7 @@ std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool
                                    "ON i.direccion = r.direccion AND i.piso IS r.piso "
                                    "WHERE substr(r.fecha_facturacion, 1, 7) = ?1 "
                                    "ORDER BY i.ref, r.ref")
-                        .arg(QLatin1String(kColumnas)));
+                        .arg(QLatin1String(kColumnasReciboImpresion)));
     q.bind(1, mes.toString(QStringLiteral("yyyy-MM")));
     std::vector<CImpresionRecibo> r;
     while (q.next()) {

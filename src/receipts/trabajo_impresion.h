@@ -5,10 +5,6 @@
 
 class Database;
 class QPagedPaintDevice;
-class Statement;
-
-// Fills a record from a row of `recibo` or `emision_recibo` read by RecibosDelMes' query.
-void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& fila, bool factura);
 
 // Every receipt of the billed month of `mes`, in property order, ready to draw.
 std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool factura);

@@ -1,0 +1,103 @@
+#include "receipts/dibujo_texto.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QRegularExpression>
+#include <cmath>
+
+void PrepararPaginaDecimasMm(QPainter& p)
+{
+    QPaintDevice* d = p.device();
+    p.setWindow(0, 0, d->widthMM() * 10, d->heightMM() * 10);
+    p.setViewport(0, 0, d->width(), d->height());
+}
+
+QFont FuenteDecimas(int alto)
+{
+    // Qt sizes a font by its em, the layouts by its cell: measure the cell once on a large
+    // em and scale, so that small sizes are not spoilt by rounding or hinting.
+    static const qreal kCeldaPorEm = [] {
+        QFont f(QStringLiteral("Times New Roman"));
+        f.setPixelSize(1000);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        return QFontMetricsF(f).height() / 1000.0;
+    }();
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(qMax(1, int(std::lround(alto / kCeldaPorEm))));
+    f.setWeight(QFont::Normal);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+void TextoLinea(QPainter& p, const QRect& r, const QString& texto, Qt::Alignment alineacion,
+                const QColor& fondo)
+{
+    if (texto.isEmpty() || r.isEmpty())
+        return;
+    p.save();
+    p.setClipRect(r, Qt::IntersectClip);
+    const QFontMetricsF fm(p.font());
+    const qreal ancho = fm.horizontalAdvance(texto);
+    const qreal alto = fm.height();
+    qreal x = r.left();
+    if (alineacion & Qt::AlignRight)
+        x = r.left() + r.width() - ancho;
+    else if (alineacion & Qt::AlignHCenter)
+        x = r.left() + (r.width() - ancho) / 2;
+    const qreal y = (alineacion & Qt::AlignBottom) ? r.top() + r.height() - alto : r.top();
+    const QRectF celda(x, y, ancho, alto);
+    if (fondo.isValid())
+        p.fillRect(celda, fondo);
+    p.setPen(Qt::black);
+    p.drawText(QPointF(x, y + fm.ascent()), texto);
+    p.restore();
+}
+
+void TextoLineas(QPainter& p, const QRect& r, const QString& texto)
+{
+    const qreal alto = QFontMetricsF(p.font()).height();
+    const QStringList lineas = texto.split(u'\n');
+    for (int i = 0; i < lineas.size(); ++i) {
+        const int arriba = r.top() + int(std::lround(i * alto));
+        if (arriba >= r.top() + r.height())
+            break;
+        TextoLinea(p, QRect(r.left(), arriba, r.width(), r.top() + r.height() - arriba), lineas[i]);
+    }
+}
+
+QStringList EnvolverTexto(const QFontMetricsF& fm, const QString& texto, qreal ancho)
+{
+    static const QRegularExpression kEspacios(QStringLiteral(" +"));
+    QStringList lineas;
+    for (const QString& parrafo : texto.split(u'\n')) {
+        QString linea;
+        for (QString palabra : parrafo.split(kEspacios, Qt::SkipEmptyParts)) {
+            const QString junta = linea.isEmpty() ? palabra : linea + u' ' + palabra;
+            if (fm.horizontalAdvance(junta) <= ancho) {
+                linea = junta;
+                continue;
+            }
+            if (!linea.isEmpty())
+                lineas << linea;
+            if (fm.horizontalAdvance(palabra) > ancho)
+                palabra = fm.elidedText(palabra, Qt::ElideRight, ancho);
+            linea = palabra;
+        }
+        lineas << linea;
+    }
+    return lineas;
+}
+
+void TextoEnvuelto(QPainter& p, const QRect& r, const QString& texto)
+{
+    const QFontMetricsF fm(p.font());
+    const qreal alto = fm.height();
+    const QStringList lineas = EnvolverTexto(fm, texto, r.width());
+    for (int i = 0; i < lineas.size(); ++i) {
+        if ((i + 1) * alto > r.height() + 0.5)
+            break;
+        const int arriba = r.top() + int(std::lround(i * alto));
+        TextoLinea(p, QRect(r.left(), arriba, r.width(), int(std::ceil(alto))), lineas[i]);
+    }
+}
