@@ -19,8 +19,9 @@ TextoAviso DatosAviso(int aviso)
         {"MENSAJE_AVISO_ARCHIVO_LOGO_EDITAR",
          "El logotipo debe tener 300 pixeles de ancho por 750 de alto."},
         {"MENSAJE_AVISO_ARCHIVO_LOGO_SELECCIONAR",
-         "El logotipo debe estar en un archivo *.bmp y debe tener 300 pixeles de ancho por 750 de "
-         "alto, el archivo lo puede crear con el programa Paint, que se instala junto con windows."},
+         "El logotipo debe estar en un archivo de imagen (*.bmp, *.png o *.jpg) y debe tener 300 "
+         "pixeles de ancho por 750 de alto, el archivo lo puede crear con cualquier programa de "
+         "dibujo, por ejemplo GIMP o Pinta."},
         {"MENSAJE_AVISO_SELECT_PONER_LOGO",
          "Debe seleccionar un archivo *.bmp que contenga el logotipo."},
         {"MENSAJE_AVISO_RECIBOS_FACTURACION_INDIVIDUAL",

@@ -14,6 +14,8 @@
 
 #include "billing/provisional.h"
 #include "data/database.h"
+#include "receipts/imprimir_recibo_dlg.h"
+#include "receipts/llenar_recibo.h"
 #include "util/errores.h"
 
 namespace {
@@ -131,6 +133,12 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     auto* botones = new QDialogButtonBox(this);
     botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
     botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
+    QPushButton* imprimir =
+        botones->addButton(QStringLiteral("Imprimir Recibo/Factura"), QDialogButtonBox::ActionRole);
+    QPushButton* imprimirA4 =
+        botones->addButton(QStringLiteral("Imprimir Factura tamaño A4"), QDialogButtonBox::ActionRole);
+    connect(imprimir, &QPushButton::clicked, this, [this] { Imprimir(false); });
+    connect(imprimirA4, &QPushButton::clicked, this, [this] { Imprimir(true); });
     connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -242,6 +250,20 @@ void CModificarReciboDlg::accept()
         return;
     }
     QDialog::accept();
+}
+
+void CModificarReciboDlg::Imprimir(bool a4)
+{
+    // Prints what the form shows, stored or not.
+    if (!Leer())
+        return;
+    Mostrar();
+    try {
+        CImpresionRecibo recibo = ReciboModificado(m_db, m_recibo, a4);
+        ImprimirRecibo(this, recibo, m_impresora);
+    } catch (const std::exception& e) {
+        QMessageBox::warning(this, kTitulo, TextoError(e));
+    }
 }
 
 bool EditarRecibo(QWidget* parent, Database& db, qint64 ref)

@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 
 // "Modificar Recibo": edits one staged receipt. "Aceptar" stores the staged row; the
 // caller then writes it back to `recibo`. Tenant and receipt number are shown only.
@@ -19,6 +20,10 @@ public:
     const ReciboEmision& Recibo() const { return m_recibo; }
 
     void accept() override;
+    // "Imprimir Recibo/Factura" (receipt band) or "Imprimir Factura tamaño A4" (invoice).
+    void Imprimir(bool a4);
+    // The printer the print buttons set up; none asks for a new one each time.
+    void PonerImpresora(QPrinter* impresora) { m_impresora = impresora; }
 
 private:
     void Mostrar();
@@ -35,6 +40,7 @@ private:
     QLineEdit* m_importes[6];    // renta, concepto 1..3, impuesto 1, impuesto 2
     QLineEdit* m_conceptos[3];
     QLabel* m_total;
+    QPrinter* m_impresora = nullptr;
 };
 
 // Stages receipt `ref`, shows the modification form and, when it is confirmed, writes

@@ -46,11 +46,24 @@ void TextoLinea(QPainter& p, const QRect& r, const QString& texto, Qt::Alignment
     else if (alineacion & Qt::AlignHCenter)
         x = r.left() + (r.width() - ancho) / 2;
     const qreal y = (alineacion & Qt::AlignBottom) ? r.top() + r.height() - alto : r.top();
-    const QRectF celda(x, y, ancho, alto);
+    // The cell stops one unit short of its height so that a frame line just below survives.
     if (fondo.isValid())
-        p.fillRect(celda, fondo);
+        p.fillRect(QRectF(x, y, ancho, alto - 1), fondo);
+    // Characters wholly outside the rectangle are not drawn at all, so that what a reader
+    // of the file finds is what shows on paper.
+    qsizetype desde = 0, hasta = texto.size();
+    qreal x_desde = x;
+    const qreal izquierda = r.left(), derecha = r.left() + r.width();
+    if (x < izquierda || x + ancho > derecha) {
+        while (desde < hasta && x + fm.horizontalAdvance(texto.left(desde + 1)) <= izquierda)
+            ++desde;
+        while (hasta > desde && x + fm.horizontalAdvance(texto.left(hasta - 1)) >= derecha)
+            --hasta;
+        x_desde = x + fm.horizontalAdvance(texto.left(desde));
+    }
     p.setPen(Qt::black);
-    p.drawText(QPointF(x, y + fm.ascent()), texto);
+    if (hasta > desde)
+        p.drawText(QPointF(x_desde, y + fm.ascent()), texto.mid(desde, hasta - desde));
     p.restore();
 }
 

@@ -1,0 +1,172 @@
+#include "receipts/diseno_recibo_dlg.h"
+
+#include <QButtonGroup>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/ajustes.h"
+#include "app/aviso_dlg.h"
+
+using namespace ajustes;
+
+namespace {
+
+constexpr int kLargoTexto = 40;
+
+}  // namespace
+
+QString CDisenoReciboDlg::FiltroImagenes()
+{
+    QStringList patrones;
+    for (const QByteArray& f : QImageReader::supportedImageFormats())
+        patrones << QStringLiteral("*.") + QString::fromLatin1(f);
+    return QStringLiteral("Imágenes (%1);;Todos los archivos (*)").arg(patrones.join(u' '));
+}
+
+CDisenoReciboDlg::CDisenoReciboDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Diseño recibo"));
+
+    elegir_color = [](QWidget* padre) {
+        return QColorDialog::getColor(Qt::black, padre, QStringLiteral("Color del fondo"));
+    };
+    elegir_logotipo = [](QWidget* padre) {
+        return QFileDialog::getOpenFileName(padre, QStringLiteral("Seleccionar Logotipo"),
+                                            QDir::currentPath(), FiltroImagenes());
+    };
+    abrir_archivo = [](const QString& ruta) {
+        // A missing file or no program for it: nothing to tell, as the form stays as it was.
+        if (!ruta.isEmpty())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
+    };
+
+    m_color = new QPushButton(QStringLiteral("Seleccionar Color"), this);
+    m_fondo = new QComboBox(this);
+    m_fondo->addItems({QStringLiteral("LINEAS"), QStringLiteral("SOLIDO")});
+
+    auto* contenido = new QGroupBox(QStringLiteral("Contenido cuadro izquierdo"), this);
+    auto* grupo = new QButtonGroup(this);
+    auto* lc = new QHBoxLayout(contenido);
+    const char* const kOpciones[] = {"Nada", "Texto", "Logotipo"};
+    for (int i = 0; i < 3; ++i) {
+        m_opciones[i] = new QRadioButton(QString::fromUtf8(kOpciones[i]), contenido);
+        grupo->addButton(m_opciones[i], i);
+        lc->addWidget(m_opciones[i]);
+    }
+
+    auto* textos = new QGroupBox(QStringLiteral("Texto cuadro izquierdo"), this);
+    auto* lt = new QVBoxLayout(textos);
+    for (auto*& t : m_textos) {
+        t = new QLineEdit(textos);
+        t->setMaxLength(kLargoTexto);
+        lt->addWidget(t);
+    }
+
+    auto* logo = new QGroupBox(QStringLiteral("Logotipo"), this);
+    auto* ll = new QHBoxLayout(logo);
+    m_seleccionar = new QPushButton(QStringLiteral("Seleccionar Logotipo"), logo);
+    m_editar = new QPushButton(QStringLiteral("Editar Logotipo"), logo);
+    m_ver = new QPushButton(QStringLiteral("Ver Logotipo"), logo);
+    for (QPushButton* b : {m_seleccionar, m_editar, m_ver})
+        ll->addWidget(b);
+
+    auto* arriba = new QFormLayout;
+    arriba->addRow(QStringLiteral("Color del fondo"), m_color);
+    arriba->addRow(QStringLiteral("Fondo"), m_fondo);
+
+    auto* botones = new QDialogButtonBox(this);
+    botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
+    connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* lay = new QVBoxLayout(this);
+    lay->addLayout(arriba);
+    lay->addWidget(contenido);
+    lay->addWidget(textos);
+    lay->addWidget(logo);
+    lay->addWidget(botones);
+
+    // Opening: the list takes the entry that begins with the stored style.
+    const QString fondo = LeerTexto(kRecibo, kFondo);
+    m_fondo->setCurrentIndex(-1);
+    for (int i = 0; i < m_fondo->count(); ++i)
+        if (!fondo.isEmpty() && m_fondo->itemText(i).startsWith(fondo)) {
+            m_fondo->setCurrentIndex(i);
+            break;
+        }
+    const QString* const claves[] = {&kTexto1, &kTexto2, &kTexto3};
+    for (int i = 0; i < 3; ++i)
+        m_textos[i]->setText(LeerTexto(kRecibo, *claves[i]).left(kLargoTexto));
+    const int tipo = LeerEntero(kRecibo, kTipoCuadroIzquierdo, 0);
+    if (tipo >= 0 && tipo <= 2)
+        m_opciones[tipo]->setChecked(true);
+
+    connect(m_color, &QPushButton::clicked, this, &CDisenoReciboDlg::SeleccionarColor);
+    connect(m_seleccionar, &QPushButton::clicked, this, &CDisenoReciboDlg::SeleccionarLogotipo);
+    connect(m_editar, &QPushButton::clicked, this, &CDisenoReciboDlg::AbrirLogotipo);
+    connect(m_ver, &QPushButton::clicked, this, &CDisenoReciboDlg::AbrirLogotipo);
+    // Connected after the stored option is shown, so that opening shows no notice.
+    connect(m_opciones[2], &QRadioButton::toggled, this, &CDisenoReciboDlg::OpcionLogotipo);
+}
+
+void CDisenoReciboDlg::SeleccionarColor()
+{
+    const QColor c = elegir_color(this);
+    if (!c.isValid())
+        return;
+    EscribirEntero(kRecibo, kColorR, c.red());
+    EscribirEntero(kRecibo, kColorG, c.green());
+    EscribirEntero(kRecibo, kColorB, c.blue());
+}
+
+void CDisenoReciboDlg::SeleccionarLogotipo()
+{
+    CAvisoDlg(this, Aviso::ArchivoLogoSeleccionar).Mostrar();
+    const QString ruta = elegir_logotipo(this);
+    if (!ruta.isEmpty())
+        EscribirTexto(kRecibo, kFileLogo, QFileInfo(ruta).absoluteFilePath());
+}
+
+void CDisenoReciboDlg::AbrirLogotipo()
+{
+    // "Editar" and "Ver" both hand the file to the desktop: its picture program is the
+    // user's editor and viewer alike.
+    CAvisoDlg(this, Aviso::ArchivoLogoEditar).Mostrar();
+    abrir_archivo(LeerTexto(kRecibo, kFileLogo));
+}
+
+void CDisenoReciboDlg::OpcionLogotipo(bool marcada)
+{
+    if (marcada && LeerTexto(kRecibo, kFileLogo).isEmpty())
+        CAvisoDlg(this, Aviso::SelectPonerLogo).Mostrar();
+}
+
+void CDisenoReciboDlg::accept()
+{
+    EscribirTexto(kRecibo, kFondo, m_fondo->currentIndex() < 0 ? QString() : m_fondo->currentText());
+    const QString* const claves[] = {&kTexto1, &kTexto2, &kTexto3};
+    for (int i = 0; i < 3; ++i)
+        EscribirTexto(kRecibo, *claves[i], m_textos[i]->text());
+    int tipo = 0;
+    for (int i = 0; i < 3; ++i)
+        if (m_opciones[i]->isChecked())
+            tipo = i;
+    EscribirEntero(kRecibo, kTipoCuadroIzquierdo, tipo);
+    QDialog::accept();
+}
