@@ -70,14 +70,15 @@ PaginaPdf PaginaPdf::Factura(CImpresionRecibo& r)
     return Dibujar([&](QPainter& p) { r.DibujarFactura(p); });
 }
 
-QRectF PaginaPdf::Caja(const QString& frase) const
+QRectF PaginaPdf::Caja(const QString& frase, bool seguida) const
 {
     const QStringList partes = frase.split(u' ', Qt::SkipEmptyParts);
     for (qsizetype i = 0; i + partes.size() <= palabras.size(); ++i) {
         QRectF caja;
         bool igual = true;
         for (qsizetype j = 0; j < partes.size() && igual; ++j) {
-            igual = palabras[i + j].texto == partes[j];
+            const QString& t = palabras[i + j].texto;
+            igual = t == partes[j] || (seguida && j + 1 == partes.size() && t.startsWith(partes[j]));
             caja = caja.isNull() ? palabras[i + j].caja : caja.united(palabras[i + j].caja);
         }
         if (igual && !partes.isEmpty())

@@ -28,7 +28,8 @@ public:
 
     // The box around the first run of words that spells `frase` (words split at spaces);
     // an empty box when it is not on the page.
-    QRectF Caja(const QString& frase) const;
+    // With `seguida` the last word may run on (a label followed by dot leaders).
+    QRectF Caja(const QString& frase, bool seguida = false) const;
     bool Tiene(const QString& frase) const { return !Caja(frase).isNull(); }
     // Every word, one space apart, in reading order.
     QString Texto() const;
