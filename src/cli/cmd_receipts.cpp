@@ -1,9 +1,9 @@
 #include <QDate>
 #include <QRegularExpression>
 
-#include "billing/provisional.h"
 #include "cli/cli.h"
 #include "data/database.h"
+#include "data/esquema.h"
 #include "receipts/trabajo_impresion.h"
 
 namespace {
@@ -15,7 +15,7 @@ int cmdRecibosPdf(const Args& a)
     const QDate mes = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), 1) : QDate();
     if (!mes.isValid())
         throw UsageError{QStringLiteral("El mes debe escribirse AAAA-MM, por ejemplo 2024-03.")};
-    Database db = provisional::AbrirWorkspace(a[0]);
+    Database db = AbrirWorkspace(a[0]);
     const int paginas = RecibosMesAPdf(db, mes, a[2], a.has(QStringLiteral("--factura")),
                                        !a.has(QStringLiteral("--gris")));
     out() << paginas << '\n';

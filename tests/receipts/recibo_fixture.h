@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "app/ajustes.h"
-#include "billing/provisional.h"
 #include "data/database.h"
+#include "data/esquema.h"
 #include "receipts/impresion_recibo.h"
 #include "temp_workspace.h"
 
@@ -14,8 +14,7 @@ class ReciboTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        provisional::CrearWorkspace(ws.workspacePath());
-        db = provisional::AbrirWorkspace(ws.workspacePath());
+        db = CrearWorkspace(ws.workspacePath());
     }
 
     void Propietario(const QString& nombre, const QString& telefono = QString())
