@@ -2,6 +2,8 @@
 #include <QDate>
 #include <QString>
 #include <QVector>
+
+#include "receipts/dibujo_texto.h"   // page mapping and fonts, used by other printed pages too
 #include "util/moneda.h"
 
 class Database;
