@@ -98,7 +98,7 @@ ReciboBancoInmueble ReciboDesdeInmueble(Database& db, qint64 refInmueble, const 
                      " COALESCE(otro_concepto1,''), COALESCE(otro_concepto2,''),"
                      " COALESCE(otro_concepto3,''), COALESCE(banco,''), COALESCE(sucursal,''),"
                      " COALESCE(dc,''), COALESCE(ccc,''), COALESCE(direccion,''), COALESCE(piso,''),"
-                     " COALESCE(arrendador,''), COALESCE(doc_arrendatario_num,'')"
+                     " COALESCE(arrendador,''), COALESCE(doc_arrendatario_num,''), COALESCE(localidad,'')"
                      " FROM inmueble WHERE ref = ?1");
     st.bind(1, refInmueble);
     if (!st.next())
@@ -126,6 +126,7 @@ ReciboBancoInmueble ReciboDesdeInmueble(Database& db, qint64 refInmueble, const 
     r.piso = st.text(17);
     r.arrendador = st.text(18);
     r.doc_arrendatario = st.text(19);
+    r.localidad = st.text(20);
     ComprobarCuentaInmueble(b.banco, b.sucursal, b.dc, b.ccc);
     return r;
 }

@@ -33,7 +33,7 @@ std::vector<ReciboBanco> RecibosBancoEmision(Database& db);
 // The single bank receipt of a property: what the property form's "Recibo Banco" shows.
 struct ReciboBancoInmueble {
     ReciboBanco recibo;
-    QString direccion, piso, arrendador, doc_arrendatario;
+    QString direccion, piso, localidad, arrendador, doc_arrendatario;
 };
 // Refuses a property without a complete account ("Primero debe introducir un número de
 // cuenta") or with one of the wrong length ("La cuenta bancaria no tiene la longitud

@@ -1,0 +1,60 @@
+#pragma once
+#include <QDialog>
+
+#include "bank/remesa.h"
+
+class Database;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+
+// "Recibo": the one receipt of a property charged to its tenant's account, shown for review
+// before its direct-debit file is written. Address, names and references stay the property's;
+// number, dates, concepts, amounts and account are taken as reviewed.
+class CReciboBancoDlg : public QDialog {
+    Q_OBJECT
+public:
+    CReciboBancoDlg(QWidget* parent, const ReciboBancoInmueble& datos, const QString& docArrendador);
+
+    // The reviewed receipt; valid after the form was confirmed with "&Generar Fichero".
+    const ReciboBanco& Recibo() const { return m_recibo; }
+    QDate FechaEmision() const;
+    QDate FechaCobro() const;
+    // Reads the form into `r`; the Spanish reason when a field cannot be read.
+    QString Leer(ReciboBanco& r) const;
+
+    QLineEdit* Importe(int i) const { return m_importes[i]; }   // renta, 3 concepts, tax 1, tax 2
+    QLineEdit* Concepto(int i) const { return m_conceptos[i]; }
+    QLineEdit* Numero() const { return m_numero; }
+    QLineEdit* Cuenta(int i) const { return m_cuenta[i]; }      // bank, branch, dc, account
+    QLabel* Total() const { return m_total; }
+
+public slots:
+    void accept() override;
+    void ActualizarTotal();
+    void Imprimir();
+
+private:
+    ReciboBancoInmueble m_datos;
+    QString m_docArrendador;
+    ReciboBanco m_recibo;
+    QLineEdit* m_numero;
+    QDateEdit* m_emision;
+    QDateEdit* m_cobro;
+    QLineEdit* m_importes[6];
+    QLineEdit* m_conceptos[3];
+    QLineEdit* m_cuenta[4];
+    QLabel* m_total;
+};
+
+// The property form's "Recibo Banco": checks the property's account, shows the receipt for
+// review, writes the direct-debit file where the user chooses and offers its listing.
+// Changes nothing in the workspace. Every refusal is shown over `parent`.
+void GenerarReciboBanco(QWidget* parent, Database& db, qint64 refInmueble);
+
+// The end of both direct-debit flows: names the receipts left out (and asks whether to go
+// on), asks where to save (proposing a file in the documents folder named after the owner
+// and `mes`), writes the file and offers the listing. `listadoConCeroCopias` shows the print
+// dialog even for 0 copies (the property's flow). True when the file was written.
+bool GuardarFicheroBanco(QWidget* parent, const CFicheroCuaderno19& fichero,
+                         const QString& propietario, const QDate& mes, bool listadoConCeroCopias);
