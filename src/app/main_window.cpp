@@ -30,6 +30,7 @@
 #include "app/vencimiento_dlg.h"
 #include "billing/demo.h"
 #include "billing/facturaciones_dlg.h"
+#include "receipts/diseno_recibo_dlg.h"
 #include "util/calculo_nif_ccc_dlg.h"
 #include "util/errores.h"
 
@@ -296,6 +297,7 @@ void CMainFrame::RutearIncorporados()
     Rutear(cmd::Impuestos, [this] { CImpuestosDlg(this).exec(); });
     Rutear(cmd::Vencimiento, [this] { CVencimientoDlg(this).exec(); });
     Rutear(cmd::SufijoBanco, [this] { CSufijoDlg(this).exec(); });
+    Rutear(cmd::DisenoRecibo, [this] { CDisenoReciboDlg(this).exec(); });
     Rutear(cmd::NifCcc, [this] { CCalculoNifCccDlg(this).exec(); });
 
     Rutear(cmd::CrearDemo, [this] { CrearDemostracion(); });

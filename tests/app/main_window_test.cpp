@@ -65,6 +65,7 @@ TEST(CMainFrame, FirstStateOffersOnlyBuiltCommandsAndNoButtons)
                                  "&Facturación", "&Opciones/Tamaño Letra Documentos/Pequeña",
                                  "&Opciones/Moneda", "&Opciones/Impuestos", "&Opciones/Vencimiento Recibos",
                                  "&Opciones/Sufijo Recibo Banco", "&Opciones/Herramientas/NIF/CCC", "&Opciones/Tipo: Recibo o Factura",
+                                 "&Opciones/Diseño Recibo",
                                  "Ay&uda/Manual", "Ay&uda/Soporte Técnico por Correo",
                                  "Ay&uda/Acerca de Rentiva"})
         EXPECT_TRUE(items.contains(QString::fromUtf8(esperado))) << esperado;
