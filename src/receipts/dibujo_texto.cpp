@@ -55,10 +55,28 @@ void TextoLinea(QPainter& p, const QRect& r, const QString& texto, Qt::Alignment
     qreal x_desde = x;
     const qreal izquierda = r.left(), derecha = r.left() + r.width();
     if (x < izquierda || x + ancho > derecha) {
-        while (desde < hasta && x + fm.horizontalAdvance(texto.left(desde + 1)) <= izquierda)
-            ++desde;
-        while (hasta > desde && x + fm.horizontalAdvance(texto.left(hasta - 1)) >= derecha)
-            --hasta;
+        // Advances grow with the length, so both ends are found by halving (the dot
+        // leaders of the invoice are 149 characters long).
+        auto fin = [&](qsizetype n) { return x + fm.horizontalAdvance(texto.left(n)); };
+        qsizetype lo = 0, hi = texto.size();
+        while (lo < hi) {   // first character whose end lies right of the left edge
+            const qsizetype m = (lo + hi) / 2;
+            if (fin(m + 1) <= izquierda)
+                lo = m + 1;
+            else
+                hi = m;
+        }
+        desde = lo;
+        lo = desde;
+        hi = texto.size();
+        while (lo < hi) {   // characters that start left of the right edge
+            const qsizetype m = (lo + hi + 1) / 2;
+            if (fin(m - 1) < derecha)
+                lo = m;
+            else
+                hi = m - 1;
+        }
+        hasta = lo;
         x_desde = x + fm.horizontalAdvance(texto.left(desde));
     }
     p.setPen(Qt::black);
