@@ -30,6 +30,8 @@ bench: build
 screenshots: configure
 	cmake --build $(BUILD) --target capturas
 	QT_QPA_PLATFORM=offscreen $(BUILD)/capturas docs/screenshots
+	cmake --build $(BUILD) --target capturas_recibos
+	$(BUILD)/capturas_recibos docs/screenshots
 
 install: build
 	cmake --install $(BUILD)
