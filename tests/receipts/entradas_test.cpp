@@ -278,3 +278,12 @@ TEST_F(EntradasTest, DesignDialogStoresColourAndLogoAtOnceTheRestOnAccept)
     EXPECT_TRUE(CDisenoReciboDlg::FiltroImagenes().contains(QStringLiteral("*.png")));
     EXPECT_TRUE(CDisenoReciboDlg::FiltroImagenes().contains(QStringLiteral("*.bmp")));
 }
+
+TEST(AvisosLogotipo, SelectionNoticeNamesTheFormatsAndNoProgramOfAnotherSystem)
+{
+    const QString texto = DatosAviso(Aviso::ArchivoLogoSeleccionar).texto;
+    EXPECT_FALSE(texto.contains(QStringLiteral("windows"), Qt::CaseInsensitive));
+    EXPECT_FALSE(texto.contains(QStringLiteral("Paint")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("*.png")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("300 pixeles de ancho por 750 de alto")));
+}
