@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ajustes.h"
 #include "billing/provisional.h"
 #include "data/database.h"
 #include "receipts/imprimir_recibo_dlg.h"
@@ -123,9 +124,9 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
         li->addWidget(m_conceptos[i], i + 1, 1);
         li->addWidget(m_importes[i + 1], i + 1, 2);
     }
-    li->addWidget(new QLabel(provisional::NombreImpuesto1()), 4, 0);
+    li->addWidget(new QLabel(NombreImpuesto1()), 4, 0);
     li->addWidget(m_importes[4], 4, 2);
-    li->addWidget(new QLabel(provisional::NombreImpuesto2()), 5, 0);
+    li->addWidget(new QLabel(NombreImpuesto2()), 5, 0);
     li->addWidget(m_importes[5], 5, 2);
     li->addWidget(new QLabel(QStringLiteral("TOTAL")), 6, 0);
     li->addWidget(m_total, 6, 2);

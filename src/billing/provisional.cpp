@@ -29,14 +29,4 @@ Moneda TextoAMoneda(const QString& texto, bool* ok)
     return ::TextoAMoneda(texto, ok);
 }
 
-QString NombreImpuesto1()
-{
-    return QStringLiteral("IVA");
-}
-
-QString NombreImpuesto2()
-{
-    return QStringLiteral("IRPF");
-}
-
 }  // namespace provisional

@@ -1,6 +1,6 @@
 #pragma once
-// Stand-ins used by billing until the shared workspace schema, money formatting and
-// settings land; each is replaced by the shared one then. Nothing else should call them.
+// Stand-ins used by billing until the shared workspace schema and money formatting
+// land; each is replaced by the shared one then. Nothing else should call them.
 #include <QString>
 
 #include "data/database.h"
@@ -15,8 +15,5 @@ Database AbrirWorkspace(const QString& path);
 // 1.234,56 and back; `ok` false on text that is not an amount.
 QString MonedaATexto(Moneda m);
 Moneda TextoAMoneda(const QString& texto, bool* ok = nullptr);
-
-QString NombreImpuesto1();
-QString NombreImpuesto2();
 
 }  // namespace provisional
