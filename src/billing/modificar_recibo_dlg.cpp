@@ -60,6 +60,7 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Fisico"), this);
     m_notas = new QPlainTextEdit(this);
     m_notas->setMaximumHeight(60);
+    m_notas->setTabChangesFocus(true);    // Tab moves on, as in every other field
     m_banco = Campo(this, 4);
     m_sucursal = Campo(this, 4);
     m_dc = Campo(this, 2);
