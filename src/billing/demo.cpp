@@ -7,35 +7,12 @@
 
 #include "data/database.h"
 #include "billing/provisional.h"
+#include "util/cuentas.h"
 #include "util/errores.h"
 #include "util/moneda.h"
+#include "util/nif.h"
 
 namespace {
-
-QString Ceros(const QString& t, int n)
-{
-    return QString(46, u'0').append(t).right(n);
-}
-
-QString DigitosCcc(const QString& banco, const QString& sucursal, const QString& ccc)
-{
-    static const int kPesos[] = {1, 2, 4, 8, 5, 10, 9, 7, 3, 6};
-    auto digito = [](const QString& t) {
-        int s = 0;
-        for (int i = 0; i < 10; ++i)
-            s += (t[i].unicode() - '0') * kPesos[i];
-        const int d = 11 - s % 11;
-        return d == 10 ? 1 : d == 11 ? 0 : d;
-    };
-    return QString::number(digito(QStringLiteral("00") + Ceros(banco, 4) + Ceros(sucursal, 4))) +
-           QString::number(digito(Ceros(ccc, 10)));
-}
-
-QChar LetraDni(qint64 numero)
-{
-    static const char kLetras[] = "TRWAGMYFPDXBNJZSQVHLCKE";
-    return QChar::fromLatin1(kLetras[numero % 23]);
-}
 
 struct Generador {
     std::mt19937 rng;
@@ -56,7 +33,7 @@ struct Generador {
     QString Dni()
     {
         const qint64 n = Entero(10'000'000, 79'999'999);
-        return QString::number(n) + LetraDni(n);
+        return QString::number(n) + LetraNif(QString::number(n));
     }
     // A company's tax code: "B", seven digits and the control digit.
     QString Cif()
@@ -76,7 +53,7 @@ struct Generador {
     {
         static const char* const kBancos[] = {"2100", "0049", "0182", "2038", "0075", "0081", "2080"};
         Cuenta c{QString::fromLatin1(Uno(kBancos)), Digitos(4), QString(), Digitos(10)};
-        c.dc = DigitosCcc(c.banco, c.sucursal, c.ccc);
+        c.dc = CalcularDC(c.banco, c.sucursal, c.ccc);
         return c;
     }
 };

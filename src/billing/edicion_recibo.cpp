@@ -1,33 +1,8 @@
 #include "billing/edicion_recibo.h"
 
 #include "data/database.h"
+#include "util/cuentas.h"
 #include "util/errores.h"
-
-namespace {
-
-// Account check digits (bank rule: weights 1,2,4,8,5,10,9,7,3,6; 10 -> 1, 11 -> 0).
-// Private until the shared check lands in util.
-QString DigitosCcc(const QString& banco, const QString& sucursal, const QString& ccc)
-{
-    static const int kPesos[] = {1, 2, 4, 8, 5, 10, 9, 7, 3, 6};
-    auto digito = [](const QString& t) {
-        int s = 0;
-        for (int i = 0; i < 10; ++i)
-            s += (t[i].unicode() - '0') * kPesos[i];
-        const int d = 11 - s % 11;
-        return d == 10 ? 1 : d == 11 ? 0 : d;
-    };
-    auto ceros = [](const QString& t, int n) { return QString(46, u'0').append(t).right(n); };
-    const QString a = QStringLiteral("00") + ceros(banco, 4) + ceros(sucursal, 4);
-    return QString::number(digito(a)) + QString::number(digito(ceros(ccc, 10)));
-}
-
-bool CccValido(const QString& banco, const QString& sucursal, const QString& dc, const QString& ccc)
-{
-    return QString(46, u'0').append(dc).right(2) == DigitosCcc(banco, sucursal, ccc);
-}
-
-}  // namespace
 
 void PrepararEdicionRecibo(Database& db, qint64 ref)
 {
@@ -143,6 +118,6 @@ void NormalizarReciboEmision(ReciboEmision& r)
     for (Moneda* m : {&r.importes.renta, &r.importes.otro_importe1, &r.importes.otro_importe2,
                       &r.importes.otro_importe3, &r.importes.iva, &r.importes.irpf})
         *m = RedondearCentimos(*m);
-    if (!r.ccc.isEmpty() && !CccValido(r.banco, r.sucursal, r.dc, r.ccc))
-        r.dc = QStringLiteral("**");
+    if (!r.ccc.isEmpty() && !ValidarCcc(r.banco, r.sucursal, r.dc, r.ccc))
+        r.dc = kDcErroneo;
 }

@@ -11,9 +11,9 @@
 
 #include "billing/facturacion.h"
 #include "billing/facturacion_mes_dlg.h"
-#include "billing/provisional.h"
 #include "data/database.h"
 #include "util/errores.h"
+#include "util/formato.h"
 
 CFacturacionesDlg::CFacturacionesDlg(Database& db, QWidget* parent) : QDialog(parent), m_db(db)
 {
@@ -88,7 +88,7 @@ bool CFacturacionesDlg::NuevaFacturacion(QWidget* parent, Database& db)
         QMessageBox::information(parent, titulo,
                                  QStringLiteral("Facturación terminada: %1 recibos por un total de %2.")
                                      .arg(r.recibos)
-                                     .arg(provisional::MonedaATexto(r.total)));
+                                     .arg(MonedaATexto(r.total)));
         return true;
     } catch (const std::exception& e) {
         QMessageBox::critical(parent, titulo, TextoError(e));

@@ -7,38 +7,28 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "app/documento.h"
 #include "billing/demo.h"
 #include "billing/facturaciones_dlg.h"
-#include "billing/provisional.h"
 #include "util/errores.h"
 
-namespace {
-
-QMenu* Menu(QMenuBar* barra, const QString& titulo)
+void AbrirFacturacion(QWidget* parent, CLar_0011Doc& doc)
 {
-    for (QAction* a : barra->actions())
-        if (a->menu() && a->text() == titulo)
-            return a->menu();
-    return barra->addMenu(titulo);
+    if (!doc.EstaAbierta()) {
+        QMessageBox::warning(parent, QStringLiteral("Facturación"), QStringLiteral("No hay base abierta"));
+        return;
+    }
+    CFacturacionesDlg(doc.Base(), parent).exec();
 }
 
-}  // namespace
-
-CMenusFacturacion::CMenusFacturacion(QMainWindow* frame) : QObject(frame), m_frame(frame)
-{
-    QMenuBar* barra = frame->menuBar();
-    Menu(barra, QStringLiteral("&Archivo"))
-        ->addAction(QStringLiteral("Crear archivo de demostración"), this, &CMenusFacturacion::CrearDemo);
-    barra->addAction(QStringLiteral("&Facturación"), this, &CMenusFacturacion::AbrirFacturacion);
-}
-
-void CMenusFacturacion::CrearDemo()
+void CrearArchivoDemostracion(QWidget* parent, CLar_0011Doc& doc)
 {
     const QString titulo = QStringLiteral("Crear archivo de demostración");
+    // The refusal of an existing file is ours, with its own message: no overwrite question.
     QString ruta = QFileDialog::getSaveFileName(
-        m_frame, titulo,
+        parent, titulo,
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/demostracion.rtv"),
-        QStringLiteral("Archivos Rentiva (*.rtv)"));
+        QStringLiteral("Archivos Rentiva (*.rtv)"), nullptr, QFileDialog::DontConfirmOverwrite);
     if (ruta.isEmpty())
         return;
     if (!ruta.endsWith(QLatin1String(".rtv"), Qt::CaseInsensitive))
@@ -46,20 +36,26 @@ void CMenusFacturacion::CrearDemo()
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         CrearArchivoDemo(ruta);
-        m_base = provisional::AbrirWorkspace(ruta);
         QApplication::restoreOverrideCursor();
-        m_frame->setWindowTitle(QStringLiteral("Rentiva - %1").arg(ruta));
     } catch (const std::exception& e) {
         QApplication::restoreOverrideCursor();
-        QMessageBox::critical(m_frame, titulo, TextoError(e));
-    }
-}
-
-void CMenusFacturacion::AbrirFacturacion()
-{
-    if (!m_base.isOpen()) {
-        QMessageBox::warning(m_frame, QStringLiteral("Facturación"), QStringLiteral("No hay base abierta"));
+        QMessageBox::critical(parent, titulo, TextoError(e));
         return;
     }
-    CFacturacionesDlg(m_base, m_frame).exec();
+    // The document closes the open workspace (recording it) and reports its own failures.
+    doc.AbrirBase(ruta);
+}
+
+CMenusFacturacion::CMenusFacturacion(QMainWindow* frame, CLar_0011Doc& doc, QMenu* archivo)
+    : QObject(frame)
+{
+    if (!archivo)
+        archivo = frame->menuBar()->addMenu(QStringLiteral("&Archivo"));
+    m_demo = archivo->addAction(QStringLiteral("Crear archivo de demostración"), frame,
+                                [frame, &doc] { CrearArchivoDemostracion(frame, doc); });
+    m_facturacion = frame->menuBar()->addAction(QStringLiteral("&Facturación"), frame,
+                                                [frame, &doc] { AbrirFacturacion(frame, doc); });
+    m_facturacion->setEnabled(doc.EstaAbierta());
+    connect(&doc, &CLar_0011Doc::BaseCambiada, this,
+            [this, &doc] { m_facturacion->setEnabled(doc.EstaAbierta()); });
 }

@@ -1,22 +1,28 @@
 #pragma once
 #include <QObject>
 
-#include "data/database.h"
-
+class CLar_0011Doc;
+class QAction;
 class QMainWindow;
+class QMenu;
+class QWidget;
 
-// The billing commands of the main window: "Archivo" > "Crear archivo de demostración"
-// and "&Facturación". Until the shared document lands, they keep the workspace opened
-// by the demo command themselves.
+// "&Facturación": the billing runs list of the open workspace; "No hay base abierta" without one.
+void AbrirFacturacion(QWidget* parent, CLar_0011Doc& doc);
+// "Crear archivo de demostración": asks for a new file, fills it with demo data and opens it
+// as the workspace. Never overwrites a file.
+void CrearArchivoDemostracion(QWidget* parent, CLar_0011Doc& doc);
+
+// Puts the two commands into a main window: the demo entry at the end of `archivo` (or of a
+// new "&Archivo" menu) and "&Facturación" on the menu bar, enabled while a workspace is open.
 class CMenusFacturacion : public QObject {
     Q_OBJECT
 public:
-    explicit CMenusFacturacion(QMainWindow* frame);
-
-    void CrearDemo();
-    void AbrirFacturacion();
+    CMenusFacturacion(QMainWindow* frame, CLar_0011Doc& doc, QMenu* archivo = nullptr);
+    QAction* Facturacion() const { return m_facturacion; }
+    QAction* Demo() const { return m_demo; }
 
 private:
-    QMainWindow* m_frame;
-    Database m_base;
+    QAction* m_facturacion;
+    QAction* m_demo;
 };

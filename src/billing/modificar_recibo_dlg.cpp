@@ -13,20 +13,15 @@
 #include <QVBoxLayout>
 
 #include "app/ajustes.h"
-#include "billing/provisional.h"
 #include "data/database.h"
 #include "receipts/imprimir_recibo_dlg.h"
 #include "receipts/llenar_recibo.h"
 #include "util/errores.h"
+#include "util/formato.h"
 
 namespace {
 
 const QString kTitulo = QStringLiteral("Modificar Recibo");
-
-QString FechaCorta(const QDateTime& dt)
-{
-    return dt.isValid() ? dt.date().toString(QStringLiteral("dd/MM/yyyy")) : QString();
-}
 
 QLineEdit* Campo(QWidget* parent, int max = 0, bool soloLectura = false)
 {
@@ -167,8 +162,8 @@ void CModificarReciboDlg::Mostrar()
     m_docNum->setText(r.doc_arrendatario_num);
     m_codref->setText(r.codref);
     m_numero->setText(QString::number(r.numero_recibo));
-    m_fechaCobro->setText(FechaCorta(r.fecha_cobro));
-    m_fechaFacturacion->setText(FechaCorta(r.fecha_facturacion));
+    m_fechaCobro->setText(FechaCorta(r.fecha_cobro.date()));
+    m_fechaFacturacion->setText(FechaCorta(r.fecha_facturacion.date()));
     m_numerar->setChecked(r.is_recibo_numerar);
     m_reciboBanco->setChecked(r.is_recibo_banco);
     m_reciboFisico->setChecked(r.is_recibo_fisico);
@@ -180,7 +175,7 @@ void CModificarReciboDlg::Mostrar()
     const Moneda importes[] = {r.importes.renta, r.importes.otro_importe1, r.importes.otro_importe2,
                                r.importes.otro_importe3, r.importes.iva, r.importes.irpf};
     for (int i = 0; i < 6; ++i)
-        m_importes[i]->setText(provisional::MonedaATexto(importes[i]));
+        m_importes[i]->setText(MonedaATexto(importes[i]));
     m_conceptos[0]->setText(r.otro_concepto1);
     m_conceptos[1]->setText(r.otro_concepto2);
     m_conceptos[2]->setText(r.otro_concepto3);
@@ -195,13 +190,13 @@ void CModificarReciboDlg::MostrarTotal()
     try {
         for (int k = 0; k < 6; ++k) {
             bool ok = false;
-            *destino[k] = RedondearCentimos(provisional::TextoAMoneda(m_importes[k]->text(), &ok));
+            *destino[k] = RedondearCentimos(TextoAMoneda(m_importes[k]->text(), &ok));
             if (!ok) {
                 m_total->setText(QString());
                 return;
             }
         }
-        m_total->setText(provisional::MonedaATexto(i.Total()));
+        m_total->setText(MonedaATexto(i.Total()));
     } catch (const std::exception&) {
         m_total->setText(QString());    // an amount too large to add up
     }
@@ -214,7 +209,7 @@ bool CModificarReciboDlg::Leer()
                                &r.importes.otro_importe3, &r.importes.iva, &r.importes.irpf};
     for (int k = 0; k < 6; ++k) {
         bool ok = false;
-        *destino[k] = provisional::TextoAMoneda(m_importes[k]->text(), &ok);
+        *destino[k] = TextoAMoneda(m_importes[k]->text(), &ok);
         if (!ok) {
             QMessageBox::warning(this, kTitulo,
                                  QStringLiteral("El importe \"%1\" no es válido; escríbalo como 1.234,56.")

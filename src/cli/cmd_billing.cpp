@@ -6,6 +6,7 @@
 #include "cli/cli.h"
 #include "data/database.h"
 #include "billing/provisional.h"
+#include "util/formato.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ int cmdFacturar(const Args& a)
     Database db = provisional::AbrirWorkspace(a[0]);
     const ResultadoFacturacion r =
         Facturacion(db).FacturarMes(mes, a.option(QStringLiteral("--notas")));
-    out() << r.recibos << '\n' << provisional::MonedaATexto(r.total) << '\n';
+    out() << r.recibos << '\n' << MonedaATexto(r.total) << '\n';
     return kExitOk;
 }
 

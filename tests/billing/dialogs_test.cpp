@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "app/documento.h"
 #include "billing/facturacion.h"
 #include "billing/facturacion_mes_dlg.h"
 #include "billing/ficha_cobro_dlg.h"
@@ -124,10 +125,12 @@ TEST(FacturacionMes, MonthIsFixedAfterTheFirstRunButTheYearStillMoves)
     EXPECT_EQ(dlg.Fecha(), QDate(2008, 1, 1));
 }
 
-TEST(MenusFacturacion, MainWindowOffersTheBillingCommandsAndRefusesWithoutAWorkspace)
+TEST_F(BillingTest, MainWindowBillingCommandFollowsTheOpenWorkspace)
 {
+    db.close();
+    CLar_0011Doc doc;
     QMainWindow frame;
-    auto* menus = new CMenusFacturacion(&frame);
+    auto* menus = new CMenusFacturacion(&frame, doc);
     QStringList textos;
     for (QAction* a : frame.menuBar()->actions()) {
         textos << a->text();
@@ -137,6 +140,7 @@ TEST(MenusFacturacion, MainWindowOffersTheBillingCommandsAndRefusesWithoutAWorks
     }
     EXPECT_TRUE(textos.contains(QStringLiteral("&Facturación")));
     EXPECT_TRUE(textos.contains(QStringLiteral("Crear archivo de demostración")));
+    EXPECT_FALSE(menus->Facturacion()->isEnabled());
 
     QString mensaje;
     QTimer::singleShot(0, [&] {
@@ -145,6 +149,11 @@ TEST(MenusFacturacion, MainWindowOffersTheBillingCommandsAndRefusesWithoutAWorks
             box->close();
         }
     });
-    menus->AbrirFacturacion();
+    AbrirFacturacion(&frame, doc);
     EXPECT_EQ(mensaje, QStringLiteral("No hay base abierta"));
+
+    ASSERT_TRUE(doc.AbrirBase(ws.workspacePath())) << doc.Mensajes().join(u'\n').toStdString();
+    EXPECT_TRUE(menus->Facturacion()->isEnabled());
+    doc.CerrarBase();
+    EXPECT_FALSE(menus->Facturacion()->isEnabled());
 }
