@@ -8,7 +8,7 @@
 #include "billing/demo.h"
 #include "billing/facturacion.h"
 #include "data/database.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 
 namespace {
 
@@ -20,8 +20,7 @@ struct Banco {
     Banco()
     {
         const QString ruta = dir.filePath(QStringLiteral("bench.rtv"));
-        provisional::CrearWorkspace(ruta);
-        db = provisional::AbrirWorkspace(ruta);
+        db = CrearWorkspace(ruta);
         LlenarDemo(db, kInmuebles);
     }
     // Back to the freshly filled workspace: no receipts, no runs, counters as generated.

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "data/database.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "util/cuentas.h"
 #include "util/errores.h"
 #include "util/moneda.h"
@@ -218,13 +218,14 @@ void LlenarDemo(Database& db, int inmuebles, quint32 semilla)
 
 void CrearArchivoDemo(const QString& ruta, int inmuebles)
 {
-    provisional::CrearWorkspace(ruta);
+    Database db = CrearWorkspace(ruta);
     try {
-        Database db = provisional::AbrirWorkspace(ruta);
         LlenarDemo(db, inmuebles);
     } catch (...) {
         // The file was ours and is still empty: leave nothing half-made behind.
-        QFile::remove(ruta);
+        db.close();
+        for (const char* sufijo : {"", "-journal", "-wal", "-shm"})
+            QFile::remove(ruta + QLatin1String(sufijo));
         throw;
     }
 }

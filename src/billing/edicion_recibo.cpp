@@ -1,29 +1,15 @@
 #include "billing/edicion_recibo.h"
 
 #include "data/database.h"
+#include "data/esquema.h"
 #include "util/cuentas.h"
 #include "util/errores.h"
 
 void PrepararEdicionRecibo(Database& db, qint64 ref)
 {
     Transaction tx(db);
-    db.exec(QStringLiteral("DELETE FROM emision_recibo"));
-    Statement(db, "INSERT INTO emision_recibo (ref, codref, direccion, piso, localidad, arrendador,"
-                  " nom_arrendatario, doc_arrendatario_tipo, doc_arrendatario_num,"
-                  " fecha_facturacion, fecha_cobro, renta, iva, irpf, otro_importe1,"
-                  " otro_importe2, otro_importe3, otro_concepto1, otro_concepto2, otro_concepto3,"
-                  " is_recibo_banco, is_recibo_fisico, is_recibo_numerar, banco, sucursal, dc, ccc,"
-                  " notas, numero_recibo, is_recibo_seleccionado, nota_recibo, estado,"
-                  " refcatastral, direccioninquilino, num_alquiler)"
-                  " SELECT ref, codref, direccion, piso, localidad, arrendador,"
-                  " nom_arrendatario, doc_arrendatario_tipo, doc_arrendatario_num,"
-                  " fecha_facturacion, fecha_cobro, renta, iva, irpf, otro_importe1,"
-                  " otro_importe2, otro_importe3, otro_concepto1, otro_concepto2, otro_concepto3,"
-                  " is_recibo_banco, is_recibo_fisico, is_recibo_numerar, banco, sucursal, dc, ccc,"
-                  " notas, numero_recibo, 1, nota_recibo, estado,"
-                  " refcatastral, direccioninquilino, num_alquiler FROM recibo WHERE ref = ?1")
-        .bind(1, ref).run();
-    if (db.changes() == 0)
+    VaciarEmision(db);
+    if (CopiarRecibosAEmision(db, QList<qint64>{ref}) == 0)
         throw UserError(QStringLiteral("El recibo %1 no existe.").arg(ref));
     tx.commit();
 }

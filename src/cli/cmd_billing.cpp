@@ -5,7 +5,7 @@
 #include "billing/facturacion.h"
 #include "cli/cli.h"
 #include "data/database.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "util/formato.h"
 
 namespace {
@@ -31,7 +31,7 @@ int cmdFacturar(const Args& a)
     const QDate mes = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), 1) : QDate();
     if (!mes.isValid())
         throw UsageError{QStringLiteral("El mes debe escribirse AAAA-MM, por ejemplo 2024-03.")};
-    Database db = provisional::AbrirWorkspace(a[0]);
+    Database db = AbrirWorkspace(a[0]);
     const ResultadoFacturacion r =
         Facturacion(db).FacturarMes(mes, a.option(QStringLiteral("--notas")));
     out() << r.recibos << '\n' << MonedaATexto(r.total) << '\n';

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "data/database.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "temp_workspace.h"
 
 // A fresh workspace with helpers to add owners and properties with just the columns a test needs.
@@ -10,8 +10,7 @@ class BillingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        provisional::CrearWorkspace(ws.workspacePath());
-        db = provisional::AbrirWorkspace(ws.workspacePath());
+        db = CrearWorkspace(ws.workspacePath());
     }
 
     void Propietario(const QString& nombre, qint64 contador = 0)

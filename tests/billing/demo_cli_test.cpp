@@ -4,7 +4,7 @@
 #include "billing/demo.h"
 #include "billing/edicion_recibo.h"
 #include "data/database.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
 
@@ -16,7 +16,7 @@ TEST(Demo, DataIsValidAndBillable)
     ASSERT_EQ(RunCli({"demo", ruta, "--inmuebles", "60"}, &out, &err), 0) << err.toStdString();
 
     {
-        Database db = provisional::AbrirWorkspace(ruta);
+        Database db = AbrirWorkspace(ruta);
         EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM inmueble")), 60);
         EXPECT_GE(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM propietario")), 2);
         // Every property names an existing owner; flags and taxes are mixed.
@@ -67,7 +67,7 @@ TEST(Demo, DataIsValidAndBillable)
     ASSERT_EQ(RunCli({"facturar", ruta, "2024-03", "--notas", "MARZO"}, &out, &err), 0) << err.toStdString();
     const QStringList lineas = out.trimmed().split(u'\n');
     ASSERT_EQ(lineas.size(), 2);
-    Database db = provisional::AbrirWorkspace(ruta);
+    Database db = AbrirWorkspace(ruta);
     EXPECT_EQ(lineas[0].toLongLong(), QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM recibo")));
     EXPECT_GT(lineas[0].toInt(), 0);
     EXPECT_TRUE(lineas[1].contains(u',')) << lineas[1].toStdString();   // 1.234,56
@@ -82,8 +82,7 @@ TEST(Demo, DataIsValidAndBillable)
 TEST(Demo, RefusesAWorkspaceThatAlreadyHasData)
 {
     TempWorkspace ws;
-    provisional::CrearWorkspace(ws.workspacePath());
-    Database db = provisional::AbrirWorkspace(ws.workspacePath());
+    Database db = CrearWorkspace(ws.workspacePath());
     LlenarDemo(db, 5);
     EXPECT_THROW(LlenarDemo(db, 5), UserError);
     EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM inmueble")), 5);

@@ -9,11 +9,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/documento.h"
 #include "billing/facturacion.h"
 #include "billing/facturacion_mes_dlg.h"
 #include "billing/ficha_cobro_dlg.h"
-#include "billing/menus_facturacion_window.h"
 #include "billing/modificar_recibo_dlg.h"
 #include "billing_fixture.h"
 
@@ -123,37 +121,4 @@ TEST(FacturacionMes, MonthIsFixedAfterTheFirstRunButTheYearStillMoves)
         if (b->text() == QLatin1String("+"))
             b->click();
     EXPECT_EQ(dlg.Fecha(), QDate(2008, 1, 1));
-}
-
-TEST_F(BillingTest, MainWindowBillingCommandFollowsTheOpenWorkspace)
-{
-    db.close();
-    CLar_0011Doc doc;
-    QMainWindow frame;
-    auto* menus = new CMenusFacturacion(&frame, doc);
-    QStringList textos;
-    for (QAction* a : frame.menuBar()->actions()) {
-        textos << a->text();
-        if (a->menu())
-            for (QAction* b : a->menu()->actions())
-                textos << b->text();
-    }
-    EXPECT_TRUE(textos.contains(QStringLiteral("&Facturación")));
-    EXPECT_TRUE(textos.contains(QStringLiteral("Crear archivo de demostración")));
-    EXPECT_FALSE(menus->Facturacion()->isEnabled());
-
-    QString mensaje;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            mensaje = box->text();
-            box->close();
-        }
-    });
-    AbrirFacturacion(&frame, doc);
-    EXPECT_EQ(mensaje, QStringLiteral("No hay base abierta"));
-
-    ASSERT_TRUE(doc.AbrirBase(ws.workspacePath())) << doc.Mensajes().join(u'\n').toStdString();
-    EXPECT_TRUE(menus->Facturacion()->isEnabled());
-    doc.CerrarBase();
-    EXPECT_FALSE(menus->Facturacion()->isEnabled());
 }

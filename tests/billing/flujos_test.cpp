@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -12,6 +13,8 @@
 #include <functional>
 
 #include "app/aviso_dlg.h"
+#include "app/documento.h"
+#include "app/main_window.h"
 #include "billing/facturacion_mes_dlg.h"
 #include "billing/facturaciones_dlg.h"
 #include "billing/facturar_inmueble_dlg.h"
@@ -21,8 +24,9 @@
 namespace {
 
 // Answers the modal dialogs a flow opens, one answer per dialog, in order. Each answer gets
-// the dialog and closes it. Dialogs left over once the answers run out are rejected, so a
-// flow that opens more than expected fails the test instead of hanging it.
+// the dialog and closes it (or leaves it open for the nested dialogs it starts). Dialogs left
+// over once the answers run out are rejected, so a flow that opens more than expected fails
+// the test instead of hanging it.
 class Respuestas {
 public:
     using Respuesta = std::function<void(QWidget*)>;
@@ -38,9 +42,16 @@ private:
     void Mirar()
     {
         QWidget* w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible() || w == m_ultimo)
+        if (!w || !w->isVisible())
             return;
+        if (w == m_ultimo) {
+            // An answer that failed half way must not leave the flow waiting for ever.
+            if (m_desde.elapsed() > 3000)
+                w->close();
+            return;
+        }
         m_ultimo = w;
+        m_desde.start();
         vistos << w->windowTitle();
         if (m_pendientes.empty()) {
             if (auto* d = qobject_cast<QDialog*>(w))
@@ -52,13 +63,11 @@ private:
         Respuesta r = m_pendientes.front();
         m_pendientes.pop_front();
         r(w);
-        // An answer that failed half way must not leave the flow waiting for ever.
-        if (m_ultimo && m_ultimo->isVisible())
-            m_ultimo->close();
     }
     std::deque<Respuesta> m_pendientes;
     QTimer m_reloj;
-    QPointer<QWidget> m_ultimo;    // cleared when it goes: the next may reuse its address
+    QPointer<QWidget> m_ultimo;
+    QElapsedTimer m_desde;    // cleared when it goes: the next may reuse its address
 };
 
 void Aceptar(QWidget* w) { qobject_cast<QDialog*>(w)->accept(); }
@@ -201,4 +210,32 @@ TEST_F(FlujoTest, ABilledMonthReachedWithTheYearButtonsIsRefusedAndNothingIsWrit
     EXPECT_TRUE(mensaje.contains(QStringLiteral("ABRIL de 2023"))) << mensaje.toStdString();
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo"), recibos);
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM facturacion"), 2);
+}
+
+TEST_F(FlujoTest, MainWindowFacturacionOpensTheRunsListOfTheOpenWorkspace)
+{
+    db.close();
+    CLar_0011Doc doc;
+    CMainFrame frame(doc);
+    ASSERT_TRUE(doc.AbrirBase(ws.workspacePath())) << doc.Mensajes().join(u'\n').toStdString();
+    QAction* facturacion = frame.Accion(cmd::Facturacion);
+    ASSERT_NE(facturacion, nullptr);
+    ASSERT_TRUE(facturacion->isEnabled());
+
+    // "Nueva" in the list, then the month dialog and the closing message, then "Salir".
+    Respuestas r{
+        [](QWidget* w) {
+            ASSERT_NE(qobject_cast<CFacturacionesDlg*>(w), nullptr);
+            for (QPushButton* b : w->findChildren<QPushButton*>())
+                if (b->text() == QLatin1String("Nueva"))
+                    QTimer::singleShot(0, b, &QPushButton::click);
+        },
+        Aceptar,
+        Aceptar,
+    };
+    facturacion->trigger();
+    EXPECT_TRUE(r.Agotadas()) << r.vistos.join(u'|').toStdString();
+    EXPECT_EQ(r.vistos.value(0), QStringLiteral("Facturaciones"));
+    EXPECT_EQ(QueryInteger(doc.Base(), QStringLiteral("SELECT COUNT(*) FROM recibo")), 2);
+    EXPECT_EQ(QueryInteger(doc.Base(), QStringLiteral("SELECT COUNT(*) FROM facturacion")), 1);
 }
