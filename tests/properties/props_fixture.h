@@ -1,0 +1,55 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include "billing/provisional.h"
+#include "data/database.h"
+#include "properties/inmuebles.h"
+#include "properties/propietarios.h"
+#include "temp_workspace.h"
+
+// A fresh workspace with the owner and property tables, opened once per test.
+class PropsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        provisional::CrearWorkspace(m_ws.workspacePath());
+        m_db = Database(m_ws.workspacePath());
+    }
+
+    qint64 Contar(const QString& sql)
+    {
+        return QueryInteger(m_db, sql);
+    }
+
+    DatosPropietario CrearPropietario(const QString& nombre)
+    {
+        Propietarios p(m_db);
+        DatosPropietario d;
+        d.nombre = nombre;
+        return p.Guardar(d);
+    }
+
+    DatosInmueble CrearInmueble(const QString& arrendador, const QString& direccion, const QString& piso,
+                           Moneda renta = Moneda::DeCentimos(50000))
+    {
+        Inmuebles i(m_db);
+        DatosInmueble d = Inmuebles::Nuevo();
+        d.arrendador = arrendador;
+        d.direccion = direccion;
+        d.piso = piso;
+        d.renta = renta;
+        return i.Guardar(d, true);
+    }
+
+    void Recibo(qint64 ref, const QString& arrendador, const QString& direccion, const QString& piso)
+    {
+        for (const char* tabla : {"recibo", "emision_recibo"})
+            Statement(m_db, QStringLiteral("INSERT INTO %1 (ref, direccion, piso, arrendador) "
+                                           "VALUES (?1, ?2, ?3, ?4)")
+                                .arg(QString::fromLatin1(tabla)))
+                .bind(1, ref).bind(2, direccion).bind(3, piso).bind(4, arrendador).run();
+    }
+
+    TempWorkspace m_ws;
+    Database m_db;
+};
