@@ -105,15 +105,16 @@ QString Asignaciones()
     return a.join(QStringLiteral(", "));
 }
 
-// The browsing orders the user can choose; the columns of the sort index of each.
+// The browsing orders the user can choose; the columns of the sort index of each. Texts are
+// folded once per row (es_fold) rather than per comparison, which a collation would do.
 QString ClausulaOrden(int orden)
 {
     switch (orden) {
-    case 1: return QStringLiteral("localidad COLLATE ES_NOCASE, direccion COLLATE ES_NOCASE, piso COLLATE ES_NOCASE, rowid");
-    case 2: return QStringLiteral("cp, direccion COLLATE ES_NOCASE, piso COLLATE ES_NOCASE, rowid");
-    case 3: return QStringLiteral("arrendador COLLATE ES_NOCASE, localidad COLLATE ES_NOCASE, direccion COLLATE ES_NOCASE, piso COLLATE ES_NOCASE, rowid");
-    case 4: return QStringLiteral("nom_arrendatario COLLATE ES_NOCASE, ref, rowid");
-    case 5: return QStringLiteral("fecha, arrendador COLLATE ES_NOCASE, ref, rowid");
+    case 1: return QStringLiteral("es_fold(localidad), es_fold(direccion), es_fold(piso), rowid");
+    case 2: return QStringLiteral("cp, es_fold(direccion), es_fold(piso), rowid");
+    case 3: return QStringLiteral("es_fold(arrendador), es_fold(localidad), es_fold(direccion), es_fold(piso), rowid");
+    case 4: return QStringLiteral("es_fold(nom_arrendatario), ref, rowid");
+    case 5: return QStringLiteral("fecha, es_fold(arrendador), ref, rowid");
     case 6: return QStringLiteral("ref, rowid");
     default: return QStringLiteral("rowid");
     }
@@ -353,7 +354,7 @@ QStringList Localidades(Database& db)
     if (TablaExiste(db, "localidad"))
         return ListaOrdenada(db, QStringLiteral("SELECT localidad FROM localidad ORDER BY rowid"));
     return ListaOrdenada(db, QStringLiteral("SELECT DISTINCT localidad FROM inmueble "
-                                            "ORDER BY localidad COLLATE ES_NOCASE"));
+                                            "ORDER BY es_fold(localidad)"));
 }
 
 QStringList Direcciones(Database& db)
@@ -361,7 +362,7 @@ QStringList Direcciones(Database& db)
     if (TablaExiste(db, "direccion"))
         return ListaOrdenada(db, QStringLiteral("SELECT direccion FROM direccion ORDER BY rowid"));
     return ListaOrdenada(db, QStringLiteral("SELECT DISTINCT direccion FROM inmueble "
-                                            "ORDER BY direccion COLLATE ES_NOCASE"));
+                                            "ORDER BY es_fold(direccion)"));
 }
 
 Inmuebles::Inmuebles(Database& db, int orden, const QString& fuente)

@@ -88,6 +88,23 @@ CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QS
     m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Fisico"), this);
     m_reciboBanco = new QCheckBox(QStringLiteral("Recibo Banco"), this);
     m_numerar = new QCheckBox(QStringLiteral("Numerar Recibo"), this);
+    const std::pair<QWidget*, const char*> nombres[] = {
+        {m_via, "via"}, {m_direccion, "direccion"}, {m_piso, "piso"}, {m_tipo, "tipo_inmueble"},
+        {m_localidad, "localidad"}, {m_cp, "cp"}, {m_propietario, "arrendador"},
+        {m_refCatastral, "refcatastral"}, {m_inquilino, "nom_arrendatario"},
+        {m_direccionInquilino, "direccioninquilino"}, {m_banco, "banco"}, {m_sucursal, "sucursal"},
+        {m_dc, "dc"}, {m_ccc, "ccc"}, {m_docTipo, "doc_arrendatario_tipo"},
+        {m_docNumero, "doc_arrendatario_num"}, {m_nacionalidad, "nacionalidad_arrendatario"},
+        {m_movil, "telefono_movil"}, {m_telefono, "telefono_casa"}, {m_fecha, "fecha"},
+        {m_email, "email"}, {m_notaRecibo, "nota_recibo"}, {m_notas, "notas"},
+        {m_equipamiento, "equipamiento"}, {m_codref, "codref"}, {m_total, "total"},
+        {m_importes[0], "renta"}, {m_importes[1], "otro_importe1"}, {m_importes[2], "otro_importe2"},
+        {m_importes[3], "otro_importe3"}, {m_importes[4], "iva"}, {m_importes[5], "irpf"},
+        {m_conceptos[0], "otro_concepto1"}, {m_conceptos[1], "otro_concepto2"},
+        {m_conceptos[2], "otro_concepto3"}, {m_reciboFisico, "is_recibo_fisico"},
+        {m_reciboBanco, "is_recibo_banco"}, {m_numerar, "is_recibo_numerar"}};
+    for (const auto& [w, n] : nombres)
+        w->setObjectName(QString::fromLatin1(n));
 
     auto boton = [this](const QString& texto) {
         auto* b = new QPushButton(texto, this);

@@ -24,6 +24,8 @@ public:
 
     int exec() override;   // returns at once when the form could not open
     bool BusquedaPedida() const { return m_busquedaPedida; }
+    // Shows a blank new property (the first-property step), nothing stored yet.
+    void EmpezarNuevoInmueble() { EmpezarNuevo(); }
 
     QPushButton* Boton(const QString& texto) const;
     QComboBox* ListaPropietarios() const { return m_propietario; }

@@ -42,6 +42,14 @@ CPropietariosDlg::CPropietariosDlg(QWidget* parent, Database& db) : QDialog(pare
     m_notas = new QPlainTextEdit(this);
     m_notas->setTabChangesFocus(true);
     m_notas->setMinimumHeight(70);
+    const std::pair<QWidget*, const char*> nombres[] = {
+        {m_nombre, "nombre"}, {m_docTipo, "documento_tipo"}, {m_docNumero, "documento_numero"},
+        {m_via, "via"}, {m_direccion, "direccion"}, {m_piso, "piso"}, {m_localidad, "localidad"},
+        {m_movil, "telefono_movil"}, {m_telefono, "telefono_casa"}, {m_cp, "cp"},
+        {m_numeroRecibo, "numero_recibo"}, {m_banco, "banco"}, {m_sucursal, "sucursal"},
+        {m_dc, "dc"}, {m_ccc, "ccc"}, {m_datosBanco, "datos_banco"}, {m_notas, "notas"}};
+    for (const auto& [w, n] : nombres)
+        w->setObjectName(QString::fromLatin1(n));
 
     auto* datos = new QGridLayout;
     int f = 0;

@@ -1,0 +1,55 @@
+#include "properties/comandos_propiedades_dlg.h"
+
+#include <QMessageBox>
+
+#include "data/database.h"
+#include "properties/inmuebles_dlg.h"
+#include "properties/propietarios.h"
+#include "properties/propietarios_dlg.h"
+#include "util/errores.h"
+
+void AbrirPropietarios(QWidget* parent, Database& db)
+{
+    if (!db.isOpen()) {
+        QMessageBox::warning(parent, QStringLiteral("Propietarios"), QStringLiteral("No hay base abierta"));
+        return;
+    }
+    CPropietariosDlg dlg(parent, db);
+    dlg.exec();
+}
+
+bool AbrirInmuebles(QWidget* parent, Database& db)
+{
+    if (!db.isOpen()) {
+        QMessageBox::warning(parent, QStringLiteral("Inmuebles"), QStringLiteral("No hay base abierta"));
+        return false;
+    }
+    CInmueblesDlg dlg(parent, db);
+    dlg.exec();
+    return dlg.BusquedaPedida();
+}
+
+void PasoPrimerPropietario(QWidget* parent, Database& db)
+{
+    if (!db.isOpen())
+        return;
+    try {
+        if (HayPropietarios(db))
+            return;
+        {
+            CPropietariosDlg propietarios(parent, db);
+            propietarios.exec();
+        }
+        if (!HayPropietarios(db)) {
+            QMessageBox::information(parent, QStringLiteral("Rentiva"),
+                                     QStringLiteral("Primero debe crear un propietario"));
+            return;
+        }
+        CInmueblesDlg inmuebles(parent, db);
+        inmuebles.EmpezarNuevoInmueble();
+        inmuebles.exec();
+    } catch (const std::exception&) {
+        QMessageBox::warning(parent, QStringLiteral("Rentiva"),
+                             QStringLiteral("No es posible encontrar propietarios."));
+    }
+}
