@@ -30,6 +30,7 @@
 #include "app/vencimiento_dlg.h"
 #include "billing/demo.h"
 #include "billing/facturaciones_dlg.h"
+#include "properties/comandos_propiedades_dlg.h"
 #include "receipts/diseno_recibo_dlg.h"
 #include "util/calculo_nif_ccc_dlg.h"
 #include "util/errores.h"
@@ -302,6 +303,13 @@ void CMainFrame::RutearIncorporados()
 
     Rutear(cmd::CrearDemo, [this] { CrearDemostracion(); });
     Rutear(cmd::Facturacion, [this] { CFacturacionesDlg(m_doc.Base(), this).exec(); });
+    RutearInmuebles([this] { AbrirInmuebles(this, m_doc.Base()); });
+    Rutear(cmd::Propietarios, [this] { AbrirPropietarios(this, m_doc.Base()); });
+    // A workspace without owners leads the user to create the first one.
+    connect(&m_doc, &CLar_0011Doc::BaseAbierta, this, [this] {
+        if (m_doc.EstaAbierta())
+            PasoPrimerPropietario(this, m_doc.Base());
+    });
 }
 
 void CMainFrame::EscribirAltoLetra(int alto)

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "app/requisitos_menu.h"
 #include "data/database.h"
 #include "properties/inmuebles_dlg.h"
 #include "properties/propietarios.h"
@@ -50,6 +51,6 @@ void PasoPrimerPropietario(QWidget* parent, Database& db)
         inmuebles.exec();
     } catch (const std::exception&) {
         QMessageBox::warning(parent, QStringLiteral("Rentiva"),
-                             QStringLiteral("No es posible encontrar propietarios."));
+                             kErrorPropietarios);
     }
 }

@@ -7,7 +7,8 @@ class QWidget;
 
 // "Propietarios": the owner form on the open workspace.
 void AbrirPropietarios(QWidget* parent, Database& db);
-// "Inmuebles": the property form; returns true when the user asked for the search.
+// "Inmuebles": the property form (the main window checks for an owner first); returns
+// true when the user asked for the search.
 bool AbrirInmuebles(QWidget* parent, Database& db);
 // A workspace with no owner leads the user through the owner form, then the property
 // form for a first property. Does nothing when there are owners already.

@@ -6,10 +6,11 @@
 #include <limits>
 #include <optional>
 
-#include "billing/provisional.h"
 #include "data/database.h"
 #include "properties/propietarios.h"
-#include "properties/provisional_props.h"
+#include "util/cuentas.h"
+#include "util/formato.h"
+#include "util/referencia_inmueble.h"
 #include "util/errores.h"
 
 namespace {
@@ -264,7 +265,7 @@ Moneda LeerImporte(const QString& texto, const QString& campo)
     if (texto.trimmed().isEmpty())
         return Moneda();
     bool ok = false;
-    const Moneda m = provisional::TextoAMoneda(texto.trimmed(), &ok);
+    const Moneda m = TextoAMoneda(texto.trimmed(), &ok);
     if (!ok)
         throw UserError(QStringLiteral("El importe de \"%1\" no es válido: %2").arg(campo, texto));
     return RedondearCentimos(m);
@@ -272,12 +273,12 @@ Moneda LeerImporte(const QString& texto, const QString& campo)
 
 QString TextoImporte(Moneda m)
 {
-    return provisional::MonedaATexto(m);
+    return MonedaATexto(m);
 }
 
 QString TextoFechaContrato(const QDateTime& fecha)
 {
-    return fecha.isValid() ? fecha.date().toString(QStringLiteral("dd/MM/yyyy")) : QString();
+    return fecha.isValid() ? FechaCorta(fecha.date()) : QString();
 }
 
 QDate LeerFechaContrato(const QString& texto)
@@ -317,7 +318,7 @@ bool LongitudCuentaIncorrecta(const QString& banco, const QString& sucursal, con
 
 bool CuentaVerifica(const DatosInmueble& d)
 {
-    return !d.ccc.isEmpty() && provisional_props::ValidarCcc(d.banco, d.sucursal, d.dc, d.ccc);
+    return !d.ccc.isEmpty() && ValidarCcc(d.banco, d.sucursal, d.dc, d.ccc);
 }
 
 bool CuentaConocidaBuena(const DatosInmueble& d)
@@ -515,7 +516,7 @@ DatosInmueble Inmuebles::Guardar(const DatosInmueble& datos, bool cuentaConocida
         throw UserError(QStringLiteral("La fecha de contrato no es una fecha válida. "
                                        "Escríbala como DD/MM/AAAA."));
     if (d.codref.isEmpty() || d.codref == QStringLiteral(" "))
-        d.codref = provisional_props::CodigoReferencia(d.direccion, d.piso);
+        d.codref = CReferenciaInmueble(d.direccion, d.piso).Codigo();
     d.dc = MarcarDc(d.banco, d.sucursal, d.dc, d.ccc);
     if (!cuentaConocidaBuena && CuentaVerifica(d))
         d.is_recibo_banco = true;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "data/database.h"
-#include "properties/provisional_props.h"
+#include "util/cuentas.h"
 #include "util/errores.h"
 
 namespace {
@@ -117,9 +117,9 @@ QString NormalizarDocumento(const QString& numero)
 QString MarcarDc(const QString& banco, const QString& sucursal, const QString& dc,
                  const QString& ccc)
 {
-    if (ccc.isEmpty() || provisional_props::ValidarCcc(banco, sucursal, dc, ccc))
+    if (ccc.isEmpty() || ValidarCcc(banco, sucursal, dc, ccc))
         return dc;
-    return QStringLiteral("**");
+    return kDcErroneo;
 }
 
 DatosPropietario NormalizarPropietario(DatosPropietario d)
@@ -164,12 +164,6 @@ QStringList NombresPropietarios(Database& db)
         return c != 0 ? c < 0 : CompareSinCaso(a, b) < 0;
     });
     return nombres;
-}
-
-bool HayPropietarios(Database& db)
-{
-    Statement s(db, "SELECT 1 FROM propietario LIMIT 1");
-    return s.next();
 }
 
 Propietarios::Propietarios(Database& db) : m_db(db)

@@ -48,7 +48,6 @@ bool FaltaCuentaPropietario(const DatosPropietario& d);
 std::optional<DatosPropietario> BuscarPropietario(Database& db, const QString& nombre);
 // Every owner name, sorted as the user reads them.
 QStringList NombresPropietarios(Database& db);
-bool HayPropietarios(Database& db);
 
 // The owners of a workspace in stored order, one current row, browsing that wraps.
 class Propietarios {

@@ -118,9 +118,11 @@ TEST_F(InmuebleLogica, EmptyFloorIsStoredAsOneSpaceAndCodeIsFilled)
     otro.direccion = "MAYOR 14";
     otro.codref = "MIREF";
     EXPECT_EQ(i.Guardar(otro, true).codref, QStringLiteral("MIREF"));
-    otro.direccion = "MAYOR 16";
+    otro.direccion = "CALLE MAYOR 12";
+    otro.piso = "2 A";
     otro.codref = " ";
-    EXPECT_NE(i.Guardar(otro, true).codref, QStringLiteral(" "));
+    EXPECT_EQ(i.Guardar(otro, true).codref, QStringLiteral("MAYO122 A   "));
+    EXPECT_EQ(Contar("SELECT COUNT(*) FROM inmueble WHERE codref = 'MAYO122 A   '"), 1);
 }
 
 TEST_F(InmuebleLogica, ValidationRefusesWithNothingStored)
