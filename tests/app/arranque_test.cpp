@@ -69,10 +69,13 @@ TEST(Arranque, NewUserIsWelcomedThenCreatesAWorkspaceThatTheNextStartReopens)
         Usuario usuario;
         Programa p(tw.dir());
         ASSERT_TRUE(ArrancarPrograma(p.doc, p.frame, p.dialogos, {"rentiva"}));
-        ASSERT_EQ(usuario.vistas.size(), 3) << usuario.vistas.join('|').toStdString();
+        ASSERT_EQ(usuario.vistas.size(), 5) << usuario.vistas.join('|').toStdString();
         EXPECT_EQ(usuario.vistas[0], "bienvenida");
         EXPECT_TRUE(usuario.vistas[1].startsWith("Para comenzar:"));
         EXPECT_TRUE(usuario.vistas[2].startsWith("No hay una base de datos abierta"));
+        // A workspace without owners leads to the owner form; leaving it empty is said.
+        EXPECT_EQ(usuario.vistas[3], "CPropietariosDlg");
+        EXPECT_EQ(usuario.vistas[4], "Primero debe crear un propietario");
         EXPECT_TRUE(p.doc.EstaAbierta());
         EXPECT_EQ(p.doc.Ruta(), ruta);
         EXPECT_EQ(p.frame.windowTitle(), "Rentiva - " + ruta);
@@ -86,7 +89,7 @@ TEST(Arranque, NewUserIsWelcomedThenCreatesAWorkspaceThatTheNextStartReopens)
         Usuario usuario;
         Programa p(tw.dir());
         ASSERT_TRUE(ArrancarPrograma(p.doc, p.frame, p.dialogos, {"rentiva"}));
-        EXPECT_TRUE(usuario.vistas.isEmpty()) << usuario.vistas.join('|').toStdString();
+        EXPECT_EQ(usuario.vistas, (QStringList{"CPropietariosDlg", "Primero debe crear un propietario"}));
         EXPECT_TRUE(p.doc.EstaAbierta());
         EXPECT_EQ(p.doc.Ruta(), ruta);
     }
@@ -107,7 +110,7 @@ TEST(Arranque, NamedWorkspaceIsOpenedAndRecordedOrEndsTheProgram)
         Usuario usuario;
         Programa p(tw.dir());
         ASSERT_TRUE(ArrancarPrograma(p.doc, p.frame, p.dialogos, {"rentiva", buena}));
-        EXPECT_TRUE(usuario.vistas.isEmpty()) << usuario.vistas.join('|').toStdString();
+        EXPECT_EQ(usuario.vistas, (QStringList{"CPropietariosDlg", "Primero debe crear un propietario"}));
         EXPECT_EQ(p.doc.Ruta(), buena);
         EXPECT_EQ(LeerTexto(ajustes::kArchivosRecientes, ajustes::kUltimo), buena);
     }
