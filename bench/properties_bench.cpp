@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "billing/demo.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "data/database.h"
 #include "properties/inmuebles.h"
 
@@ -18,8 +18,7 @@ struct Banco {
     Banco()
     {
         const QString ruta = dir.filePath(QStringLiteral("bench.rtv"));
-        provisional::CrearWorkspace(ruta);
-        db = provisional::AbrirWorkspace(ruta);
+        db = CrearWorkspace(ruta);
         LlenarDemo(db, kInmuebles);
         // The demo rows have no reference code: the first store of each fills it. Do that
         // once here, without waiting for the disk, so that the runs measure browsing.

@@ -40,7 +40,7 @@ constexpr int kCodRef = 12, kConcepto = 50;
 
 inline const QString kInmuebleSinPropietario = QStringLiteral("Debe seleccionar un propietario");
 inline const QString kInmuebleSinDireccion = QStringLiteral("El inmueble debe tener una dirección");
-inline const QString kSinPropietarios = QStringLiteral(
+inline const QString kDarDeAltaPropietario = QStringLiteral(
     "Antes de introducir un inmueble debe dar de alta al menos un propietario.");
 inline const QString kPreguntaBorrarInmueble =
     QStringLiteral("Va a borrar este inmueble y sus recibos, \u00BFEsta seguro?");

@@ -16,10 +16,11 @@
 #include "app/ajustes.h"
 #include "app/aviso_dlg.h"
 #include "billing/facturar_inmueble_dlg.h"
-#include "billing/provisional_dlg.h"
+#include "app/fecha_dlg.h"
 #include "data/database.h"
 #include "properties/campos_widget.h"
 #include "properties/propietarios.h"
+#include "util/calculadora_dlg.h"
 #include "util/errores.h"
 
 namespace {
@@ -117,6 +118,7 @@ CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QS
     auto* fechaContrato = boton(QStringLiteral("Fecha Contrato"));
     m_enviarEmail = boton(QStringLiteral("Enviar Email"));
     auto* facturar = boton(QStringLiteral("Facturar"));
+    auto* calculadora = boton(QStringLiteral("Calculadora"));
     auto* primero = boton(QStringLiteral("<<"));
     auto* anterior = boton(QStringLiteral("<"));
     auto* siguiente = boton(QStringLiteral(">"));
@@ -217,6 +219,7 @@ CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QS
     ga->addWidget(m_reciboBanco, f++, 0, 1, 3);
     ga->addWidget(m_numerar, f++, 0, 1, 3);
     ga->addWidget(facturar, f++, 0, 1, 3);
+    ga->addWidget(calculadora, f++, 0, 1, 3);
     ga->setRowStretch(f, 1);
 
     auto* cuerpo = new QHBoxLayout;
@@ -248,6 +251,7 @@ CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QS
     connect(fechaContrato, &QPushButton::clicked, this, &CInmueblesDlg::FechaContrato);
     connect(m_enviarEmail, &QPushButton::clicked, this, &CInmueblesDlg::EnviarEmail);
     connect(facturar, &QPushButton::clicked, this, &CInmueblesDlg::Facturar);
+    connect(calculadora, &QPushButton::clicked, this, &CInmueblesDlg::Calculadora);
     connect(m_email, &QLineEdit::textChanged, this,
             [this](const QString& t) { m_enviarEmail->setEnabled(EmailUtilizable(t)); });
 
@@ -258,7 +262,7 @@ CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QS
         const QStringList propietarios = NombresPropietarios(m_db);
         m_propietario->addItems(propietarios);
         if (propietarios.isEmpty())
-            QMessageBox::information(this, kTitulo, kSinPropietarios);
+            QMessageBox::information(this, kTitulo, kDarDeAltaPropietario);
         m_inmuebles = std::make_unique<Inmuebles>(m_db, LeerEntero(ajustes::kOpciones, ajustes::kOrden, 0),
                                                   fuente);
     } catch (const std::exception& e) {
@@ -577,7 +581,12 @@ void CInmueblesDlg::Impuesto(int tipo)
 
 void CInmueblesDlg::FechaContrato()
 {
-    provisional::CFechaDlg dlg(this);
+    CFechaDlg dlg(this);
+    try {
+        dlg.PonerFecha(LeerFechaContrato(m_fecha->text()));
+    } catch (const std::exception&) {
+        dlg.PonerFecha(QDate::currentDate());   // the field does not hold a date yet
+    }
     if (dlg.exec() == QDialog::Accepted)
         m_fecha->setText(TextoFechaContrato(QDateTime(dlg.Fecha(), QTime(0, 0))));
 }
@@ -593,4 +602,11 @@ void CInmueblesDlg::Facturar()
     if (!Guardar())
         return;
     FacturarInmuebleConDialogo(this, m_db, m_actual.ref);
+}
+
+void CInmueblesDlg::Calculadora()
+{
+    if (!NuevoSinTocar() && !Guardar())
+        return;
+    CCalculadoraDlg(this).exec();
 }

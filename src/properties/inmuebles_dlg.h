@@ -42,6 +42,7 @@ private:
     void FechaContrato();
     void EnviarEmail();
     void Facturar();
+    void Calculadora();
     void ReleerImportes();
 
     bool Guardar();

@@ -10,7 +10,7 @@
 
 #include "app/ajustes.h"
 #include "app/avisos.h"
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "data/database.h"
 #include "properties/inmuebles_dlg.h"
 #include "properties/propietarios_dlg.h"
@@ -67,8 +67,7 @@ class Formularios : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        provisional::CrearWorkspace(m_ws.workspacePath());
-        m_db = Database(m_ws.workspacePath());
+        m_db = CrearWorkspace(m_ws.workspacePath());
         for (int a = 0; a <= int(Aviso::LongitudCuentaCorriente); ++a)
             GuardarEstadoAviso(DatosAviso(a), true);
         PonerPorcentajeImpuesto(1, 18);

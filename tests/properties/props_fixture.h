@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "billing/provisional.h"
+#include "data/esquema.h"
 #include "data/database.h"
 #include "properties/inmuebles.h"
 #include "properties/propietarios.h"
@@ -12,8 +12,7 @@ class PropsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        provisional::CrearWorkspace(m_ws.workspacePath());
-        m_db = Database(m_ws.workspacePath());
+        m_db = CrearWorkspace(m_ws.workspacePath());
     }
 
     qint64 Contar(const QString& sql)
