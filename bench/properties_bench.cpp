@@ -25,7 +25,7 @@ struct Banco {
         db.exec(QStringLiteral("PRAGMA synchronous = OFF"));
         Inmuebles inmuebles(db);
         for (int i = 0; i < inmuebles.Cantidad(); ++i, inmuebles.Siguiente()) {
-            const DatosInmueble d = inmuebles.Actual();
+            const FichaInmueble d = inmuebles.Actual();
             inmuebles.Guardar(d, CuentaConocidaBuena(d));
         }
         db.exec(QStringLiteral("PRAGMA synchronous = FULL"));
@@ -44,7 +44,7 @@ void BM_RecorrerInmuebles(benchmark::State& state)
     Banco& b = Compartido();
     for (auto _ : state) {
         Inmuebles inmuebles(b.db, int(state.range(0)));
-        DatosInmueble d = inmuebles.Actual();
+        FichaInmueble d = inmuebles.Actual();
         for (int i = 0; i < inmuebles.Cantidad(); ++i) {
             inmuebles.Guardar(d, CuentaConocidaBuena(d));
             inmuebles.Siguiente();

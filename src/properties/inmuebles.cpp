@@ -24,9 +24,9 @@ const char* const kColumnas =
     "email, direccioninquilino, is_seleccionado, tipo_inmueble, equipamiento, nota_recibo";
 constexpr int kNumColumnas = 42;
 
-DatosInmueble LeerFila(const Statement& s)
+FichaInmueble LeerFila(const Statement& s)
 {
-    DatosInmueble d;
+    FichaInmueble d;
     int c = 0;
     d.ref = s.integer(c++);
     d.codref = s.text(c++);
@@ -74,7 +74,7 @@ DatosInmueble LeerFila(const Statement& s)
 }
 
 // Binds ?1..?42 in the order of kColumnas.
-void EnlazarFila(Statement& s, const DatosInmueble& d)
+void EnlazarFila(Statement& s, const FichaInmueble& d)
 {
     int i = 0;
     const auto b = [&](const auto& v) { s.bind(++i, v); };
@@ -129,7 +129,7 @@ void ComprobarAncho(const QString& texto, int max, const char* campo)
                             .arg(max));
 }
 
-void ComprobarAnchos(const DatosInmueble& d)
+void ComprobarAnchos(const FichaInmueble& d)
 {
     using namespace ancho_inmueble;
     ComprobarAncho(d.via, kVia, "Dirección");
@@ -232,29 +232,29 @@ Moneda ImpuestoRetenido(Moneda base, int porcentaje)
     return RedondearCentimos(-Porcentaje(base, porcentaje));
 }
 
-Moneda BaseImponible(const DatosInmueble& d)
+Moneda BaseImponible(const FichaInmueble& d)
 {
     return RedondearCentimos(d.renta + d.otro_importe1 + d.otro_importe2 + d.otro_importe3);
 }
 
-Moneda TotalInmueble(const DatosInmueble& d)
+Moneda TotalInmueble(const FichaInmueble& d)
 {
     return d.renta + d.otro_importe1 + d.otro_importe2 + d.otro_importe3 + d.iva + d.irpf;
 }
 
-void RedondearImportes(DatosInmueble& d)
+void RedondearImportes(FichaInmueble& d)
 {
     for (Moneda* m : {&d.renta, &d.otro_importe1, &d.otro_importe2, &d.otro_importe3, &d.iva, &d.irpf})
         *m = RedondearCentimos(*m);
 }
 
-void AplicarImpuesto1(DatosInmueble& d, int porcentaje)
+void AplicarImpuesto1(FichaInmueble& d, int porcentaje)
 {
     RedondearImportes(d);
     d.iva = ImpuestoSumado(BaseImponible(d), porcentaje);
 }
 
-void AplicarImpuesto2(DatosInmueble& d, int porcentaje)
+void AplicarImpuesto2(FichaInmueble& d, int porcentaje)
 {
     RedondearImportes(d);
     d.irpf = ImpuestoRetenido(BaseImponible(d), porcentaje);
@@ -316,12 +316,12 @@ bool LongitudCuentaIncorrecta(const QString& banco, const QString& sucursal, con
     return banco.size() != 4 || sucursal.size() != 4 || dc.size() != 2 || ccc.size() != 10;
 }
 
-bool CuentaVerifica(const DatosInmueble& d)
+bool CuentaVerifica(const FichaInmueble& d)
 {
     return !d.ccc.isEmpty() && ValidarCcc(d.banco, d.sucursal, d.dc, d.ccc);
 }
 
-bool CuentaConocidaBuena(const DatosInmueble& d)
+bool CuentaConocidaBuena(const FichaInmueble& d)
 {
     return d.is_recibo_banco || CuentaVerifica(d);
 }
@@ -331,7 +331,7 @@ bool EmailUtilizable(const QString& email)
     return email.indexOf(u'@', 1) > 0;
 }
 
-QString DireccionCompleta(const DatosInmueble& d)
+QString DireccionCompleta(const FichaInmueble& d)
 {
     return QStringLiteral("%1 %2").arg(d.via, d.direccion);
 }
@@ -408,7 +408,7 @@ void Inmuebles::Recargar()
     m_pos = std::clamp(m_pos, 0, std::max(0, int(m_filas.size()) - 1));
 }
 
-DatosInmueble Inmuebles::LeerRowid(qint64 rowid) const
+FichaInmueble Inmuebles::LeerRowid(qint64 rowid) const
 {
     m_leer->reset();
     m_leer->bind(1, rowid);
@@ -416,7 +416,7 @@ DatosInmueble Inmuebles::LeerRowid(qint64 rowid) const
         m_leer->reset();
         throw UserError(QStringLiteral("El inmueble ya no existe en la base."));
     }
-    DatosInmueble d = LeerFila(*m_leer);
+    FichaInmueble d = LeerFila(*m_leer);
     m_leer->reset();
     return d;
 }
@@ -435,7 +435,7 @@ qint64 Inmuebles::RowidDeRef(qint64 ref) const
     return s.integer(0);
 }
 
-DatosInmueble Inmuebles::Actual() const
+FichaInmueble Inmuebles::Actual() const
 {
     if (m_filas.isEmpty())
         throw UserError(QStringLiteral("No hay ningún inmueble."));
@@ -481,9 +481,9 @@ bool Inmuebles::IrARef(qint64 ref)
     return false;
 }
 
-DatosInmueble Inmuebles::Nuevo()
+FichaInmueble Inmuebles::Nuevo()
 {
-    DatosInmueble d;
+    FichaInmueble d;
     d.via = QStringLiteral("CALLE");
     d.fecha = QDateTime::currentDateTime();
     d.fecha.setTime(QTime(d.fecha.time().hour(), d.fecha.time().minute(), d.fecha.time().second()));
@@ -491,11 +491,11 @@ DatosInmueble Inmuebles::Nuevo()
     return d;
 }
 
-DatosInmueble Inmuebles::Guardar(const DatosInmueble& datos, bool cuentaConocidaBuena)
+FichaInmueble Inmuebles::Guardar(const FichaInmueble& datos, bool cuentaConocidaBuena)
 {
-    DatosInmueble d = datos;
+    FichaInmueble d = datos;
     RedondearImportes(d);
-    std::optional<DatosInmueble> guardado;
+    std::optional<FichaInmueble> guardado;
     qint64 rowid = 0;
     if (d.ref != 0) {
         rowid = RowidDeRef(d.ref);
@@ -560,7 +560,7 @@ DatosInmueble Inmuebles::Guardar(const DatosInmueble& datos, bool cuentaConocida
 void Inmuebles::Borrar(qint64 ref)
 {
     const qint64 rowid = RowidDeRef(ref);
-    const DatosInmueble d = LeerRowid(rowid);
+    const FichaInmueble d = LeerRowid(rowid);
     // Receipts name their property by street and floor: the cascade is ours.
     Transaction tx(m_db);
     for (const char* sql : {"DELETE FROM recibo WHERE direccion = ?1 AND piso = ?2",

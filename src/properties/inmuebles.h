@@ -12,7 +12,7 @@ class Database;
 class Statement;
 
 // One property row, column for column.
-struct DatosInmueble {
+struct FichaInmueble {
     qint64 ref = 0;   // 0 while the property is not stored
     QString codref, via, direccion, piso, cp, localidad, arrendador, nom_arrendatario;
     QString doc_arrendatario_tipo, doc_arrendatario_num, nacionalidad_arrendatario;
@@ -26,7 +26,7 @@ struct DatosInmueble {
     bool is_seleccionado = false;
     int tipo_inmueble = 0;
     QString equipamiento, nota_recibo;
-    bool operator==(const DatosInmueble&) const = default;
+    bool operator==(const FichaInmueble&) const = default;
 };
 
 // Widest text each property column accepts; forms limit input with the same numbers.
@@ -57,14 +57,14 @@ Moneda ImpuestoSumado(Moneda base, int porcentaje);
 // The second tax is a withholding: the sign opposite to the base's.
 Moneda ImpuestoRetenido(Moneda base, int porcentaje);
 // Rent plus the three concepts, rounded to cents.
-Moneda BaseImponible(const DatosInmueble& d);
+Moneda BaseImponible(const FichaInmueble& d);
 // The plain sum of the six amounts.
-Moneda TotalInmueble(const DatosInmueble& d);
+Moneda TotalInmueble(const FichaInmueble& d);
 // Every amount rounded to cents, as forms load and store them.
-void RedondearImportes(DatosInmueble& d);
+void RedondearImportes(FichaInmueble& d);
 // The tax buttons: computes the tax into the row from its current amounts.
-void AplicarImpuesto1(DatosInmueble& d, int porcentaje);
-void AplicarImpuesto2(DatosInmueble& d, int porcentaje);
+void AplicarImpuesto1(FichaInmueble& d, int porcentaje);
+void AplicarImpuesto2(FichaInmueble& d, int porcentaje);
 
 // Amount typed in an edit; an unreadable text is refused naming the field.
 Moneda LeerImporte(const QString& texto, const QString& campo);
@@ -79,12 +79,12 @@ QDateTime FechaContratoDesdeTexto(const QString& texto, const QDateTime& anterio
 // True when the four account fields are partly filled or of the wrong lengths.
 bool LongitudCuentaIncorrecta(const QString& banco, const QString& sucursal, const QString& dc,
                               const QString& ccc);
-bool CuentaVerifica(const DatosInmueble& d);
+bool CuentaVerifica(const FichaInmueble& d);
 // Whether "Recibo Banco" may be switched on by a newly verified account.
-bool CuentaConocidaBuena(const DatosInmueble& d);
+bool CuentaConocidaBuena(const FichaInmueble& d);
 // "Enviar Email" works only with an at sign after the first character.
 bool EmailUtilizable(const QString& email);
-QString DireccionCompleta(const DatosInmueble& d);   // "%s %s" of street type and street
+QString DireccionCompleta(const FichaInmueble& d);   // "%s %s" of street type and street
 
 // Refills the lookup tables `localidad` and `direccion` from the properties, one
 // transaction; workspaces without those tables keep going with the lists read directly.
@@ -105,7 +105,7 @@ public:
     int Cantidad() const { return int(m_filas.size()); }
     bool Vacio() const { return m_filas.isEmpty(); }
     int Posicion() const { return m_pos; }
-    DatosInmueble Actual() const;   // throws when empty
+    FichaInmueble Actual() const;   // throws when empty
 
     void Siguiente();        // past the last: the first
     void Anterior();         // before the first: the last
@@ -115,12 +115,12 @@ public:
     bool IrARef(qint64 ref);
 
     // A new property: street type "CALLE", today's date, the three receipt flags on.
-    static DatosInmueble Nuevo();
+    static FichaInmueble Nuevo();
     // Checks and stores the row (new when d.ref is 0): empty floor stored as " ", empty
     // reference filled from street and floor, amounts rounded, failed account marked,
     // "Recibo Banco" set for a newly verified account unless the account was known good.
     // Nothing is written when it throws. On success the cursor is on the stored row.
-    DatosInmueble Guardar(const DatosInmueble& d, bool cuentaConocidaBuena);
+    FichaInmueble Guardar(const FichaInmueble& d, bool cuentaConocidaBuena);
     // The property, its receipts and staged receipts: all or nothing.
     void Borrar(qint64 ref);
 
@@ -131,7 +131,7 @@ private:
         qint64 rowid;
         qint64 ref;
     };
-    DatosInmueble LeerRowid(qint64 rowid) const;
+    FichaInmueble LeerRowid(qint64 rowid) const;
     qint64 RowidDeRef(qint64 ref) const;
 
     Database& m_db;

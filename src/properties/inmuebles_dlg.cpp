@@ -29,7 +29,7 @@ const QString kTitulo = QStringLiteral("Inmuebles");
 const char* const kEtiquetasImporte[6] = {"Renta", "Importe 1", "Importe 2", "Importe 3",
                                           "Impuesto 1", "Impuesto 2"};
 
-std::array<Moneda*, 6> Importes(DatosInmueble& d)
+std::array<Moneda*, 6> Importes(FichaInmueble& d)
 {
     return {&d.renta, &d.otro_importe1, &d.otro_importe2, &d.otro_importe3, &d.iva, &d.irpf};
 }
@@ -312,9 +312,9 @@ void CInmueblesDlg::Error(const std::exception& e)
     QMessageBox::critical(this, kTitulo, TextoError(e));
 }
 
-void CInmueblesDlg::MostrarImportes(const DatosInmueble& dato)
+void CInmueblesDlg::MostrarImportes(const FichaInmueble& dato)
 {
-    DatosInmueble d = dato;
+    FichaInmueble d = dato;
     const auto importes = Importes(d);
     for (int i = 0; i < 6; ++i)
         m_importes[i]->setText(TextoImporte(RedondearCentimos(*importes[i])));
@@ -326,7 +326,7 @@ void CInmueblesDlg::MostrarImportes(const DatosInmueble& dato)
     }
 }
 
-void CInmueblesDlg::Mostrar(const DatosInmueble& d)
+void CInmueblesDlg::Mostrar(const FichaInmueble& d)
 {
     campos::PonerTextoLista(m_via, d.via);
     campos::PonerTextoLista(m_direccion, d.direccion);
@@ -368,7 +368,7 @@ void CInmueblesDlg::Mostrar(const DatosInmueble& d)
     m_numerar->setChecked(d.is_recibo_numerar);
 }
 
-void CInmueblesDlg::LeerImportes(DatosInmueble& d) const
+void CInmueblesDlg::LeerImportes(FichaInmueble& d) const
 {
     const auto importes = Importes(d);
     for (int i = 0; i < 6; ++i) {
@@ -379,9 +379,9 @@ void CInmueblesDlg::LeerImportes(DatosInmueble& d) const
     }
 }
 
-DatosInmueble CInmueblesDlg::LeerFormulario() const
+FichaInmueble CInmueblesDlg::LeerFormulario() const
 {
-    DatosInmueble d = m_actual;
+    FichaInmueble d = m_actual;
     LeerImportes(d);
     if (m_esNuevo) {
         d.via = m_via->currentText();
@@ -473,7 +473,7 @@ bool CInmueblesDlg::Guardar()
         return false;
     if (LongitudCuentaIncorrecta(m_banco->text(), m_sucursal->text(), m_dc->text(), m_ccc->text()))
         CAvisoDlg(this, Aviso::LongitudCuentaCorriente).Mostrar();
-    DatosInmueble d;
+    FichaInmueble d;
     try {
         d = LeerFormulario();
     } catch (const std::exception& e) {
@@ -554,7 +554,7 @@ void CInmueblesDlg::Aceptar()
 
 void CInmueblesDlg::ReleerImportes()
 {
-    DatosInmueble d = m_actual;
+    FichaInmueble d = m_actual;
     try {
         LeerImportes(d);
     } catch (const std::exception&) {
@@ -565,7 +565,7 @@ void CInmueblesDlg::ReleerImportes()
 
 void CInmueblesDlg::Impuesto(int tipo)
 {
-    DatosInmueble d = m_actual;
+    FichaInmueble d = m_actual;
     try {
         LeerImportes(d);
         if (tipo == 1)

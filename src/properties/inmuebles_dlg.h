@@ -49,16 +49,16 @@ private:
     bool NuevoSinTocar() const;
     void MostrarActual();
     void EmpezarNuevo();
-    void Mostrar(const DatosInmueble& d);
-    void MostrarImportes(const DatosInmueble& d);
-    DatosInmueble LeerFormulario() const;   // throws on an unreadable amount or date
-    void LeerImportes(DatosInmueble& d) const;
+    void Mostrar(const FichaInmueble& d);
+    void MostrarImportes(const FichaInmueble& d);
+    FichaInmueble LeerFormulario() const;   // throws on an unreadable amount or date
+    void LeerImportes(FichaInmueble& d) const;
     void ActualizarEstado();
     void Error(const std::exception& e);
 
     Database& m_db;
     std::unique_ptr<Inmuebles> m_inmuebles;
-    DatosInmueble m_actual;
+    FichaInmueble m_actual;
     bool m_esNuevo = false;
     bool m_navegar = true;
     bool m_cuentaBuena = false;

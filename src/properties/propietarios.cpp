@@ -12,9 +12,9 @@ const char* const kColumnas =
     "ref, via, direccion, piso, cp, localidad, nombre, documento_tipo, documento_numero, banco, "
     "sucursal, dc, ccc, telefono_casa, telefono_movil, notas, numero_recibo, sufijo, datos_banco";
 
-DatosPropietario LeerFila(const Statement& s)
+FichaPropietario LeerFila(const Statement& s)
 {
-    DatosPropietario d;
+    FichaPropietario d;
     d.ref = s.integer(0);
     d.via = s.text(1);
     d.direccion = s.text(2);
@@ -38,7 +38,7 @@ DatosPropietario LeerFila(const Statement& s)
 }
 
 // Binds ?2.. in the order of kColumnas after ref and nombre's slot is ?7.
-void EnlazarFila(Statement& s, const DatosPropietario& d)
+void EnlazarFila(Statement& s, const FichaPropietario& d)
 {
     s.bind(2, d.via).bind(3, d.direccion).bind(4, d.piso).bind(5, d.cp).bind(6, d.localidad)
         .bind(7, d.nombre).bind(8, d.documento_tipo).bind(9, d.documento_numero)
@@ -55,7 +55,7 @@ void ComprobarAncho(const QString& texto, int max, const char* campo)
                             .arg(max));
 }
 
-void ComprobarAnchos(const DatosPropietario& d)
+void ComprobarAnchos(const FichaPropietario& d)
 {
     using namespace ancho_propietario;
     ComprobarAncho(d.nombre, kNombre, "Nombre");
@@ -122,19 +122,19 @@ QString MarcarDc(const QString& banco, const QString& sucursal, const QString& d
     return kDcErroneo;
 }
 
-DatosPropietario NormalizarPropietario(DatosPropietario d)
+FichaPropietario NormalizarPropietario(FichaPropietario d)
 {
     d.documento_numero = NormalizarDocumento(d.documento_numero);
     d.dc = MarcarDc(d.banco, d.sucursal, d.dc, d.ccc);
     return d;
 }
 
-bool FaltaCuentaPropietario(const DatosPropietario& d)
+bool FaltaCuentaPropietario(const FichaPropietario& d)
 {
     return d.ccc.trimmed().isEmpty();
 }
 
-std::optional<DatosPropietario> BuscarPropietario(Database& db, const QString& nombre)
+std::optional<FichaPropietario> BuscarPropietario(Database& db, const QString& nombre)
 {
     Statement s(db, QStringLiteral("SELECT %1 FROM propietario WHERE es_fold(nombre) = es_fold(?1) "
                                    "ORDER BY rowid LIMIT 1")
@@ -182,7 +182,7 @@ void Propietarios::Recargar()
     m_pos = std::clamp(m_pos, 0, std::max(0, int(m_refs.size()) - 1));
 }
 
-DatosPropietario Propietarios::Actual() const
+FichaPropietario Propietarios::Actual() const
 {
     if (m_refs.isEmpty())
         throw UserError(QStringLiteral("No hay ningún propietario."));
@@ -220,14 +220,14 @@ bool Propietarios::IrARef(qint64 ref)
     return true;
 }
 
-DatosPropietario Propietarios::Nuevo()
+FichaPropietario Propietarios::Nuevo()
 {
-    return DatosPropietario();
+    return FichaPropietario();
 }
 
-DatosPropietario Propietarios::Guardar(const DatosPropietario& datos)
+FichaPropietario Propietarios::Guardar(const FichaPropietario& datos)
 {
-    DatosPropietario d = NormalizarPropietario(datos);
+    FichaPropietario d = NormalizarPropietario(datos);
     if (d.ref == 0 && d.nombre.trimmed().isEmpty())
         throw UserError(kPropietarioSinNombre);
     if (d.ref != 0) {

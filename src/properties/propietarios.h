@@ -8,14 +8,14 @@ class Database;
 class Statement;
 
 // One owner row, column for column.
-struct DatosPropietario {
+struct FichaPropietario {
     qint64 ref = 0;   // 0 while the owner is not stored
     QString via, direccion, piso, cp, localidad, nombre, documento_tipo, documento_numero;
     QString banco, sucursal, dc, ccc, telefono_casa, telefono_movil, notas;
     qint64 numero_recibo = 0;
     qint64 sufijo = 0;
     QString datos_banco;
-    bool operator==(const DatosPropietario&) const = default;
+    bool operator==(const FichaPropietario&) const = default;
 };
 
 // Widest text each owner column accepts; forms limit input with the same numbers.
@@ -40,12 +40,12 @@ QString NormalizarDocumento(const QString& numero);
 QString MarcarDc(const QString& banco, const QString& sucursal, const QString& dc,
                  const QString& ccc);
 // The owner as it is stored: document normalised, a failed account marked.
-DatosPropietario NormalizarPropietario(DatosPropietario d);
+FichaPropietario NormalizarPropietario(FichaPropietario d);
 // True when the form should remind the user to give an account for direct debits.
-bool FaltaCuentaPropietario(const DatosPropietario& d);
+bool FaltaCuentaPropietario(const FichaPropietario& d);
 
 // The owner with `nombre`, compared without regard to case or Spanish accents.
-std::optional<DatosPropietario> BuscarPropietario(Database& db, const QString& nombre);
+std::optional<FichaPropietario> BuscarPropietario(Database& db, const QString& nombre);
 // Every owner name, sorted as the user reads them.
 QStringList NombresPropietarios(Database& db);
 
@@ -58,17 +58,17 @@ public:
     int Cantidad() const { return int(m_refs.size()); }
     bool Vacio() const { return m_refs.isEmpty(); }
     int Posicion() const { return m_pos; }
-    DatosPropietario Actual() const;   // throws when empty
+    FichaPropietario Actual() const;   // throws when empty
 
     void Siguiente();   // past the last: the first
     void Anterior();    // before the first: the last
     void Primero();
     bool IrARef(qint64 ref);
 
-    static DatosPropietario Nuevo();
+    static FichaPropietario Nuevo();
     // Checks and stores the owner (new when d.ref is 0); a stored owner keeps its name.
     // Nothing is written when it throws. On success the cursor is on the stored row.
-    DatosPropietario Guardar(const DatosPropietario& d);
+    FichaPropietario Guardar(const FichaPropietario& d);
     // The owner with its receipts, staged receipts and properties: all or nothing.
     void Borrar(qint64 ref);
 

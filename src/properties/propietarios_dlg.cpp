@@ -150,9 +150,9 @@ void CPropietariosDlg::Error(const std::exception& e)
     QMessageBox::critical(this, kTitulo, TextoError(e));
 }
 
-void CPropietariosDlg::Mostrar(const DatosPropietario& dato)
+void CPropietariosDlg::Mostrar(const FichaPropietario& dato)
 {
-    const DatosPropietario d = NormalizarPropietario(dato);
+    const FichaPropietario d = NormalizarPropietario(dato);
     m_nombre->setText(d.nombre);
     campos::PonerTextoLista(m_docTipo, d.documento_tipo);
     m_docNumero->setText(d.documento_numero);
@@ -172,9 +172,9 @@ void CPropietariosDlg::Mostrar(const DatosPropietario& dato)
     m_notas->setPlainText(d.notas);
 }
 
-DatosPropietario CPropietariosDlg::LeerFormulario() const
+FichaPropietario CPropietariosDlg::LeerFormulario() const
 {
-    DatosPropietario d = m_actual;
+    FichaPropietario d = m_actual;
     d.nombre = m_nombre->text();
     d.documento_tipo = m_docTipo->currentText();
     d.documento_numero = m_docNumero->text();
@@ -239,7 +239,7 @@ bool CPropietariosDlg::Guardar()
 {
     if (!m_propietarios)
         return false;
-    const DatosPropietario d = LeerFormulario();
+    const FichaPropietario d = LeerFormulario();
     if (m_esNuevo && d.nombre.trimmed().isEmpty()) {
         QMessageBox::warning(this, kTitulo, kPropietarioSinNombre);
         m_nombre->setFocus();

@@ -39,14 +39,14 @@ private:
     bool Guardar();
     void MostrarActual();            // the cursor's row, or a new owner on an empty table
     void EmpezarNuevo();
-    void Mostrar(const DatosPropietario& d);
-    DatosPropietario LeerFormulario() const;
+    void Mostrar(const FichaPropietario& d);
+    FichaPropietario LeerFormulario() const;
     void ActualizarEstado();
     void Error(const std::exception& e);
 
     Database& m_db;
     std::unique_ptr<Propietarios> m_propietarios;
-    DatosPropietario m_actual;
+    FichaPropietario m_actual;
     bool m_esNuevo = false;
 
     QLineEdit* m_nombre;

@@ -30,7 +30,7 @@ TEST(ImpuestosInmueble, ExactArithmeticInTenThousandths)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.renta);
-        DatosInmueble d;
+        FichaInmueble d;
         d.renta = Euros(c.renta);
         d.otro_importe2 = Euros(c.concepto);
         AplicarImpuesto1(d, c.p1);
@@ -43,7 +43,7 @@ TEST(ImpuestosInmueble, ExactArithmeticInTenThousandths)
 
 TEST(ImpuestosInmueble, TaxIsNotRecomputedWhenTheRentChanges)
 {
-    DatosInmueble d;
+    FichaInmueble d;
     d.renta = Euros(50000);
     AplicarImpuesto1(d, 21);
     d.renta = Euros(60000);
@@ -53,7 +53,7 @@ TEST(ImpuestosInmueble, TaxIsNotRecomputedWhenTheRentChanges)
 
 TEST(ImpuestosInmueble, HugeBaseIsRefusedRatherThanWrapped)
 {
-    DatosInmueble d;
+    FichaInmueble d;
     d.renta = Moneda::DeDiezmilesimas(std::numeric_limits<qint64>::max() / 10);
     EXPECT_THROW(AplicarImpuesto1(d, 21), UserError);
 }
@@ -95,7 +95,7 @@ using InmuebleLogica = PropsTest;
 
 TEST_F(InmuebleLogica, NewPropertyDefaults)
 {
-    const DatosInmueble d = Inmuebles::Nuevo();
+    const FichaInmueble d = Inmuebles::Nuevo();
     EXPECT_EQ(d.via, QStringLiteral("CALLE"));
     EXPECT_EQ(d.fecha.date(), QDate::currentDate());
     EXPECT_TRUE(d.is_recibo_banco && d.is_recibo_fisico && d.is_recibo_numerar);
@@ -105,15 +105,15 @@ TEST_F(InmuebleLogica, NewPropertyDefaults)
 TEST_F(InmuebleLogica, EmptyFloorIsStoredAsOneSpaceAndCodeIsFilled)
 {
     CrearPropietario("ANA");
-    const DatosInmueble d = CrearInmueble("ANA", "MAYOR 12", "");
+    const FichaInmueble d = CrearInmueble("ANA", "MAYOR 12", "");
     EXPECT_EQ(d.piso, QStringLiteral(" "));
     Inmuebles i(m_db);
-    const DatosInmueble leido = i.Actual();
+    const FichaInmueble leido = i.Actual();
     EXPECT_EQ(leido.piso, QStringLiteral(" "));
     EXPECT_FALSE(leido.codref.trimmed().isEmpty());
     EXPECT_LE(leido.codref.size(), 12);
 
-    DatosInmueble otro = Inmuebles::Nuevo();
+    FichaInmueble otro = Inmuebles::Nuevo();
     otro.arrendador = "ANA";
     otro.direccion = "MAYOR 14";
     otro.codref = "MIREF";
@@ -129,7 +129,7 @@ TEST_F(InmuebleLogica, ValidationRefusesWithNothingStored)
 {
     CrearPropietario("ANA");
     Inmuebles i(m_db);
-    DatosInmueble d = Inmuebles::Nuevo();
+    FichaInmueble d = Inmuebles::Nuevo();
     d.direccion = "MAYOR 1";
     try {
         i.Guardar(d, true);
@@ -159,7 +159,7 @@ TEST_F(InmuebleLogica, SameAddressAndFloorIsRefusedAndCursorStays)
     CrearPropietario("ANA");
     CrearInmueble("ANA", "MAYOR 1", "1A");
     Inmuebles i(m_db);
-    DatosInmueble d = Inmuebles::Nuevo();
+    FichaInmueble d = Inmuebles::Nuevo();
     d.arrendador = "ANA";
     d.direccion = "MAYOR 1";
     d.piso = "1A";
@@ -172,12 +172,12 @@ TEST_F(InmuebleLogica, StoredStreetFloorAndOwnerCannotChange)
 {
     CrearPropietario("ANA");
     CrearPropietario("BEA");
-    DatosInmueble d = CrearInmueble("ANA", "MAYOR 1", "1A");
+    FichaInmueble d = CrearInmueble("ANA", "MAYOR 1", "1A");
     Inmuebles i(m_db);
     d.arrendador = "BEA";
     d.direccion = "OTRA";
     d.nom_arrendatario = "PEDRO";
-    const DatosInmueble g = i.Guardar(d, true);
+    const FichaInmueble g = i.Guardar(d, true);
     EXPECT_EQ(g.arrendador, QStringLiteral("ANA"));
     EXPECT_EQ(i.Actual().direccion, QStringLiteral("MAYOR 1"));
     EXPECT_EQ(i.Actual().nom_arrendatario, QStringLiteral("PEDRO"));
@@ -186,7 +186,7 @@ TEST_F(InmuebleLogica, StoredStreetFloorAndOwnerCannotChange)
 TEST_F(InmuebleLogica, NewlyVerifiedAccountSwitchesOnBankReceipts)
 {
     CrearPropietario("ANA");
-    DatosInmueble d = CrearInmueble("ANA", "MAYOR 1", "1A");
+    FichaInmueble d = CrearInmueble("ANA", "MAYOR 1", "1A");
     d.is_recibo_banco = false;
     d.banco = "2100";
     d.sucursal = "0418";
@@ -237,8 +237,8 @@ TEST_F(InmuebleLogica, BrowsingByOneAndByTenWraps)
 TEST_F(InmuebleLogica, BrowsingFollowsTheChosenOrder)
 {
     CrearPropietario("ANA");
-    DatosInmueble a = CrearInmueble("ANA", "B", "1");
-    DatosInmueble b = CrearInmueble("ANA", "A", "1");
+    FichaInmueble a = CrearInmueble("ANA", "B", "1");
+    FichaInmueble b = CrearInmueble("ANA", "A", "1");
     Inmuebles i(m_db);
     a.localidad = "ZARAGOZA";
     b.localidad = "avila";
@@ -257,7 +257,7 @@ TEST_F(InmuebleLogica, BrowsingFollowsTheChosenOrder)
 TEST_F(InmuebleLogica, DeletionRemovesItsReceiptsOnlyAllOrNothing)
 {
     CrearPropietario("ANA");
-    const DatosInmueble a = CrearInmueble("ANA", "O'DONNELL 3", "");
+    const FichaInmueble a = CrearInmueble("ANA", "O'DONNELL 3", "");
     CrearInmueble("ANA", "O'DONNELL 3", "2");
     Recibo(1, "ANA", "O'DONNELL 3", " ");
     Recibo(2, "ANA", "O'DONNELL 3", "2");
@@ -278,7 +278,7 @@ TEST_F(InmuebleLogica, AmountsAreStoredRoundedToCents)
 {
     CrearPropietario("ANA");
     Inmuebles i(m_db);
-    DatosInmueble d = Inmuebles::Nuevo();
+    FichaInmueble d = Inmuebles::Nuevo();
     d.arrendador = "ANA";
     d.direccion = "MAYOR 1";
     d.renta = Moneda::DeDiezmilesimas(5'000'050);   // 500,005
@@ -298,7 +298,7 @@ TEST_F(InmuebleLogica, LookupListsHoldEachTownAndStreetOnce)
     for (const auto& [dir, piso, loc] : {std::tuple{"MAYOR 1", "1", "MADRID"},
                                          std::tuple{"MAYOR 1", "2", "MADRID"},
                                          std::tuple{"SOL 2", "1", ""}}) {
-        DatosInmueble d = Inmuebles::Nuevo();
+        FichaInmueble d = Inmuebles::Nuevo();
         d.arrendador = "ANA";
         d.direccion = dir;
         d.piso = piso;

@@ -29,7 +29,7 @@ TEST(MarcarDc, MarksOnlyAGivenAccountThatFails)
 TEST_F(PropietarioLogica, StoresNormalisedDocumentAndMarkedAccount)
 {
     Propietarios p(m_db);
-    DatosPropietario d;
+    FichaPropietario d;
     d.nombre = "GARCIA LOPEZ";
     d.documento_numero = "12.345.678-z";
     d.banco = "2100";
@@ -51,7 +51,7 @@ TEST_F(PropietarioLogica, DuplicateNameIsRefusedWithNothingStored)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nombre);
         Propietarios p(m_db);
-        DatosPropietario d;
+        FichaPropietario d;
         d.nombre = QString::fromUtf8(c.nombre);
         try {
             p.Guardar(d);
@@ -66,11 +66,11 @@ TEST_F(PropietarioLogica, DuplicateNameIsRefusedWithNothingStored)
 
 TEST_F(PropietarioLogica, ResavingAnOwnerUnchangedSucceedsAndKeepsItsName)
 {
-    DatosPropietario d = CrearPropietario("O'DONNELL");
+    FichaPropietario d = CrearPropietario("O'DONNELL");
     Propietarios p(m_db);
     d.localidad = "L'HOSPITALET";
     d.nombre = "otro nombre";   // a stored owner's name never changes
-    const DatosPropietario g = p.Guardar(d);
+    const FichaPropietario g = p.Guardar(d);
     EXPECT_EQ(g.nombre, QStringLiteral("O'DONNELL"));
     EXPECT_EQ(BuscarPropietario(m_db, "O'DONNELL")->localidad, QStringLiteral("L'HOSPITALET"));
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM propietario"), 1);
@@ -79,7 +79,7 @@ TEST_F(PropietarioLogica, ResavingAnOwnerUnchangedSucceedsAndKeepsItsName)
 TEST_F(PropietarioLogica, EmptyNameAndOverlongFieldsAreRefused)
 {
     Propietarios p(m_db);
-    DatosPropietario d;
+    FichaPropietario d;
     d.nombre = "   ";
     EXPECT_THROW(p.Guardar(d), UserError);
     d.nombre = QString(51, u'A');

@@ -20,19 +20,19 @@ protected:
         return QueryInteger(m_db, sql);
     }
 
-    DatosPropietario CrearPropietario(const QString& nombre)
+    FichaPropietario CrearPropietario(const QString& nombre)
     {
         Propietarios p(m_db);
-        DatosPropietario d;
+        FichaPropietario d;
         d.nombre = nombre;
         return p.Guardar(d);
     }
 
-    DatosInmueble CrearInmueble(const QString& arrendador, const QString& direccion, const QString& piso,
+    FichaInmueble CrearInmueble(const QString& arrendador, const QString& direccion, const QString& piso,
                            Moneda renta = Moneda::DeCentimos(50000))
     {
         Inmuebles i(m_db);
-        DatosInmueble d = Inmuebles::Nuevo();
+        FichaInmueble d = Inmuebles::Nuevo();
         d.arrendador = arrendador;
         d.direccion = direccion;
         d.piso = piso;
