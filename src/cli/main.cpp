@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <cstdio>
 #include <exception>
 
 #include "cli/cli.h"
@@ -18,6 +19,16 @@ QTextStream& err()
 }
 
 namespace {
+
+// Qt's own diagnostics are English and would precede (or be mistaken for) the Spanish messages
+// of the contract on standard error; they are kept only when RENTIVA_DEPURAR is set.
+void FiltrarMensajesQt(QtMsgType tipo, const QMessageLogContext&, const QString& mensaje)
+{
+    if (tipo == QtFatalMsg || tipo == QtCriticalMsg || !qEnvironmentVariableIsEmpty("RENTIVA_DEPURAR")) {
+        fprintf(stderr, "%s\n", qPrintable(mensaje));
+        fflush(stderr);
+    }
+}
 
 std::vector<Subcommand> AllSubcommands()
 {
@@ -52,6 +63,7 @@ void PrintAll(QTextStream& s, const std::vector<Subcommand>& all)
 int main(int argc, char** argv)
 {
     // Printing to PDF needs a GUI application object; no display is used.
+    qInstallMessageHandler(FiltrarMensajesQt);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -56,3 +56,23 @@ TEST(CliUtil, BadArgumentsExitTwoWithSpanishMessage)
         EXPECT_TRUE(err.contains(QStringLiteral("uso: rentiva-cli"))) << err.toStdString();
     }
 }
+
+// Without a runtime folder (a plain shell, cron, a container) Qt warns in English on start-up;
+// none of that may reach standard error, where only the Spanish messages belong.
+TEST(CliUtil, StandardErrorHoldsOnlyOurMessages)
+{
+    const QByteArray antes = qgetenv("XDG_RUNTIME_DIR");
+    const bool habia = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+
+    QString out, err;
+    EXPECT_EQ(RunCli({"nif", "12345678"}, &out, &err), 0);
+    EXPECT_EQ(out, QStringLiteral("Z\n"));
+    EXPECT_EQ(err, QString());
+
+    EXPECT_EQ(RunCli({"letras", "doce"}, &out, &err), 2);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("El importe no es válido"))) << err.toStdString();
+
+    if (habia)
+        qputenv("XDG_RUNTIME_DIR", antes);
+}
