@@ -44,8 +44,11 @@ void PrintUsage(QTextStream& s, const Subcommand& c)
     s << "uso: rentiva-cli " << c.name;
     if (*c.usage)
         s << ' ' << c.usage;
+    // A usage text may already show its options with better names than VALOR.
+    const QString usage = QString::fromUtf8(c.usage);
     for (const auto& o : c.options)
-        s << " [" << o.name << (o.takesValue ? " VALOR" : "") << ']';
+        if (!usage.contains(QStringLiteral("[%1").arg(QLatin1String(o.name))))
+            s << " [" << o.name << (o.takesValue ? " VALOR" : "") << ']';
     s << '\n';
 }
 

@@ -76,3 +76,23 @@ TEST(CliUtil, StandardErrorHoldsOnlyOurMessages)
     if (habia)
         qputenv("XDG_RUNTIME_DIR", antes);
 }
+
+// The help is the user's reference for every subcommand: each option is shown once.
+TEST(CliUtil, HelpShowsEachOptionOnce)
+{
+    QString out, err;
+    ASSERT_EQ(RunCli({"--help"}, &out, &err), 0);
+    const QStringList lineas = out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GT(lineas.size(), 6);
+    for (const QString& linea : lineas) {
+        SCOPED_TRACE(linea.toStdString());
+        QStringList vistas;
+        for (const QString& palabra : linea.split(u' ', Qt::SkipEmptyParts)) {
+            if (!palabra.startsWith(QStringLiteral("[--")))
+                continue;
+            const QString opcion = palabra.mid(1).remove(u']');
+            EXPECT_FALSE(vistas.contains(opcion)) << opcion.toStdString();
+            vistas << opcion;
+        }
+    }
+}
