@@ -7,7 +7,10 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QSaveFile>
+#include <QMutex>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
 
 using namespace ajustes;
 
@@ -15,13 +18,49 @@ namespace {
 
 constexpr int kMaxTexto = 4999;
 
+// Printing a month reads a dozen settings per receipt: keep the parsed file and parse it
+// again only when the file on disk is another one (written by us or by another process).
+struct Cache {
+    QMutex mutex;
+    QString ruta;
+    bool existe = false;
+    struct stat info {};
+    QJsonObject raiz;
+};
+
+Cache& LaCache()
+{
+    static Cache c;
+    return c;
+}
+
+bool MismoArchivo(const struct stat& a, const struct stat& b)
+{
+    return a.st_ino == b.st_ino && a.st_dev == b.st_dev && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
 QJsonObject Leer()
 {
-    QFile f(RutaAjustes());
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll());
-    return doc.isObject() ? doc.object() : QJsonObject();
+    const QString ruta = RutaAjustes();
+    Cache& c = LaCache();
+    QMutexLocker bloqueo(&c.mutex);
+    struct stat info {};
+    const bool existe = ::stat(QFile::encodeName(ruta).constData(), &info) == 0;
+    if (c.ruta == ruta && c.existe == existe && (!existe || MismoArchivo(c.info, info)))
+        return c.raiz;
+    QJsonObject raiz;
+    QFile f(ruta);
+    if (existe && f.open(QIODevice::ReadOnly)) {
+        const QJsonDocument doc = QJsonDocument::fromJson(f.readAll());
+        if (doc.isObject())
+            raiz = doc.object();
+    }
+    c.ruta = ruta;
+    c.existe = existe;
+    c.info = info;
+    c.raiz = raiz;
+    return raiz;
 }
 
 // Whole-file replace through a temporary file, so a crash never leaves half a settings file.
@@ -38,7 +77,17 @@ bool Escribir(const QString& seccion, const QString& clave, const QJsonValue& va
     if (!f.open(QIODevice::WriteOnly))
         return false;
     f.write(QJsonDocument(raiz).toJson(QJsonDocument::Indented));
-    return f.commit();
+    if (!f.commit())
+        return false;
+    // Our own write: remember it, so the next read does not parse the file again.
+    Cache& c = LaCache();
+    QMutexLocker bloqueo(&c.mutex);
+    struct stat info {};
+    c.existe = ::stat(QFile::encodeName(ruta).constData(), &info) == 0;
+    c.ruta = ruta;
+    c.info = info;
+    c.raiz = raiz;
+    return true;
 }
 
 QJsonValue Valor(const QString& seccion, const QString& clave)

@@ -362,7 +362,10 @@ void CMainFrame::CrearDemostracion()
     QString ruta = QFileDialog::getSaveFileName(
         this, titulo,
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/demostracion.rtv"),
-        QStringLiteral("Archivos Rentiva (*.rtv)"));
+        QStringLiteral("Rentiva (*.rtv);;Todos los archivos (*)"), nullptr,
+        // The demo never replaces a file: an existing name is refused with a message instead
+        // of asking to overwrite it first.
+        QFileDialog::DontConfirmOverwrite);
     if (ruta.isEmpty())
         return;
     if (!ruta.endsWith(QLatin1String(".rtv"), Qt::CaseInsensitive))

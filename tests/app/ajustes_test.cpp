@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QSaveFile>
 #include <gtest/gtest.h>
 
 #include "app/ajustes.h"
@@ -65,4 +66,29 @@ TEST(Ajustes, UnreadableFileGivesDefaultsAndWriteRecovers)
     EXPECT_EQ(LeerEntero("Opciones", "orden", 3), 3);
     EXPECT_TRUE(EscribirEntero("Opciones", "orden", 2));
     EXPECT_EQ(LeerEntero("Opciones", "orden", 3), 2);
+}
+
+// Another copy of the program (or the user) may change the file between two reads: the next
+// read must see the change, not a remembered value.
+TEST(Ajustes, ReadsSeeChangesMadeByOtherWriters)
+{
+    TempWorkspace tw;
+    ASSERT_TRUE(EscribirTexto("Recibo", "Color", "AZUL"));
+    EXPECT_EQ(LeerTexto("Recibo", "Color"), "AZUL");
+
+    QSaveFile otro(tw.settingsPath());
+    ASSERT_TRUE(otro.open(QIODevice::WriteOnly));
+    otro.write(R"({"Recibo": {"Color": "ROJO", "iSufijo": 4}})");
+    ASSERT_TRUE(otro.commit());
+    EXPECT_EQ(LeerTexto("Recibo", "Color"), "ROJO");
+    EXPECT_EQ(LeerEntero("Recibo", "iSufijo", 1), 4);
+
+    ASSERT_TRUE(QFile::remove(tw.settingsPath()));
+    EXPECT_EQ(LeerTexto("Recibo", "Color", "def"), "def");
+    EXPECT_EQ(LeerEntero("Recibo", "iSufijo", 1), 1);
+
+    // A write after the file vanished starts from nothing but keeps working.
+    ASSERT_TRUE(EscribirEntero("Recibo", "iSufijo", 9));
+    EXPECT_EQ(LeerEntero("Recibo", "iSufijo", 1), 9);
+    EXPECT_EQ(LeerTexto("Recibo", "Color", "def"), "def");
 }
