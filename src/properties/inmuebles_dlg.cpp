@@ -15,11 +15,13 @@
 
 #include "app/ajustes.h"
 #include "app/aviso_dlg.h"
-#include "billing/facturar_inmueble_dlg.h"
 #include "app/fecha_dlg.h"
+#include "bank/recibo_banco_dlg.h"
+#include "billing/facturar_inmueble_dlg.h"
 #include "data/database.h"
 #include "properties/campos_widget.h"
 #include "properties/propietarios.h"
+#include "receipts/imprimir_recibo_dlg.h"
 #include "util/calculadora_dlg.h"
 #include "util/errores.h"
 
@@ -118,6 +120,10 @@ CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QS
     auto* fechaContrato = boton(QStringLiteral("Fecha Contrato"));
     m_enviarEmail = boton(QStringLiteral("Enviar Email"));
     auto* facturar = boton(QStringLiteral("Facturar"));
+    auto* reciboFisico = boton(QStringLiteral("Recibo Fisico"));
+    auto* reciboBanco = boton(QStringLiteral("Recibo Banco"));
+    reciboFisico->setObjectName(QStringLiteral("boton_recibo_fisico"));
+    reciboBanco->setObjectName(QStringLiteral("boton_recibo_banco"));
     auto* calculadora = boton(QStringLiteral("Calculadora"));
     auto* primero = boton(QStringLiteral("<<"));
     auto* anterior = boton(QStringLiteral("<"));
@@ -219,6 +225,8 @@ CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QS
     ga->addWidget(m_reciboBanco, f++, 0, 1, 3);
     ga->addWidget(m_numerar, f++, 0, 1, 3);
     ga->addWidget(facturar, f++, 0, 1, 3);
+    ga->addWidget(reciboFisico, f, 0, 1, 2);
+    ga->addWidget(reciboBanco, f++, 2);
     ga->addWidget(calculadora, f++, 0, 1, 3);
     ga->setRowStretch(f, 1);
 
@@ -251,6 +259,8 @@ CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QS
     connect(fechaContrato, &QPushButton::clicked, this, &CInmueblesDlg::FechaContrato);
     connect(m_enviarEmail, &QPushButton::clicked, this, &CInmueblesDlg::EnviarEmail);
     connect(facturar, &QPushButton::clicked, this, &CInmueblesDlg::Facturar);
+    connect(reciboFisico, &QPushButton::clicked, this, &CInmueblesDlg::ReciboFisico);
+    connect(reciboBanco, &QPushButton::clicked, this, &CInmueblesDlg::ReciboBanco);
     connect(calculadora, &QPushButton::clicked, this, &CInmueblesDlg::Calculadora);
     connect(m_email, &QLineEdit::textChanged, this,
             [this](const QString& t) { m_enviarEmail->setEnabled(EmailUtilizable(t)); });
@@ -602,6 +612,24 @@ void CInmueblesDlg::Facturar()
     if (!Guardar())
         return;
     FacturarInmuebleConDialogo(this, m_db, m_actual.ref);
+}
+
+void CInmueblesDlg::ReciboFisico()
+{
+    if (!Guardar())
+        return;
+    CFechaDlg fecha(this, true);
+    if (fecha.exec() != QDialog::Accepted)
+        return;
+    // The dialog answers 0 for "Recibo Normal" and 1 for "Recibo Tamaño Folio".
+    ImprimirReciboInmueble(this, m_db, m_actual.ref, fecha.Fecha(), fecha.Tamano() + 1);
+}
+
+void CInmueblesDlg::ReciboBanco()
+{
+    if (!Guardar())
+        return;
+    GenerarReciboBanco(this, m_db, m_actual.ref);
 }
 
 void CInmueblesDlg::Calculadora()

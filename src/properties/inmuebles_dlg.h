@@ -42,6 +42,8 @@ private:
     void FechaContrato();
     void EnviarEmail();
     void Facturar();
+    void ReciboFisico();
+    void ReciboBanco();
     void Calculadora();
     void ReleerImportes();
 

@@ -12,6 +12,7 @@
 #include "app/avisos.h"
 #include "data/esquema.h"
 #include "data/database.h"
+#include "app/fecha_dlg.h"
 #include "properties/inmuebles_dlg.h"
 #include "properties/propietarios_dlg.h"
 #include "temp_workspace.h"
@@ -217,4 +218,58 @@ TEST_F(Formularios, RefusedPropertyStaysWithTypedValues)
     Escribir(dlg, "fecha", "01/02/2024");
     Clic(dlg.Boton("Aceptar"));
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM inmueble WHERE piso = '2' AND fecha LIKE '2024-02-01%'"), 1);
+}
+
+// "Recibo Fisico" asks for the date and then goes to the print dialog; "Recibo Banco" opens
+// the single bank receipt form. Cancelling either leaves the workspace as it was.
+TEST_F(Formularios, PaperAndBankReceiptButtonsReachTheirForms)
+{
+    {
+        CPropietariosDlg dlg(nullptr, m_db);
+        dlg.show();
+        Escribir(dlg, "nombre", "ANA LOPEZ");
+        Escribir(dlg, "documento_numero", "12345678Z");
+        Escribir(dlg, "banco", "2100");
+        Escribir(dlg, "sucursal", "0418");
+        Escribir(dlg, "dc", "45");
+        Escribir(dlg, "ccc", "0200051332");
+        Clic(dlg.BotonAceptar());
+    }
+    CInmueblesDlg dlg(nullptr, m_db);
+    dlg.show();
+    Teclear(Campo<QComboBox>(dlg, "direccion")->lineEdit(), "MAYOR 12");
+    Escribir(dlg, "nom_arrendatario", "PEDRO RUIZ");
+    Escribir(dlg, "renta", "500,00");
+    Escribir(dlg, "banco", "2100");
+    Escribir(dlg, "sucursal", "0418");
+    Escribir(dlg, "dc", "45");
+    Escribir(dlg, "ccc", "0200051332");
+
+    QStringList vistos;
+    QTimer t;
+    QObject::connect(&t, &QTimer::timeout, [&vistos] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        vistos << QString::fromLatin1(w->metaObject()->className());
+        if (auto* box = qobject_cast<QMessageBox*>(w))
+            vistos << box->text();
+        if (auto* fecha = qobject_cast<CFechaDlg*>(w))
+            fecha->BotonAceptar()->click();
+        else if (auto* d = qobject_cast<QDialog*>(w))
+            d->reject();
+    });
+    t.start(5);
+    Clic(dlg.Boton("Recibo Fisico"));
+    ASSERT_GE(vistos.size(), 2) << vistos.join(u',').toStdString();
+    EXPECT_EQ(vistos.first(), QStringLiteral("CFechaDlg"));
+    EXPECT_TRUE(vistos.contains(QStringLiteral("QPrintDialog"))) << vistos.join(u',').toStdString();
+    // The button stored the typed property first, as every move does.
+    EXPECT_EQ(Contar("SELECT COUNT(*) FROM inmueble WHERE direccion = 'MAYOR 12'"), 1);
+    EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo"), 0);
+
+    vistos.clear();
+    Clic(dlg.Boton("Recibo Banco"));
+    EXPECT_TRUE(vistos.contains(QStringLiteral("CReciboBancoDlg"))) << vistos.join(u',').toStdString();
+    EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo"), 0);
 }
