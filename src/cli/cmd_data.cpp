@@ -1,6 +1,48 @@
+#include <QFileInfo>
+
+#include "app/copia_segura.h"
 #include "cli/cli.h"
+#include "data/database.h"
+#include "data/esquema.h"
+#include "util/errores.h"
+
+namespace {
+
+int cmdCrear(const Args& a)
+{
+    CrearWorkspace(a[0]);
+    out() << "creado " << a[0] << '\n';
+    return kExitOk;
+}
+
+int cmdActualizar(const Args& a)
+{
+    Database db = AbrirWorkspace(a[0]);
+    out() << "actualizado " << a[0] << " (version " << db.userVersion() << ")\n";
+    return kExitOk;
+}
+
+// A backup for a scheduler: the source may be open in the program, so it is read through
+// SQLite's online backup and never upgraded or written here.
+int cmdCopia(const Args& a)
+{
+    if (!QFileInfo(a[0]).isFile())
+        throw UserError(QStringLiteral("No se encuentra el archivo %1.").arg(a[0]));
+    if (!EsWorkspace(a[0]))
+        throw UserError(QStringLiteral("El archivo %1 no es un archivo de Rentiva.").arg(a[0]));
+    Database origen(a[0], Database::Mode::ReadOnly);
+    CopiarBaseA(origen, a[1]);
+    out() << "copiado " << a[0] << " en " << a[1] << '\n';
+    return kExitOk;
+}
+
+}  // namespace
 
 std::vector<Subcommand> DataSubcommands()
 {
-    return {};
+    return {
+        {"crear", "FICHERO.rtv", 1, 1, cmdCrear},
+        {"actualizar", "FICHERO.rtv", 1, 1, cmdActualizar},
+        {"copia", "ORIGEN.rtv DESTINO.rtv", 2, 2, cmdCopia},
+    };
 }

@@ -144,6 +144,11 @@ int Database::changes() const
     return sqlite3_changes(m_db);
 }
 
+qint64 Database::totalChanges() const
+{
+    return m_db ? sqlite3_total_changes64(m_db) : 0;
+}
+
 bool Database::inTransaction() const
 {
     return m_db && !sqlite3_get_autocommit(m_db);

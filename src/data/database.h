@@ -44,6 +44,8 @@ public:
     void exec(const QString& sql);
     qint64 lastInsertId() const;
     int changes() const;
+    // Rows written on this connection since it opened, triggers included.
+    qint64 totalChanges() const;
     bool inTransaction() const;
 
     // PRAGMA helpers for the file's marks.

@@ -1,0 +1,477 @@
+#include "data/record_set.h"
+
+#include <algorithm>
+
+#include "data/database.h"
+#include "data/esquema.h"
+#include "util/errores.h"
+
+namespace {
+
+constexpr int kPagina = 128;
+
+QString Nombre(const QString& identificador)
+{
+    return u'"' + QString(identificador).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+}  // namespace
+
+RecordSet::RecordSet(Database* db, const QString& tabla, const QStringList& columnas, const QString& fuente)
+    : m_fuente(fuente), m_tabla(tabla), m_columnas(columnas)
+{
+    if (!db)
+        throw UserError(QStringLiteral("No hay Base"));
+    if (!db->isOpen())
+        throw UserError(QStringLiteral("No hay base abierta"));
+    for (int i = 0; i < m_columnas.size(); ++i)
+        m_posiciones.insert(m_columnas[i].toLower(), i);
+
+    const QString f = fuente.trimmed();
+    QString queAbre;
+    try {
+        if (f.isEmpty() || f.startsWith(u'[')) {
+            if (!f.isEmpty())
+                m_tabla = f.mid(1, f.indexOf(u']') > 0 ? f.indexOf(u']') - 1 : -1).trimmed();
+            queAbre = QStringLiteral("la tabla «%1»").arg(m_tabla);
+            Statement existe(*db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
+            if (!existe.bind(1, m_tabla).next())
+                throw DbError(QStringLiteral("no existe"), 1);
+            QStringList lista;
+            for (const QString& c : m_columnas)
+                lista << Nombre(c);
+            m_lectura = std::make_unique<Statement>(
+                *db, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
+                         .arg(lista.join(QStringLiteral(", ")), Nombre(m_tabla),
+                              QStringList(kPagina, QStringLiteral("?")).join(u',')));
+            m_db = db;
+            loadKeys();
+        } else {
+            m_consulta = true;
+            queAbre = QStringLiteral("la consulta «%1»").arg(f);
+            Statement st(*db, f);
+            std::vector<int> destino;
+            for (int c = 0; c < st.columnCount(); ++c)
+                destino.push_back(m_posiciones.value(st.columnName(c).toLower(), -1));
+            while (st.next()) {
+                QVariantList fila(m_columnas.size());
+                for (int c = 0; c < int(destino.size()); ++c)
+                    if (destino[c] >= 0)
+                        fila[destino[c]] = st.value(c);
+                m_claves.push_back(qint64(m_filasConsulta.size()));
+                m_filasConsulta.push_back(std::move(fila));
+            }
+            m_db = db;
+        }
+    } catch (const DbError& e) {
+        m_db = nullptr;
+        throw UserError(QStringLiteral("No se ha podido abrir %1: %2").arg(queAbre, TextoError(e)));
+    }
+    m_pos = m_claves.empty() ? -1 : 0;
+    readCurrent();
+}
+
+RecordSet::~RecordSet() = default;
+
+void RecordSet::close()
+{
+    m_lectura.reset();
+    m_db = nullptr;
+    m_claves.clear();
+    m_filasConsulta.clear();
+    m_pagina.clear();
+    m_pos = -1;
+    m_modo = EditMode::None;
+    m_actual.clear();
+}
+
+Database& RecordSet::database() const
+{
+    if (!m_db)
+        throw UserError(QStringLiteral("No hay base abierta"));
+    return *m_db;
+}
+
+void RecordSet::openWithIndex(const QString& indice)
+{
+    setCurrentIndex(indice);
+}
+
+bool RecordSet::setCurrentIndex(const QString& indice)
+{
+    if (!m_db || m_consulta)
+        return false;
+    QStringList orden;
+    {
+        Statement es(*m_db, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE"
+                            " AND tbl_name = ?2 COLLATE NOCASE");
+        if (!es.bind(1, indice).bind(2, m_tabla).next())
+            return false;
+        Statement st(*m_db, "SELECT name, \"desc\" FROM pragma_index_xinfo(?1) WHERE key = 1 ORDER BY seqno");
+        st.bind(1, indice);
+        while (st.next()) {
+            if (st.isNull(0))
+                return false;   // an expression index: no column order to follow
+            orden << Nombre(st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
+        }
+    }
+    if (orden.isEmpty())
+        return false;
+    orden << QStringLiteral("rowid");
+    m_orden = orden.join(QStringLiteral(", "));
+    requery();
+    return true;
+}
+
+void RecordSet::requery()
+{
+    if (!m_db)
+        return;
+    m_modo = EditMode::None;
+    m_borrada = false;
+    if (!m_consulta)
+        loadKeys();
+    m_pos = m_claves.empty() ? -1 : 0;
+    readCurrent();
+}
+
+void RecordSet::loadKeys()
+{
+    std::vector<qint64> claves;
+    claves.reserve(m_claves.size());
+    Statement st(*m_db, QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(Nombre(m_tabla), m_orden));
+    while (st.next())
+        claves.push_back(st.integer(0));
+    m_claves = std::move(claves);
+    m_pagina.clear();
+    m_inicioPagina = -1;
+    m_cambios = m_db->totalChanges();
+}
+
+// Reloads the keys when anything was written since they were read, staying on the same row.
+void RecordSet::resync()
+{
+    if (!m_db || m_consulta || m_db->totalChanges() == m_cambios)
+        return;
+    const bool habia = m_pos >= 0 && m_pos < int(m_claves.size());
+    const qint64 actual = habia ? m_claves[m_pos] : 0;
+    const int antes = m_pos;
+    const bool borrada = m_borrada;
+    loadKeys();
+    const int n = int(m_claves.size());
+    if (habia && !borrada) {
+        const auto it = std::find(m_claves.begin(), m_claves.end(), actual);
+        if (it != m_claves.end()) {
+            m_pos = int(it - m_claves.begin());
+            return;
+        }
+        // The current row was deleted elsewhere: the next move goes on from its place.
+        m_borrada = true;
+        m_pos = std::min(antes, n) - 1;
+        return;
+    }
+    m_pos = std::clamp(antes, -1, n);
+}
+
+const QVariantList* RecordSet::rowAt(int pos)
+{
+    if (pos < 0 || pos >= int(m_claves.size()))
+        return nullptr;
+    if (m_consulta)
+        return &m_filasConsulta[size_t(m_claves[pos])];
+    const qint64 clave = m_claves[pos];
+    auto it = m_pagina.constFind(clave);
+    if (it == m_pagina.cend()) {
+        const int inicio = pos / kPagina * kPagina;
+        m_pagina.clear();
+        for (int i = 0; i < kPagina; ++i) {
+            const int p = inicio + i;
+            if (p < int(m_claves.size()))
+                m_lectura->bind(i + 1, m_claves[p]);
+            else
+                m_lectura->bindNull(i + 1);
+        }
+        while (m_lectura->next()) {
+            QVariantList fila;
+            fila.reserve(m_columnas.size());
+            for (int c = 0; c < m_columnas.size(); ++c)
+                fila.append(m_lectura->value(c + 1));
+            m_pagina.insert(m_lectura->integer(0), std::move(fila));
+        }
+        m_lectura->reset();
+        m_inicioPagina = inicio;
+        it = m_pagina.constFind(clave);
+        if (it == m_pagina.cend())
+            return nullptr;
+    }
+    return &it.value();
+}
+
+void RecordSet::readCurrent()
+{
+    const QVariantList* fila = hasCurrent() ? rowAt(m_pos) : nullptr;
+    m_actual = fila ? *fila : QVariantList(m_columnas.size());
+}
+
+void RecordSet::moveFirst()
+{
+    resync();
+    m_modo = EditMode::None;
+    m_borrada = false;
+    m_pos = m_claves.empty() ? -1 : 0;
+    readCurrent();
+}
+
+void RecordSet::moveLast()
+{
+    resync();
+    m_modo = EditMode::None;
+    m_borrada = false;
+    m_pos = int(m_claves.size()) - 1;
+    readCurrent();
+}
+
+void RecordSet::moveNext()
+{
+    move(1);
+}
+
+void RecordSet::movePrev()
+{
+    move(-1);
+}
+
+void RecordSet::move(int n)
+{
+    resync();
+    m_modo = EditMode::None;
+    // After a deletion the position is on the row before the deleted one.
+    if (m_borrada && n < 0)
+        n += 1;
+    m_borrada = false;
+    const qint64 destino = qint64(m_pos) + n;
+    m_pos = int(std::clamp<qint64>(destino, -1, qint64(m_claves.size())));
+    readCurrent();
+}
+
+bool RecordSet::isBOF() const
+{
+    return m_claves.empty() || m_pos < 0;
+}
+
+bool RecordSet::isEOF() const
+{
+    return m_claves.empty() || m_pos >= int(m_claves.size());
+}
+
+bool RecordSet::hasCurrent() const
+{
+    return !m_borrada && m_pos >= 0 && m_pos < int(m_claves.size());
+}
+
+int RecordSet::rowCount()
+{
+    resync();
+    return int(m_claves.size());
+}
+
+int RecordSet::columnIndex(const QString& columna) const
+{
+    const int i = m_posiciones.value(columna.toLower(), -1);
+    if (i < 0)
+        throw UserError(QStringLiteral("La columna «%1» no está en %2.").arg(columna, m_tabla));
+    return i;
+}
+
+QVariant RecordSet::value(const QString& columna) const
+{
+    const int i = columnIndex(columna);
+    return i < m_actual.size() ? m_actual[i] : QVariant();
+}
+
+QString RecordSet::texto(const QString& columna) const
+{
+    const QVariant v = value(columna);
+    return v.isNull() ? QStringLiteral("") : v.toString();
+}
+
+qint64 RecordSet::entero(const QString& columna) const
+{
+    return value(columna).toLongLong();
+}
+
+Moneda RecordSet::moneda(const QString& columna) const
+{
+    return Moneda::DeDiezmilesimas(entero(columna));
+}
+
+bool RecordSet::flag(const QString& columna) const
+{
+    return entero(columna) != 0;
+}
+
+QDateTime RecordSet::fecha(const QString& columna) const
+{
+    const QVariant v = value(columna);
+    return v.isNull() ? QDateTime() : SqlToDateTime(v.toString());
+}
+
+void RecordSet::setValue(const QString& columna, const QVariant& v)
+{
+    const int i = columnIndex(columna);
+    if (m_modo == EditMode::None)
+        edit();
+    if (v.typeId() == QMetaType::Bool)
+        m_actual[i] = qint64(v.toBool() ? 1 : 0);
+    else if (v.typeId() == QMetaType::Int)
+        m_actual[i] = qint64(v.toInt());
+    else
+        m_actual[i] = v;
+}
+
+void RecordSet::setFecha(const QString& columna, const QDateTime& v)
+{
+    setValue(columna, v.isValid() ? QVariant(DateTimeToSql(v)) : QVariant());
+}
+
+void RecordSet::setFecha(const QString& columna, const QDate& v)
+{
+    setValue(columna, v.isValid() ? QVariant(DateToSql(v)) : QVariant());
+}
+
+void RecordSet::checkCurrent() const
+{
+    if (!m_db)
+        throw UserError(QStringLiteral("No hay base abierta"));
+    if (m_consulta)
+        throw UserError(QStringLiteral("Los datos de esta consulta no se pueden modificar."));
+}
+
+void RecordSet::addNew()
+{
+    checkCurrent();
+    const Tabla* t = BuscarTabla(m_tabla);
+    m_actual = QVariantList(m_columnas.size());
+    for (int i = 0; i < m_columnas.size(); ++i) {
+        TipoColumna tipo = TipoColumna::Texto;
+        if (t)
+            for (const Columna& c : t->columnas)
+                if (m_columnas[i].compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0)
+                    tipo = c.tipo;
+        if (tipo == TipoColumna::Texto || tipo == TipoColumna::TextoLargo)
+            m_actual[i] = QStringLiteral("");
+        else if (tipo != TipoColumna::FechaHora)
+            m_actual[i] = qint64(0);
+    }
+    m_modo = EditMode::Add;
+}
+
+void RecordSet::edit()
+{
+    checkCurrent();
+    resync();
+    if (!hasCurrent())
+        throw UserError(QStringLiteral("No hay ningún registro actual que modificar."));
+    readCurrent();
+    m_modo = EditMode::Edit;
+}
+
+void RecordSet::cancelUpdate()
+{
+    m_modo = EditMode::None;
+    readCurrent();
+}
+
+// After our own write: when the keys were current before it, they still are (an edit or a
+// deletion we track ourselves); otherwise the next move reloads them.
+void RecordSet::noteOwnWrite()
+{
+    m_pagina.clear();
+    m_inicioPagina = -1;
+}
+
+void RecordSet::update()
+{
+    if (m_modo == EditMode::None)
+        return;
+    checkCurrent();
+    // Texts longer than their column are refused, never cut.
+    for (int i = 0; i < m_columnas.size(); ++i)
+        if (m_actual[i].typeId() == QMetaType::QString)
+            ComprobarAncho(m_tabla, m_columnas[i], m_actual[i].toString());
+
+    const bool alDia = m_db->totalChanges() == m_cambios;
+    const Tabla* t = BuscarTabla(m_tabla);
+    if (m_modo == EditMode::Add) {
+        QStringList cols, marcas;
+        QVariantList valores;
+        for (int i = 0; i < m_columnas.size(); ++i) {
+            if (m_columnas[i] == QLatin1String("ref") && t && t->refEsFila
+                && m_actual[i].toLongLong() == 0)
+                continue;   // the row id numbers it
+            QVariant v = m_actual[i];
+            if (m_columnas[i] == QLatin1String("ref") && v.isNull())
+                v = qint64(0);
+            cols << Nombre(m_columnas[i]);
+            valores << v;
+            marcas << QStringLiteral("?%1").arg(valores.size());
+        }
+        Statement ins(*m_db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                 .arg(Nombre(m_tabla), cols.join(QStringLiteral(", ")),
+                                      marcas.join(QStringLiteral(", "))));
+        for (int i = 0; i < valores.size(); ++i)
+            ins.bind(i + 1, valores[i]);
+        ins.run();
+        const qint64 nueva = m_db->lastInsertId();
+        loadKeys();
+        const auto it = std::find(m_claves.begin(), m_claves.end(), nueva);
+        m_pos = it != m_claves.end() ? int(it - m_claves.begin()) : int(m_claves.size());
+    } else {
+        QStringList sets;
+        for (int i = 0; i < m_columnas.size(); ++i)
+            sets << QStringLiteral("%1 = ?%2").arg(Nombre(m_columnas[i])).arg(i + 1);
+        Statement upd(*m_db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
+                                 .arg(Nombre(m_tabla), sets.join(QStringLiteral(", ")))
+                                 .arg(m_columnas.size() + 1));
+        for (int i = 0; i < m_columnas.size(); ++i)
+            upd.bind(i + 1, m_actual[i]);
+        upd.bind(int(m_columnas.size()) + 1, m_claves[m_pos]);
+        upd.run();
+        noteOwnWrite();
+        if (alDia)
+            m_cambios = m_db->totalChanges();
+    }
+    m_modo = EditMode::None;
+    readCurrent();
+}
+
+void RecordSet::remove()
+{
+    checkCurrent();
+    resync();
+    if (!hasCurrent())
+        throw UserError(QStringLiteral("No hay ningún registro actual que borrar."));
+    const bool alDia = m_db->totalChanges() == m_cambios;
+    Statement(*m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(Nombre(m_tabla)))
+        .bind(1, m_claves[m_pos]).run();
+    m_claves.erase(m_claves.begin() + m_pos);
+    m_pos -= 1;
+    m_borrada = true;
+    m_modo = EditMode::None;
+    noteOwnWrite();
+    if (alDia)
+        m_cambios = m_db->totalChanges();
+    m_actual = QVariantList(m_columnas.size());
+}
+
+int ContarRegistros(RecordSet* rs)
+{
+    if (!rs || !rs->isOpen())
+        return 0;
+    const int n = rs->rowCount();
+    if (n > 0)
+        rs->moveFirst();
+    else
+        rs->moveLast();
+    return n;
+}

@@ -1,0 +1,116 @@
+#pragma once
+// A record set over one table or one query with a current row: the base of the record classes.
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+#include "util/moneda.h"
+
+class Database;
+class Statement;
+
+// Keyset cursor: the ordered row ids are read when the set opens, the current row is read
+// on demand (a page at a time). When any row of the connection changes, the next move
+// reloads the keys, so each record set sees what the others stored.
+// Opened over a SELECT, it holds a read-only copy of the query's rows in the query's order.
+// Errors are thrown: UserError for the user's mistakes (a text too long, no current row),
+// DbError for the engine's.
+class RecordSet {
+public:
+    enum class EditMode { None, Edit, Add };
+
+    virtual ~RecordSet();
+    RecordSet(const RecordSet&) = delete;
+    RecordSet& operator=(const RecordSet&) = delete;
+
+    bool isOpen() const { return m_db != nullptr; }
+    void close();
+    bool isTable() const { return !m_consulta; }
+    QString table() const { return m_tabla; }
+    const QStringList& columns() const { return m_columnas; }
+
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrev();
+    void move(int n);
+    bool isBOF() const;
+    bool isEOF() const;
+    bool hasCurrent() const;
+    qint64 currentRowId() const { return hasCurrent() ? m_claves[size_t(m_pos)] : -1; }
+    int rowCount();
+
+    // Values of the current row (or of the row being edited).
+    QVariant value(const QString& columna) const;
+    QString texto(const QString& columna) const;
+    qint64 entero(const QString& columna) const;
+    Moneda moneda(const QString& columna) const;
+    bool flag(const QString& columna) const;
+    QDateTime fecha(const QString& columna) const;
+
+    // Setting a value starts editing the current row when no edit is pending.
+    void setValue(const QString& columna, const QVariant& v);
+    void setTexto(const QString& columna, const QString& v) { setValue(columna, v); }
+    void setEntero(const QString& columna, qint64 v) { setValue(columna, v); }
+    void setMoneda(const QString& columna, Moneda v) { setValue(columna, v.Diezmilesimas()); }
+    void setFlag(const QString& columna, bool v) { setValue(columna, qint64(v ? 1 : 0)); }
+    void setFecha(const QString& columna, const QDateTime& v);
+    void setFecha(const QString& columna, const QDate& v);
+
+    void addNew();        // a new row: texts empty, numbers and flags 0, dates empty
+    void edit();
+    void update();        // stores the pending row; a new row becomes the current one
+    void cancelUpdate();
+    void remove();        // deletes the current row; the next move goes on from it
+    EditMode editMode() const { return m_modo; }
+
+    // Orders the rows by the columns of the named index of this table; false when the index
+    // does not exist (the rows then come in stored order).
+    bool setCurrentIndex(const QString& indice);
+    void requery();
+    Database& database() const;
+
+protected:
+    // fuente: empty for `tabla`, "[name]" for another table, anything else a SELECT.
+    RecordSet(Database* db, const QString& tabla, const QStringList& columnas,
+              const QString& fuente = QString());
+    void openWithIndex(const QString& indice);   // selecting the index never fails the open
+    int columnIndex(const QString& columna) const;
+    QString m_fuente;
+
+private:
+    void loadKeys();
+    void resync();
+    void readCurrent();
+    const QVariantList* rowAt(int pos);
+    void checkCurrent() const;
+    void noteOwnWrite();
+
+    Database* m_db = nullptr;
+    QString m_tabla;
+    QStringList m_columnas;
+    QHash<QString, int> m_posiciones;
+    bool m_consulta = false;
+    QString m_orden = QStringLiteral("rowid");
+
+    std::vector<qint64> m_claves;           // row ids, or indexes into m_filasConsulta
+    std::vector<QVariantList> m_filasConsulta;
+    int m_pos = -1;                         // -1 before the first row, size() after the last
+    bool m_borrada = false;
+    qint64 m_cambios = 0;                   // the connection's change count the keys reflect
+
+    QHash<qint64, QVariantList> m_pagina;   // cached rows, valid while m_cambios holds
+    int m_inicioPagina = -1;
+    std::unique_ptr<Statement> m_lectura;
+
+    QVariantList m_actual;
+    EditMode m_modo = EditMode::None;
+};
+
+// Rows of a record set: 0 for none or a closed one. Leaves the set on its first row.
+int ContarRegistros(RecordSet* rs);

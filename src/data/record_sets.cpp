@@ -1,0 +1,149 @@
+#include "data/record_sets.h"
+
+#include "data/database.h"
+#include "util/errores.h"
+
+namespace {
+
+QStringList Lista(const char* texto)
+{
+    return QString::fromLatin1(texto).split(u' ', Qt::SkipEmptyParts);
+}
+
+const char* const kInmueble =
+    "ref codref via direccion piso cp localidad arrendador nom_arrendatario doc_arrendatario_tipo "
+    "doc_arrendatario_num nacionalidad_arrendatario fecha renta iva irpf otro_importe1 otro_importe2 "
+    "otro_importe3 otro_concepto1 otro_concepto2 otro_concepto3 is_recibo_banco is_recibo_fisico "
+    "is_recibo_numerar banco sucursal dc ccc telefono_casa telefono_movil notas metros habitaciones "
+    "cocina_ind refcatastral email direccioninquilino is_seleccionado tipo_inmueble equipamiento "
+    "nota_recibo";
+
+const char* const kReciboComun =
+    "ref codref direccion piso localidad arrendador nom_arrendatario doc_arrendatario_tipo "
+    "doc_arrendatario_num fecha_facturacion fecha_cobro renta iva irpf otro_importe1 otro_importe2 "
+    "otro_importe3 otro_concepto1 otro_concepto2 otro_concepto3 is_recibo_banco is_recibo_fisico "
+    "is_recibo_numerar banco sucursal dc ccc notas numero_recibo";
+
+}  // namespace
+
+QStringList ColumnasPropietarioSet()
+{
+    return Lista("ref via direccion piso cp localidad nombre documento_tipo documento_numero banco "
+                 "sucursal dc ccc telefono_casa telefono_movil notas numero_recibo sufijo datos_banco");
+}
+
+QStringList ColumnasInmuebleSet()
+{
+    return Lista(kInmueble);
+}
+
+QStringList ColumnasReciboSet()
+{
+    return Lista(kReciboComun) + Lista("refcatastral direccioninquilino estado nota_recibo num_alquiler");
+}
+
+QStringList ColumnasEmisionReciboSet()
+{
+    return Lista(kReciboComun) +
+           Lista("is_recibo_seleccionado refcatastral direccioninquilino nota_recibo num_alquiler");
+}
+
+CPropietarioSet::CPropietarioSet(Database* db)
+    : RecordSet(db, QStringLiteral("propietario"), ColumnasPropietarioSet())
+{
+}
+
+bool CPropietarioSet::BuscarPropietario(const QString& nombre)
+{
+    for (moveFirst(); !isEOF(); moveNext())
+        if (CompareSinCaso(texto(QStringLiteral("nombre")), nombre) == 0)
+            return true;
+    return false;
+}
+
+void CPropietarioSet::NuevoPropietario()
+{
+    addNew();
+}
+
+bool CPropietarioSet::GuardarPropietario()
+{
+    if (editMode() == EditMode::None)
+        return true;
+    const QString nombre = texto(QStringLiteral("nombre")).trimmed();
+    if (nombre.isEmpty())
+        throw UserError(QStringLiteral("El propietario debe tener un nombre"));
+    // nombre compares with ES_NOCASE, the column's own rule.
+    Statement st(database(), "SELECT COUNT(*) FROM propietario WHERE nombre = ?1 AND rowid <> ?2");
+    st.bind(1, texto(QStringLiteral("nombre"))).bind(2, editMode() == EditMode::Add ? qint64(-1) : currentRowId());
+    if (st.next() && st.integer(0) > 0)
+        throw UserError(QStringLiteral("Ya existe un propietario con ese nombre"));
+    update();
+    return true;
+}
+
+CInmuebleSet::CInmuebleSet(Database* db, const QString& fuente)
+    : RecordSet(db, QStringLiteral("inmueble"), ColumnasInmuebleSet(), fuente)
+{
+    openWithIndex(QStringLiteral("InmueblesIndex"));
+}
+
+bool CInmuebleSet::BuscarInmueble(qint64 ref)
+{
+    for (moveFirst(); !isEOF(); moveNext())
+        if (entero(QStringLiteral("ref")) == ref)
+            return true;
+    return false;
+}
+
+bool CInmuebleSet::GuardarInmueble()
+{
+    // update() leaves the set on the stored row, new or edited.
+    update();
+    return true;
+}
+
+CReciboSet::CReciboSet(Database* db, const QString& fuente)
+    : RecordSet(db, QStringLiteral("recibo"), ColumnasReciboSet(), fuente)
+{
+    openWithIndex(QStringLiteral("ReciboIndex"));
+}
+
+CEmisionReciboSet::CEmisionReciboSet(Database* db)
+    : RecordSet(db, QStringLiteral("emision_recibo"), ColumnasEmisionReciboSet())
+{
+    openWithIndex(QStringLiteral("Emision_reciboIndex"));
+}
+
+CFacturacionSet::CFacturacionSet(Database* db)
+    : RecordSet(db, QStringLiteral("facturacion"), Lista("ref fecha notas"))
+{
+}
+
+CInformeInmuebleSet::CInformeInmuebleSet(Database* db)
+    : RecordSet(db, QStringLiteral("informe_inmueble"), ColumnasInmuebleSet().mid(0, 35))
+{
+}
+
+CDireccionSet::CDireccionSet(Database* db)
+    : RecordSet(db, QStringLiteral("direccion"), Lista("direccion"))
+{
+}
+
+CLocalidadSet::CLocalidadSet(Database* db)
+    : RecordSet(db, QStringLiteral("localidad"), Lista("localidad"))
+{
+}
+
+void RefrescarListas(Database& db)
+{
+    Transaction tx(db);
+    db.exec(QStringLiteral("DELETE FROM localidad"));
+    db.exec(QStringLiteral("DELETE FROM direccion"));
+    // IS NOT NULL: a comparison with NULL is never true and would empty the list.
+    db.exec(QStringLiteral("INSERT OR IGNORE INTO localidad (localidad) SELECT DISTINCT localidad"
+                           " FROM inmueble WHERE localidad IS NOT NULL AND trim(localidad) <> ''"));
+    db.exec(QStringLiteral("INSERT OR IGNORE INTO direccion (direccion) SELECT DISTINCT direccion"
+                           " FROM inmueble WHERE direccion IS NOT NULL AND trim(direccion) <> ''"));
+    tx.commit();
+}

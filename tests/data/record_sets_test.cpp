@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include "data/database.h"
+#include "data/esquema.h"
+#include "data/record_sets.h"
+#include "temp_workspace.h"
+#include "util/errores.h"
+
+namespace {
+
+class RecordSets : public ::testing::Test {
+protected:
+    void SetUp() override { db = CrearWorkspace(ws.workspacePath()); }
+
+    void Inmueble(const char* direccion, const char* piso, const char* localidad, const char* arrendador = "ANA")
+    {
+        Statement(db, "INSERT INTO inmueble (direccion, piso, localidad, arrendador) VALUES (?1, ?2, ?3, ?4)")
+            .bind(1, direccion).bind(2, piso)
+            .bind(3, localidad ? QVariant(QString::fromUtf8(localidad)) : QVariant())
+            .bind(4, arrendador).run();
+    }
+
+    template <class Set>
+    QStringList Recorrer(Set& rs, const char* columna)
+    {
+        QStringList r;
+        for (rs.moveFirst(); !rs.isEOF(); rs.moveNext())
+            r << rs.texto(QString::fromLatin1(columna));
+        return r;
+    }
+
+    TempWorkspace ws;
+    Database db;
+};
+
+QString Mensaje(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const UserError& e) {
+        return e.Mensaje();
+    }
+    return QString();
+}
+
+}  // namespace
+
+TEST_F(RecordSets, RefuseToOpenWithoutAnOpenWorkspace)
+{
+    EXPECT_EQ(Mensaje([] { CReciboSet rs(nullptr); }), QStringLiteral("No hay Base"));
+    Database cerrada;
+    EXPECT_EQ(Mensaje([&] { CPropietarioSet rs(&cerrada); }), QStringLiteral("No hay base abierta"));
+    const QString m = Mensaje([&] { CInmuebleSet rs(&db, QStringLiteral("SELECT * FROM no_existe")); });
+    EXPECT_TRUE(m.contains(QStringLiteral("SELECT * FROM no_existe"))) << m.toStdString();
+    EXPECT_FALSE(m.contains(QStringLiteral("Toy en open")));
+}
+
+TEST_F(RecordSets, TwoSetsOnOneTableSeeEachOthersRows)
+{
+    CPropietarioSet a(&db), b(&db);
+    EXPECT_TRUE(a.isBOF() && a.isEOF());
+    a.NuevoPropietario();
+    a.setTexto(QStringLiteral("nombre"), QStringLiteral("O'Donnell"));
+    a.setTexto(QStringLiteral("direccion"), QStringLiteral("Bº L'Eixample 3"));
+    ASSERT_TRUE(a.GuardarPropietario());
+    EXPECT_GT(a.entero(QStringLiteral("ref")), 0);
+    EXPECT_EQ(a.entero(QStringLiteral("numero_recibo")), 0);
+
+    b.moveFirst();
+    ASSERT_FALSE(b.isEOF());
+    EXPECT_EQ(b.texto(QStringLiteral("direccion")), QStringLiteral("Bº L'Eixample 3"));
+    const QString notas = QString(3000, u'n') + QStringLiteral("fin");
+    b.edit();
+    b.setTexto(QStringLiteral("notas"), notas);
+    b.update();
+
+    a.moveFirst();
+    EXPECT_EQ(a.texto(QStringLiteral("notas")), notas);   // long texts are never cut
+    a.remove();
+    b.moveFirst();
+    EXPECT_TRUE(b.isEOF());
+    EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM propietario")), 0);
+}
+
+TEST_F(RecordSets, NavigationStopsAtBothEndsAndDeletionMovesOn)
+{
+    for (const char* d : {"A 1", "B 2", "C 3", "D 4"})
+        Inmueble(d, " ", "Madrid");
+    CInmuebleSet rs(&db);
+    EXPECT_EQ(Recorrer(rs, "direccion"), (QStringList{"A 1", "B 2", "C 3", "D 4"}));
+    rs.moveLast();
+    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("D 4"));
+    rs.moveNext();
+    EXPECT_TRUE(rs.isEOF());
+    EXPECT_FALSE(rs.hasCurrent());
+    rs.movePrev();
+    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("D 4"));
+    rs.move(-3);
+    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("A 1"));
+    rs.movePrev();
+    EXPECT_TRUE(rs.isBOF());
+    rs.move(2);
+    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("B 2"));
+    rs.remove();
+    rs.moveNext();
+    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("C 3"));
+    rs.remove();
+    rs.movePrev();
+    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("A 1"));
+    EXPECT_EQ(ContarRegistros(&rs), 2);
+    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("A 1"));
+}
+
+TEST_F(RecordSets, PropertiesComeInTheOrderOfTheSortIndex)
+{
+    Inmueble("Sol 2", "1º", "Toledo");
+    Inmueble("Mayor 1", " ", "Ávila");
+    Inmueble("Arco 9", "2º", "Madrid");
+    {
+        CInmuebleSet rs(&db);
+        EXPECT_EQ(Recorrer(rs, "direccion"), (QStringList{"Sol 2", "Mayor 1", "Arco 9"}));
+    }
+    db.exec(QStringLiteral("DROP INDEX InmueblesIndex;"
+                           "CREATE INDEX InmueblesIndex ON inmueble(direccion, piso)"));
+    {
+        CInmuebleSet rs(&db);
+        EXPECT_EQ(Recorrer(rs, "direccion"), (QStringList{"Arco 9", "Mayor 1", "Sol 2"}));
+    }
+    db.exec(QStringLiteral("DROP INDEX InmueblesIndex;"
+                           "CREATE INDEX InmueblesIndex ON inmueble(localidad,direccion,piso)"));
+    {
+        CInmuebleSet rs(&db);
+        EXPECT_EQ(Recorrer(rs, "localidad"), (QStringList{"Madrid", "Toledo", "Ávila"}));
+        // A row added by another writer takes its place in the order at the next move.
+        Inmueble("Zoco 5", " ", "Lugo");
+        EXPECT_EQ(Recorrer(rs, "localidad"), (QStringList{"Lugo", "Madrid", "Toledo", "Ávila"}));
+    }
+    db.exec(QStringLiteral("DROP INDEX InmueblesIndex"));
+    CInmuebleSet rs(&db);
+    EXPECT_EQ(Recorrer(rs, "direccion"), (QStringList{"Sol 2", "Mayor 1", "Arco 9", "Zoco 5"}));
+}
+
+TEST_F(RecordSets, ReceiptSourcesTableOtherTableOrQuery)
+{
+    Statement ins(db, "INSERT INTO recibo (direccion, arrendador, renta) VALUES (?1, 'ANA', ?2)");
+    for (int i = 1; i <= 5; ++i)
+        ins.bind(1, QStringLiteral("Calle %1").arg(i)).bind(2, qint64(i) * 10000).run();
+    CopiarRecibosAEmision(db, {4, 2});
+
+    CReciboSet todos(&db);
+    EXPECT_EQ(ContarRegistros(&todos), 5);
+    EXPECT_EQ(todos.moneda(QStringLiteral("renta")), Moneda::DeDiezmilesimas(10000));
+
+    CReciboSet consulta(&db, QStringLiteral("SELECT * FROM recibo WHERE renta >= 30000 ORDER BY renta DESC"));
+    EXPECT_EQ(Recorrer(consulta, "direccion"), (QStringList{"Calle 5", "Calle 4", "Calle 3"}));
+    EXPECT_FALSE(consulta.isTable());
+    EXPECT_THROW(consulta.edit(), UserError);
+
+    CReciboSet emision(&db, QStringLiteral("[emision_recibo]"));
+    EXPECT_TRUE(emision.isTable());
+    EXPECT_EQ(emision.table(), QStringLiteral("emision_recibo"));
+    EXPECT_EQ(Recorrer(emision, "direccion"), (QStringList{"Calle 4", "Calle 2"}));
+
+    // Without ReciboIndex the receipts still open, in stored order.
+    db.exec(QStringLiteral("DROP INDEX ReciboIndex"));
+    CReciboSet sinIndice(&db);
+    EXPECT_EQ(ContarRegistros(&sinIndice), 5);
+}
+
+TEST_F(RecordSets, StagedEditsLeaveTheUnboundStateAlone)
+{
+    Statement(db, "INSERT INTO recibo (direccion, estado) VALUES ('Mayor 1', 2)").run();
+    CopiarRecibosAEmision(db, {1});
+    db.exec(QStringLiteral("UPDATE emision_recibo SET estado = 2"));
+    CEmisionReciboSet rs(&db);
+    ASSERT_FALSE(rs.isEOF());
+    rs.setTexto(QStringLiteral("nom_arrendatario"), QStringLiteral("Nuevo Inquilino"));
+    rs.setFlag(QStringLiteral("is_recibo_seleccionado"), false);
+    rs.Actualizar();
+    Statement st(db, "SELECT nom_arrendatario, is_recibo_seleccionado, estado FROM emision_recibo");
+    ASSERT_TRUE(st.next());
+    EXPECT_EQ(st.text(0), QStringLiteral("Nuevo Inquilino"));
+    EXPECT_EQ(st.integer(1), 0);
+    EXPECT_EQ(st.integer(2), 2);
+}
+
+TEST_F(RecordSets, TooLongTextIsRefusedNamingTheFieldAndTheEditStays)
+{
+    Inmueble("Mayor 1", " ", "Madrid");
+    CInmuebleSet rs(&db);
+    rs.edit();
+    rs.setTexto(QStringLiteral("nota_recibo"), QString(81, u'x'));
+    EXPECT_EQ(Mensaje([&] { rs.GuardarInmueble(); }),
+              QStringLiteral("El campo «nota_recibo» admite como máximo 80 caracteres."));
+    EXPECT_EQ(rs.editMode(), RecordSet::EditMode::Edit);
+    rs.setTexto(QStringLiteral("nota_recibo"), QString(80, u'x'));
+    rs.setTexto(QStringLiteral("equipamiento"), QString(4000, u'e'));
+    rs.setMoneda(QStringLiteral("renta"), Moneda::DeDiezmilesimas(6'500'000));
+    rs.setFecha(QStringLiteral("fecha"), QDate(2010, 3, 7));
+    ASSERT_TRUE(rs.GuardarInmueble());
+    CInmuebleSet otro(&db);
+    EXPECT_EQ(otro.texto(QStringLiteral("nota_recibo")).size(), 80);
+    EXPECT_EQ(otro.texto(QStringLiteral("equipamiento")).size(), 4000);
+    EXPECT_EQ(otro.moneda(QStringLiteral("renta")), Moneda::DeDiezmilesimas(6'500'000));
+    EXPECT_EQ(otro.fecha(QStringLiteral("fecha")).date(), QDate(2010, 3, 7));
+    EXPECT_TRUE(otro.BuscarInmueble(otro.entero(QStringLiteral("ref"))));
+    EXPECT_FALSE(otro.BuscarInmueble(999));
+}
+
+TEST_F(RecordSets, OwnerSaveRefusesEmptyAndRepeatedNames)
+{
+    CPropietarioSet rs(&db);
+    rs.NuevoPropietario();
+    rs.setTexto(QStringLiteral("nombre"), QStringLiteral("ÑÚÑEZ GARCÍA"));
+    rs.GuardarPropietario();
+    const struct { const char* nombre; const char* error; } casos[] = {
+        {"", "El propietario debe tener un nombre"},
+        {"  ", "El propietario debe tener un nombre"},
+        {"ñúñez garcía", "Ya existe un propietario con ese nombre"},
+        {"ÑÚÑEZ GARCÍA", "Ya existe un propietario con ese nombre"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        rs.NuevoPropietario();
+        rs.setTexto(QStringLiteral("nombre"), QString::fromUtf8(c.nombre));
+        EXPECT_EQ(Mensaje([&] { rs.GuardarPropietario(); }), QString::fromUtf8(c.error));
+        rs.cancelUpdate();
+    }
+    EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM propietario")), 1);
+    // Saving the same owner under its own name is not a repetition.
+    EXPECT_TRUE(rs.BuscarPropietario(QStringLiteral("ñúñez garcía")));
+    rs.setTexto(QStringLiteral("nombre"), QStringLiteral("Ñúñez García"));
+    EXPECT_TRUE(rs.GuardarPropietario());
+    EXPECT_TRUE(rs.BuscarPropietario(QStringLiteral("ÑÚÑEZ GARCÍA")));
+    EXPECT_FALSE(rs.BuscarPropietario(QStringLiteral("NUNEZ GARCIA")));
+}
+
+TEST_F(RecordSets, CountingAnEmptyTableLeavesTheSetAtItsEnd)
+{
+    CFacturacionSet rs(&db);
+    EXPECT_EQ(ContarRegistros(&rs), 0);
+    EXPECT_TRUE(rs.isEOF());
+    EXPECT_EQ(ContarRegistros(nullptr), 0);
+}
+
+TEST_F(RecordSets, ListsHoldEachTownAndStreetOnceWithoutEmptyEntries)
+{
+    Inmueble("Mayor 1", "1º", "Madrid");
+    Inmueble("Mayor 1", "2º", "MADRID");
+    Inmueble("O'Donnell 4", " ", nullptr);
+    Inmueble("Sol 2", " ", "");
+    Inmueble("Sol 3", " ", "Ávila");
+    db.exec(QStringLiteral("INSERT INTO localidad VALUES ('Vieja')"));
+    RefrescarListas(db);
+    CLocalidadSet loc(&db);
+    QStringList localidades = Recorrer(loc, "localidad");
+    localidades.sort();
+    EXPECT_EQ(localidades.size(), 2);
+    EXPECT_EQ(CompareSinCaso(localidades.value(0), QStringLiteral("madrid")), 0);
+    EXPECT_EQ(localidades.value(1), QStringLiteral("Ávila"));
+    CDireccionSet dir(&db);
+    QStringList calles = Recorrer(dir, "direccion");
+    calles.sort();
+    EXPECT_EQ(calles, (QStringList{"Mayor 1", "O'Donnell 4", "Sol 2", "Sol 3"}));
+}
