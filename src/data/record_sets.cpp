@@ -134,16 +134,3 @@ CLocalidadSet::CLocalidadSet(Database* db)
     : RecordSet(db, QStringLiteral("localidad"), Lista("localidad"))
 {
 }
-
-void RefrescarListas(Database& db)
-{
-    Transaction tx(db);
-    db.exec(QStringLiteral("DELETE FROM localidad"));
-    db.exec(QStringLiteral("DELETE FROM direccion"));
-    // IS NOT NULL: a comparison with NULL is never true and would empty the list.
-    db.exec(QStringLiteral("INSERT OR IGNORE INTO localidad (localidad) SELECT DISTINCT localidad"
-                           " FROM inmueble WHERE localidad IS NOT NULL AND trim(localidad) <> ''"));
-    db.exec(QStringLiteral("INSERT OR IGNORE INTO direccion (direccion) SELECT DISTINCT direccion"
-                           " FROM inmueble WHERE direccion IS NOT NULL AND trim(direccion) <> ''"));
-    tx.commit();
-}

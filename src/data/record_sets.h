@@ -63,7 +63,3 @@ QStringList ColumnasPropietarioSet();
 QStringList ColumnasInmuebleSet();
 QStringList ColumnasReciboSet();
 QStringList ColumnasEmisionReciboSet();
-
-// Refills the lookup tables localidad and direccion from the properties, each value once
-// (ignoring case), without empty entries. All or nothing.
-void RefrescarListas(Database& db);

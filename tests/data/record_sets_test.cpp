@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/esquema.h"
 #include "data/record_sets.h"
+#include "properties/inmuebles.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
 
