@@ -18,7 +18,7 @@ int cmdCrear(const Args& a)
 int cmdActualizar(const Args& a)
 {
     Database db = AbrirWorkspace(a[0]);
-    out() << "actualizado " << a[0] << " (version " << db.userVersion() << ")\n";
+    out() << "actualizado " << a[0] << " (versión " << db.userVersion() << ")\n";
     return kExitOk;
 }
 
