@@ -223,20 +223,26 @@ void CLar_0011Doc::ArchivoAbrir()
         AbrirBase(ruta);
 }
 
+// The online backup copies a consistent state while the connection stays open; on any
+// failure the open workspace simply stays as it was.
+bool CLar_0011Doc::CopiarA(const QString& ruta)
+{
+    try {
+        CopiarBaseA(Base(), ruta);
+    } catch (const std::exception& e) {
+        Avisar(Detalle(kErrorGuardar, e));
+        return false;
+    }
+    return true;
+}
+
 void CLar_0011Doc::GuardarComo()
 {
     const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
     if (ruta.isEmpty())
         return;
-    // The online backup copies a consistent state while the connection stays open; on any
-    // failure the open workspace simply stays as it was.
-    try {
-        CopiarBaseA(Base(), ruta);
-    } catch (const std::exception& e) {
-        Avisar(Detalle(kErrorGuardar, e));
-        return;
-    }
-    Reabrir(ruta);
+    if (CopiarA(ruta))
+        Reabrir(ruta);
 }
 
 void CLar_0011Doc::CrearCopia()
@@ -244,12 +250,8 @@ void CLar_0011Doc::CrearCopia()
     const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
     if (ruta.isEmpty())
         return;
-    try {
-        CopiarBaseA(Base(), ruta);
-    } catch (const std::exception& e) {
-        Avisar(Detalle(kErrorGuardar, e));
+    if (!CopiarA(ruta))
         return;
-    }
     m_titulo = TituloDe(m_ruta);
     Cambiado();
 }

@@ -74,6 +74,7 @@ signals:
     void ComprobarActualizaciones();
 
 private:
+    bool CopiarA(const QString& ruta);
     void Avisar(const QString& texto);
     bool Preguntar(const QString& texto, bool siPorDefecto);
     void Cerrar();

@@ -121,14 +121,6 @@ QString ClausulaOrden(int orden)
     }
 }
 
-void ComprobarAncho(const QString& texto, int max, const char* campo)
-{
-    if (texto.size() > max)
-        throw UserError(QStringLiteral("El campo \"%1\" admite como máximo %2 caracteres.")
-                            .arg(QString::fromUtf8(campo))
-                            .arg(max));
-}
-
 void ComprobarAnchos(const FichaInmueble& d)
 {
     using namespace ancho_inmueble;

@@ -47,14 +47,6 @@ void EnlazarFila(Statement& s, const FichaPropietario& d)
         .bind(17, d.numero_recibo).bind(18, d.sufijo).bind(19, d.datos_banco);
 }
 
-void ComprobarAncho(const QString& texto, int max, const char* campo)
-{
-    if (texto.size() > max)
-        throw UserError(QStringLiteral("El campo \"%1\" admite como máximo %2 caracteres.")
-                            .arg(QString::fromUtf8(campo))
-                            .arg(max));
-}
-
 void ComprobarAnchos(const FichaPropietario& d)
 {
     using namespace ancho_propietario;
@@ -87,6 +79,14 @@ bool NombreOcupado(Database& db, const QString& nombre, qint64 ref)
 }
 
 }  // namespace
+
+void ComprobarAncho(const QString& texto, int max, const char* campo)
+{
+    if (texto.size() > max)
+        throw UserError(QStringLiteral("El campo \"%1\" admite como máximo %2 caracteres.")
+                            .arg(QString::fromUtf8(campo))
+                            .arg(max));
+}
 
 const QStringList& ListaVias()
 {

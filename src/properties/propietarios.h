@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <optional>
 
+// Refuses a typed text longer than its field, naming the field as the form labels it.
+void ComprobarAncho(const QString& texto, int max, const char* campo);
+
 class Database;
 class Statement;
 
