@@ -89,7 +89,8 @@ Database& Database::operator=(Database&& o) noexcept
 void Database::open(const QString& path, Mode mode)
 {
     close();
-    int flags = SQLITE_OPEN_FULLMUTEX;
+    // A connection is only ever used by the thread that opened it: no locking per call.
+    int flags = SQLITE_OPEN_NOMUTEX;
     switch (mode) {
     case Mode::OpenExisting: flags |= SQLITE_OPEN_READWRITE; break;
     case Mode::Create: flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE; break;
@@ -372,6 +373,28 @@ QVariant Statement::value(int c) const
     case SQLITE_NULL: return QVariant();
     default: return QVariant(text(c));
     }
+}
+
+Statement::Tipo Statement::type(int c) const
+{
+    switch (sqlite3_column_type(m_stmt, c)) {
+    case SQLITE_INTEGER: return Tipo::Entero;
+    case SQLITE_FLOAT: return Tipo::Real;
+    case SQLITE_NULL: return Tipo::Nulo;
+    case SQLITE_BLOB: return Tipo::Blob;
+    default: return Tipo::Texto;
+    }
+}
+
+double Statement::real(int c) const
+{
+    return sqlite3_column_double(m_stmt, c);
+}
+
+QByteArrayView Statement::bytes(int c) const
+{
+    const void* p = sqlite3_column_blob(m_stmt, c);
+    return p ? QByteArrayView(static_cast<const char*>(p), sqlite3_column_bytes(m_stmt, c)) : QByteArrayView();
 }
 
 Transaction::Transaction(Database& db) : m_db(db)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDate>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
@@ -102,6 +103,11 @@ public:
     QDate date(int c) const;
     QDateTime dateTime(int c) const;
     QVariant value(int c) const;
+    // Raw access for readers that keep a row's bytes and decode later.
+    enum class Tipo { Entero, Real, Texto, Blob, Nulo };
+    Tipo type(int c) const;
+    double real(int c) const;
+    QByteArrayView bytes(int c) const;   // UTF-8 for text; valid until the next step
 
 private:
     void check(int rc) const;

@@ -1,6 +1,9 @@
 #include "data/record_set.h"
 
 #include <algorithm>
+#include <bit>
+#include <limits>
+#include <utility>
 
 #include "data/database.h"
 #include "data/esquema.h"
@@ -80,9 +83,12 @@ void RecordSet::close()
     m_claves.clear();
     m_filasConsulta.clear();
     m_pagina.clear();
+    m_inicioPagina = -1;
     m_pos = -1;
     m_modo = EditMode::None;
     m_actual.clear();
+    m_lecturaColumna.clear();
+    m_enLista = true;
 }
 
 Database& RecordSet::database() const
@@ -143,7 +149,6 @@ void RecordSet::loadKeys()
     while (st.next())
         claves.push_back(st.integer(0));
     m_claves = std::move(claves);
-    m_pagina.clear();
     m_inicioPagina = -1;
     m_cambios = m_db->totalChanges();
 }
@@ -173,44 +178,148 @@ void RecordSet::resync()
     m_pos = std::clamp(antes, -1, n);
 }
 
-const QVariantList* RecordSet::rowAt(int pos)
+// Reads column `columna` (or every column, when negative) of the page of the current row.
+void RecordSet::leerPagina(int columna) const
 {
-    if (pos < 0 || pos >= int(m_claves.size()))
-        return nullptr;
-    if (m_consulta)
-        return &m_filasConsulta[size_t(m_claves[pos])];
-    const qint64 clave = m_claves[pos];
-    auto it = m_pagina.constFind(clave);
-    if (it == m_pagina.cend()) {
-        const int inicio = pos / kPagina * kPagina;
-        m_pagina.clear();
-        for (int i = 0; i < kPagina; ++i) {
-            const int p = inicio + i;
-            if (p < int(m_claves.size()))
-                m_lectura->bind(i + 1, m_claves[p]);
-            else
-                m_lectura->bindNull(i + 1);
-        }
-        while (m_lectura->next()) {
-            QVariantList fila;
-            fila.reserve(m_columnas.size());
-            for (int c = 0; c < m_columnas.size(); ++c)
-                fila.append(m_lectura->value(c + 1));
-            m_pagina.insert(m_lectura->integer(0), std::move(fila));
-        }
-        m_lectura->reset();
+    const int n = int(m_columnas.size());
+    const int inicio = m_pos / kPagina * kPagina;
+    if (m_inicioPagina != inicio || m_db->totalChanges() != m_cambiosPagina) {
+        // A new page, or the stored rows changed: start again so no row mixes old and new values.
+        m_pagina.resize(size_t(kPagina) * size_t(n));
+        m_hayFila.assign(kPagina, 0);
+        m_columnaLeida.assign(size_t(n), 0);
+        m_textosPagina.clear();
+        m_lecturasPagina = 0;
+        m_cambiosPagina = m_db->totalChanges();
         m_inicioPagina = inicio;
-        it = m_pagina.constFind(clave);
-        if (it == m_pagina.cend())
-            return nullptr;
     }
-    return &it.value();
+    const bool todas = columna < 0 || m_lecturasPagina >= 2;
+    Statement* st = m_lectura.get();
+    if (!todas) {
+        if (m_lecturaColumna.empty())
+            m_lecturaColumna.resize(size_t(n));
+        auto& propia = m_lecturaColumna[size_t(columna)];
+        if (!propia)
+            propia = std::make_unique<Statement>(
+                *m_db, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
+                           .arg(Nombre(m_columnas[columna]), Nombre(m_tabla),
+                                QStringList(kPagina, QStringLiteral("?")).join(u',')));
+        st = propia.get();
+    }
+    ++m_lecturasPagina;
+
+    std::vector<std::pair<qint64, int>> huecos;   // row id -> slot, sorted by row id
+    huecos.reserve(kPagina);
+    for (int i = 0; i < kPagina; ++i) {
+        const int p = inicio + i;
+        if (p < int(m_claves.size())) {
+            st->bind(i + 1, m_claves[size_t(p)]);
+            huecos.emplace_back(m_claves[size_t(p)], i);
+        } else {
+            st->bindNull(i + 1);
+        }
+    }
+    std::sort(huecos.begin(), huecos.end());
+    const int desde = todas ? 0 : columna;
+    const int hasta = todas ? n : columna + 1;
+    try {
+        while (st->next()) {
+            const qint64 id = st->integer(0);
+            const auto it = std::lower_bound(huecos.begin(), huecos.end(),
+                                             std::make_pair(id, std::numeric_limits<int>::min()));
+            if (it == huecos.end() || it->first != id)
+                continue;
+            m_hayFila[size_t(it->second)] = 1;
+            Celda* fila = &m_pagina[size_t(it->second) * size_t(n)];
+            for (int c = desde; c < hasta; ++c) {
+                const int origen = todas ? c + 1 : 1;
+                Celda& celda = fila[c];
+                switch (st->type(origen)) {
+                case Statement::Tipo::Nulo:
+                    celda.tipo = Celda::Nulo;
+                    break;
+                case Statement::Tipo::Entero:
+                    celda.tipo = Celda::Entero;
+                    celda.numero = st->integer(origen);
+                    break;
+                case Statement::Tipo::Real:
+                    celda.tipo = Celda::Real;
+                    celda.numero = std::bit_cast<qint64>(st->real(origen));
+                    break;
+                default: {
+                    const QByteArrayView b = st->bytes(origen);
+                    celda.tipo = Celda::Texto;
+                    celda.inicio = int(m_textosPagina.size());
+                    celda.largo = int(b.size());
+                    m_textosPagina.append(b);
+                }
+                }
+            }
+        }
+    } catch (...) {
+        st->reset();
+        m_inicioPagina = -1;
+        throw;
+    }
+    st->reset();
+    std::fill(m_columnaLeida.begin() + desde, m_columnaLeida.begin() + hasta, 1);
+}
+
+// The stored value of a column of the current row; null when there is none (or it was
+// deleted since the keys were read).
+const RecordSet::Celda* RecordSet::celdaActual(int columna) const
+{
+    if (!hasCurrent() || !m_db)
+        return nullptr;
+    const int inicio = m_pos / kPagina * kPagina;
+    if (m_inicioPagina != inicio || !m_columnaLeida[size_t(columna)])
+        leerPagina(columna);
+    const int hueco = m_pos - inicio;
+    if (!m_hayFila[size_t(hueco)])
+        return nullptr;
+    return &m_pagina[size_t(hueco) * size_t(m_columnas.size()) + size_t(columna)];
+}
+
+QVariant RecordSet::decodificar(const Celda& c) const
+{
+    switch (c.tipo) {
+    case Celda::Entero: return QVariant(c.numero);
+    case Celda::Real: return QVariant(std::bit_cast<double>(c.numero));
+    case Celda::Texto: return QVariant(QString::fromUtf8(m_textosPagina.constData() + c.inicio, c.largo));
+    default: return QVariant();
+    }
 }
 
 void RecordSet::readCurrent()
 {
-    const QVariantList* fila = hasCurrent() ? rowAt(m_pos) : nullptr;
-    m_actual = fila ? *fila : QVariantList(m_columnas.size());
+    if (m_consulta) {
+        m_actual = hasCurrent() ? m_filasConsulta[size_t(m_claves[size_t(m_pos)])]
+                                : QVariantList(m_columnas.size());
+        m_enLista = true;
+        return;
+    }
+    m_actual.clear();
+    m_enLista = false;   // values come from the page when asked for
+}
+
+// Turns the current row into values that an edit can change.
+void RecordSet::materializar()
+{
+    if (m_enLista)
+        return;
+    QVariantList fila;
+    fila.reserve(m_columnas.size());
+    if (hasCurrent() && m_db) {
+        const int inicio = m_pos / kPagina * kPagina;
+        if (m_inicioPagina != inicio || std::count(m_columnaLeida.begin(), m_columnaLeida.end(), 0) > 0)
+            leerPagina(-1);
+    }
+    for (int i = 0; i < m_columnas.size(); ++i) {
+        const Celda* c = celdaActual(i);
+        fila.append(c ? decodificar(*c) : QVariant());
+    }
+    m_actual = std::move(fila);
+    m_enLista = true;
 }
 
 void RecordSet::moveFirst()
@@ -277,7 +386,9 @@ int RecordSet::rowCount()
 
 int RecordSet::columnIndex(const QString& columna) const
 {
-    const int i = m_posiciones.value(columna.toLower(), -1);
+    // Names are kept in lower case; callers mostly pass them so.
+    const auto it = m_posiciones.constFind(columna);
+    const int i = it != m_posiciones.cend() ? it.value() : m_posiciones.value(columna.toLower(), -1);
     if (i < 0)
         throw UserError(QStringLiteral("La columna «%1» no está en %2.").arg(columna, m_tabla));
     return i;
@@ -286,6 +397,10 @@ int RecordSet::columnIndex(const QString& columna) const
 QVariant RecordSet::value(const QString& columna) const
 {
     const int i = columnIndex(columna);
+    if (!m_enLista) {
+        const Celda* c = celdaActual(i);
+        return c ? decodificar(*c) : QVariant();
+    }
     return i < m_actual.size() ? m_actual[i] : QVariant();
 }
 
@@ -352,6 +467,7 @@ void RecordSet::addNew()
     checkCurrent();
     const Tabla* t = BuscarTabla(m_tabla);
     m_actual = QVariantList(m_columnas.size());
+    m_enLista = true;
     for (int i = 0; i < m_columnas.size(); ++i) {
         TipoColumna tipo = TipoColumna::Texto;
         if (t)
@@ -373,6 +489,7 @@ void RecordSet::edit()
     if (!hasCurrent())
         throw UserError(QStringLiteral("No hay ningún registro actual que modificar."));
     readCurrent();
+    materializar();
     m_modo = EditMode::Edit;
 }
 
@@ -386,7 +503,6 @@ void RecordSet::cancelUpdate()
 // deletion we track ourselves); otherwise the next move reloads them.
 void RecordSet::noteOwnWrite()
 {
-    m_pagina.clear();
     m_inicioPagina = -1;
 }
 
@@ -462,6 +578,7 @@ void RecordSet::remove()
     if (alDia)
         m_cambios = m_db->totalChanges();
     m_actual = QVariantList(m_columnas.size());
+    m_enLista = true;
 }
 
 int ContarRegistros(RecordSet* rs)

@@ -87,7 +87,6 @@ private:
     void loadKeys();
     void resync();
     void readCurrent();
-    const QVariantList* rowAt(int pos);
     void checkCurrent() const;
     void noteOwnWrite();
 
@@ -104,11 +103,35 @@ private:
     bool m_borrada = false;
     qint64 m_cambios = 0;                   // the connection's change count the keys reflect
 
-    QHash<qint64, QVariantList> m_pagina;   // cached rows, valid while m_cambios holds
-    int m_inicioPagina = -1;
-    std::unique_ptr<Statement> m_lectura;
+    // One stored value as read: numbers as they are, texts as UTF-8 bytes in the page's
+    // buffer. Texts become QStrings only when asked for.
+    struct Celda {
+        enum Tipo : quint8 { Nulo, Entero, Real, Texto };
+        qint64 numero = 0;      // the integer, or the bits of the real
+        int inicio = 0;         // text: offset in the buffer
+        int largo = 0;
+        Tipo tipo = Nulo;
+    };
+    QVariant decodificar(const Celda& c) const;
+    const Celda* celdaActual(int columna) const;
+    void leerPagina(int columna) const;
+    void materializar();
+
+    // The page of kPagina rows around the current one, read a column at a time: a walk that
+    // looks at two columns reads only those. A page that is asked for more reads them all.
+    // Valid while m_cambiosPagina holds when it needs another column.
+    mutable std::vector<Celda> m_pagina;            // kPagina rows of m_columnas.size() cells
+    mutable std::vector<char> m_hayFila;            // per slot: the row was found
+    mutable std::vector<char> m_columnaLeida;       // per column
+    mutable QByteArray m_textosPagina;
+    mutable int m_inicioPagina = -1;
+    mutable qint64 m_cambiosPagina = -1;
+    mutable int m_lecturasPagina = 0;
+    std::unique_ptr<Statement> m_lectura;           // every column
+    mutable std::vector<std::unique_ptr<Statement>> m_lecturaColumna;
 
     QVariantList m_actual;
+    bool m_enLista = true;                  // m_actual holds the row (edited, new, or a query's)
     EditMode m_modo = EditMode::None;
 };
 

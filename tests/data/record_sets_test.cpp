@@ -264,3 +264,77 @@ TEST_F(RecordSets, ListsHoldEachTownAndStreetOnceWithoutEmptyEntries)
     calles.sort();
     EXPECT_EQ(calles, (QStringList{"Mayor 1", "O'Donnell 4", "Sol 2", "Sol 3"}));
 }
+
+// Rows are read a page and a column at a time: values must not depend on which columns were
+// looked at first, nor on page boundaries.
+TEST_F(RecordSets, ValuesAreTheStoredOnesWhateverColumnsWereReadBefore)
+{
+    const QString largo = QString(600, u'x') + QStringLiteral(" ñ €");
+    {
+        Transaction tx(db);
+        Statement ins(db, "INSERT INTO inmueble (direccion, piso, renta, notas, localidad) VALUES (?1, ?2, ?3, ?4, ?5)");
+        for (int i = 0; i < 300; ++i)
+            ins.bind(1, QStringLiteral("Calle Ñandú %1").arg(i)).bind(2, QStringLiteral("%1º").arg(i % 7))
+                .bind(3, qint64(1000 * i)).bind(4, i == 200 ? largo : QStringLiteral("n%1").arg(i))
+                .bind(5, i % 3 == 0 ? QVariant() : QVariant(QStringLiteral("L'Hospitalet")))
+                .run();
+        tx.commit();
+    }
+    CInmuebleSet rs(&db, QStringLiteral("[inmueble]"));
+    int i = 0;
+    for (rs.moveFirst(); !rs.isEOF(); rs.moveNext(), ++i) {
+        // A different mix of columns on each row, so pages are read column by column and whole.
+        if (i % 2 == 0)
+            EXPECT_EQ(rs.entero(QStringLiteral("renta")), 1000 * i);
+        if (i % 5 == 0)
+            EXPECT_EQ(rs.texto(QStringLiteral("piso")), QStringLiteral("%1º").arg(i % 7));
+        EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("Calle Ñandú %1").arg(i));
+        EXPECT_EQ(rs.value(QStringLiteral("localidad")).isNull(), i % 3 == 0) << i;
+        EXPECT_EQ(rs.texto(QStringLiteral("notas")), i == 200 ? largo : QStringLiteral("n%1").arg(i));
+    }
+    EXPECT_EQ(i, 300);
+    // Backwards across page boundaries too.
+    rs.moveLast();
+    for (int j = 299; j >= 120; --j, rs.movePrev())
+        ASSERT_EQ(rs.entero(QStringLiteral("renta")), 1000 * j);
+}
+
+TEST_F(RecordSets, EditingAfterReadingOneColumnKeepsTheOthers)
+{
+    Statement(db, "INSERT INTO inmueble (direccion, piso, renta, notas, equipamiento) VALUES"
+                  " ('Mayor 1', '2º', 5000000, 'llaves en portería', 'cocina')").run();
+    CInmuebleSet rs(&db);
+    rs.moveFirst();
+    ASSERT_EQ(rs.entero(QStringLiteral("renta")), 5000000);
+    rs.setEntero(QStringLiteral("renta"), 5500000);
+    rs.update();
+    Statement st(db, "SELECT direccion, piso, renta, notas, equipamiento FROM inmueble");
+    ASSERT_TRUE(st.next());
+    EXPECT_EQ(st.text(0), QStringLiteral("Mayor 1"));
+    EXPECT_EQ(st.text(1), QStringLiteral("2º"));
+    EXPECT_EQ(st.integer(2), 5500000);
+    EXPECT_EQ(st.text(3), QStringLiteral("llaves en portería"));
+    EXPECT_EQ(st.text(4), QStringLiteral("cocina"));
+    EXPECT_EQ(rs.texto(QStringLiteral("notas")), QStringLiteral("llaves en portería"));
+}
+
+// A row is never shown half before and half after another set's change.
+TEST_F(RecordSets, ARowChangedElsewhereIsNotMixedWithItsOldValues)
+{
+    Statement(db, "INSERT INTO inmueble (direccion, piso, renta, notas) VALUES ('Mayor 1', '1º', 100, 'antes')").run();
+    CInmuebleSet lector(&db);
+    CInmuebleSet escritor(&db);
+    lector.moveFirst();
+    ASSERT_EQ(lector.entero(QStringLiteral("renta")), 100);
+    escritor.moveFirst();
+    escritor.setEntero(QStringLiteral("renta"), 200);
+    escritor.setTexto(QStringLiteral("notas"), QStringLiteral("después"));
+    escritor.update();
+    // Reading a column not read yet brings the whole row as it is now.
+    EXPECT_EQ(lector.texto(QStringLiteral("notas")), QStringLiteral("después"));
+    EXPECT_EQ(lector.entero(QStringLiteral("renta")), 200);
+    // The edit starts from the stored row too.
+    lector.setTexto(QStringLiteral("piso"), QStringLiteral("3º"));
+    lector.update();
+    EXPECT_EQ(QueryInteger(db, "SELECT renta FROM inmueble"), 200);
+}
