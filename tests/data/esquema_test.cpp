@@ -19,11 +19,6 @@ QStringList Columnas(Database& db, const QString& tabla)
     return r;
 }
 
-QStringList Lista(const char* texto)
-{
-    return QString::fromLatin1(texto).split(u' ', Qt::SkipEmptyParts);
-}
-
 // Everything that describes the file: schema text, marks and row counts.
 QString Huella(Database& db)
 {

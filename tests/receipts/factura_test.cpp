@@ -86,8 +86,9 @@ TEST_F(FacturaTest, ConceptRowsBaseAndTotal)
     }
     // Dot leaders stop at x 1650, before the amounts.
     for (const Palabra& p : pag.palabras)
-        if (p.texto.contains(QStringLiteral("....")))
+        if (p.texto.contains(QStringLiteral("...."))) {
             EXPECT_LE(p.caja.right(), 1650 + 20);
+        }
     EXPECT_TRUE(DentroDe(pag.Caja(QStringLiteral("CONCEPTO")), Zona(100, Fila(5), 1650, Fila(6))));
     EXPECT_TRUE(DentroDe(pag.Caja(QStringLiteral("IMPORTE")), Zona(1700, Fila(5), 1900, Fila(6))));
 }
@@ -154,10 +155,12 @@ TEST_F(FacturaTest, LongTextsWrapInsideTheirColumnsAndLoseWhatDoesNotFit)
     for (const Palabra& p : pag.palabras) {
         SCOPED_TRACE(p.texto.toStdString());
         const QPointF c = p.caja.center();
-        if (c.y() > 600 && c.y() < 900 && c.x() < 920)
+        if (c.y() > 600 && c.y() < 900 && c.x() < 920) {
             EXPECT_TRUE(DentroDe(p.caja, Zona(100, 600, 900, 900)));
-        if (c.y() > Fila(0) && c.y() < Fila(3))
+        }
+        if (c.y() > Fila(0) && c.y() < Fila(3)) {
             EXPECT_TRUE(DentroDe(p.caja, Zona(100, Fila(0), 1650, Fila(3))));
+        }
     }
     EXPECT_TRUE(pag.Tiene(QStringLiteral("FERNÁNDEZ DE LA TORRE")));   // the client box wraps, not cuts
     // The description's lines past the third are left out, not drawn over the next rows.

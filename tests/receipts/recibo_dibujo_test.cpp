@@ -289,8 +289,9 @@ TEST_F(ReciboTest, LeftStubHoldsTextLinesOrTheLogo)
     const PaginaPdf pag = PaginaPdf::Recibo(r);
     EXPECT_TRUE(DentroDe(pag.Caja(QStringLiteral("PISOS")), Zona(50, 720, 200, 770)));
     for (const Palabra& p : pag.palabras)
-        if (p.caja.center().x() < 350 && p.texto != QStringLiteral("PISOS"))
+        if (p.caja.center().x() < 350 && p.texto != QStringLiteral("PISOS")) {
             EXPECT_TRUE(DentroDe(p.caja, Zona(210, 720, 360, 770), 30)) << p.texto.toStdString();
+        }
     EXPECT_FALSE(pag.Tiene(QStringLiteral("UNA")));     // only the middle of a wide line shows
     EXPECT_EQ(Pintar(r).pixelColor(20, 400), QColor(Qt::black));   // the stub's frame
 
