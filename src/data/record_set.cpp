@@ -222,6 +222,10 @@ void RecordSet::leerPagina(int columna) const
     std::sort(huecos.begin(), huecos.end());
     const int desde = todas ? 0 : columna;
     const int hasta = todas ? n : columna + 1;
+    // A row another program deleted meanwhile reads as empty, never as a stale cell.
+    for (int i = 0; i < kPagina; ++i)
+        for (int c = desde; c < hasta; ++c)
+            m_pagina[size_t(i) * size_t(n) + size_t(c)] = Celda{};
     try {
         while (st->next()) {
             const qint64 id = st->integer(0);

@@ -338,3 +338,28 @@ TEST_F(RecordSets, ARowChangedElsewhereIsNotMixedWithItsOldValues)
     lector.update();
     EXPECT_EQ(QueryInteger(db, "SELECT renta FROM inmueble"), 200);
 }
+
+// Another program (a scheduled billing, a second window) may write the same file meanwhile.
+TEST_F(RecordSets, ARowDeletedByAnotherConnectionReadsEmpty)
+{
+    {
+        Transaction tx(db);
+        Statement ins(db, "INSERT INTO inmueble (direccion, notas) VALUES (?1, ?2)");
+        for (int i = 0; i < 130; ++i)
+            ins.bind(1, QStringLiteral("Mayor %1").arg(i)).bind(2, QStringLiteral("notas %1").arg(i)).run();
+        tx.commit();
+    }
+    CInmuebleSet rs(&db);
+    rs.moveLast();   // a second page, read whole
+    for (const QString& c : rs.columns())
+        rs.value(c);
+    rs.moveFirst();
+    ASSERT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("Mayor 0"));
+    {
+        Database otra = AbrirWorkspace(ws.workspacePath());
+        Statement(otra, "DELETE FROM inmueble WHERE direccion = 'Mayor 0'").run();
+    }
+    EXPECT_TRUE(rs.value(QStringLiteral("notas")).isNull()) << rs.texto(QStringLiteral("notas")).toStdString();
+    rs.moveNext();
+    EXPECT_EQ(rs.texto(QStringLiteral("notas")), QStringLiteral("notas 1"));
+}
