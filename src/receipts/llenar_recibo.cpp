@@ -48,7 +48,10 @@ QString TextoDomiciliacion(const QString& banco, const QString& sucursal, const 
            u' ' + ccc;
 }
 
-void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& f, bool factura)
+// Columns 0-9 of both receipt queries: owner, property, tenant and note; from `importes` on,
+// the amounts and the three concepts in the order renta, iva, irpf, otro_importe1..3,
+// otro_concepto1..3.
+static void LlenarComun(CImpresionRecibo& r, const Statement& f, int importes)
 {
     r.arrendador = f.text(0);
     r.direccion = f.text(1);
@@ -59,18 +62,23 @@ void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& f, bool
     r.refcatastral = f.text(7);
     r.direccioninquilino = f.text(8);
     r.nota_recibo = f.text(9);
+    r.renta = f.money(importes);
+    r.iva = f.money(importes + 1);
+    r.irpf = f.money(importes + 2);
+    r.otro_importe1 = f.money(importes + 3);
+    r.otro_importe2 = f.money(importes + 4);
+    r.otro_importe3 = f.money(importes + 5);
+    r.otro_concepto1 = f.text(importes + 6);
+    r.otro_concepto2 = f.text(importes + 7);
+    r.otro_concepto3 = f.text(importes + 8);
+}
+
+void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& f, bool factura)
+{
+    LlenarComun(r, f, 12);
     const qint64 numero = f.integer(10);
     r.texto_numero = numero == 0 ? QString() : factura ? EnteroConPuntos(numero) : EnteroATexto(numero);
     r.fecha_emision = f.date(11);
-    r.renta = f.money(12);
-    r.iva = f.money(13);
-    r.irpf = f.money(14);
-    r.otro_importe1 = f.money(15);
-    r.otro_importe2 = f.money(16);
-    r.otro_importe3 = f.money(17);
-    r.otro_concepto1 = f.text(18);
-    r.otro_concepto2 = f.text(19);
-    r.otro_concepto3 = f.text(20);
     r.texto_domiciliacion =
         !factura && !f.text(24).isEmpty() ? TextoDomiciliacion(f.text(21), f.text(22), f.text(23), f.text(24))
                                           : QString();
@@ -130,26 +138,8 @@ CImpresionRecibo ReciboDeInmueble(Database& db, qint64 ref_inmueble, const QDate
     if (!q.next())
         throw UserError(QStringLiteral("El inmueble %1 no existe.").arg(ref_inmueble));
     CImpresionRecibo r(&db);
-    r.arrendador = q.text(0);
-    const DatosPropietario dueno = PropietarioObligatorio(db, r.arrendador);
-    r.doc_arrendador = dueno.Documento();
-    r.direccion = q.text(1);
-    r.piso = q.text(2);
-    r.localidad = q.text(3);
-    r.nom_arrendatario = q.text(4);
-    r.doc_arrendatario = q.text(5) + u' ' + q.text(6);
-    r.refcatastral = q.text(7);
-    r.direccioninquilino = q.text(8);
-    r.nota_recibo = q.text(9);
-    r.renta = q.money(10);
-    r.iva = q.money(11);
-    r.irpf = q.money(12);
-    r.otro_importe1 = q.money(13);
-    r.otro_importe2 = q.money(14);
-    r.otro_importe3 = q.money(15);
-    r.otro_concepto1 = q.text(16);
-    r.otro_concepto2 = q.text(17);
-    r.otro_concepto3 = q.text(18);
+    LlenarComun(r, q, 10);
+    r.doc_arrendador = PropietarioObligatorio(db, r.arrendador).Documento();
     r.fecha_emision = fecha;
     r.modelo_impresion = modelo == 2 ? 2 : 1;
     return r;
