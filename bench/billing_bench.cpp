@@ -8,7 +8,7 @@
 #include "billing/demo.h"
 #include "billing/facturacion.h"
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "data/record_sets.h"
 
 namespace {

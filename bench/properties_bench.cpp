@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "billing/demo.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "data/database.h"
 #include "properties/inmuebles.h"
 

@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     const QString destino = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(destino);
 
-    CLar_0011Doc doc;
+    CRentivaDoc doc;
     CMainFrame frame(doc);
     frame.resize(960, 800);
     frame.show();

@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "billing/demo.h"
 #include "billing/facturacion.h"
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "receipts/trabajo_impresion.h"
 
 using namespace ajustes;

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "app/bienvenida_dlg.h"
 #include "app/documento.h"
 #include "app/documento_window.h"
@@ -34,7 +34,7 @@ void PrimerInicio()
 
 }  // namespace
 
-bool ArrancarPrograma(CLar_0011Doc& doc, CMainFrame& frame, DialogosDocumentoVentana& dialogos,
+bool ArrancarPrograma(CRentivaDoc& doc, CMainFrame& frame, DialogosDocumentoVentana& dialogos,
                       const QStringList& argumentos)
 {
     PrimerInicio();
@@ -48,7 +48,7 @@ bool ArrancarPrograma(CLar_0011Doc& doc, CMainFrame& frame, DialogosDocumentoVen
     frame.show();
     if (!archivo.isEmpty())
         EscribirTexto(ajustes::kArchivosRecientes, ajustes::kUltimo, archivo);
-    frame.setWindowTitle(doc.EstaAbierta() ? doc.Titulo() : CLar_0011Doc::kTituloSinBase);
+    frame.setWindowTitle(doc.EstaAbierta() ? doc.Titulo() : CRentivaDoc::kTituloSinBase);
 
     if (!doc.EstaAbierta()) {
         doc.AbrirUltimo();

@@ -1,7 +1,7 @@
 #pragma once
 #include <QStringList>
 
-class CLar_0011Doc;
+class CRentivaDoc;
 class CMainFrame;
 class DialogosDocumentoVentana;
 
@@ -9,5 +9,5 @@ class DialogosDocumentoVentana;
 // colours, welcome, "Para comenzar:"), the workspace named on the command line, the window
 // and its caption, the start-up opening. False when the named workspace did not open: the
 // document has reported why and the program ends.
-bool ArrancarPrograma(CLar_0011Doc& doc, CMainFrame& frame, DialogosDocumentoVentana& dialogos,
+bool ArrancarPrograma(CRentivaDoc& doc, CMainFrame& frame, DialogosDocumentoVentana& dialogos,
                       const QStringList& argumentos);

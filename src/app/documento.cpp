@@ -5,9 +5,10 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "app/ajustes.h"
-#include "app/copia_segura.h"
+#include "settings/ajustes.h"
+#include "data/copia_segura.h"
 #include "data/esquema.h"
+#include "data/workspace.h"
 #include "util/errores.h"
 
 namespace {
@@ -42,34 +43,34 @@ QString Detalle(const QString& cabecera, const std::exception& e)
 
 }  // namespace
 
-const QString CLar_0011Doc::kTituloSinBase = QStringLiteral("Rentiva - Abra o Cree un archivo");
-const QString CLar_0011Doc::kTituloCerrado = QStringLiteral("No hay archivo abierto");
+const QString CRentivaDoc::kTituloSinBase = QStringLiteral("Rentiva - Abra o Cree un archivo");
+const QString CRentivaDoc::kTituloCerrado = QStringLiteral("No hay archivo abierto");
 
-CLar_0011Doc::CLar_0011Doc(QObject* parent)
+CRentivaDoc::CRentivaDoc(QObject* parent)
     : QObject(parent), m_carpetaNueva(QDir::currentPath())
 {
 }
 
-CLar_0011Doc::~CLar_0011Doc() = default;
+CRentivaDoc::~CRentivaDoc() = default;
 
-QString CLar_0011Doc::TituloDe(const QString& ruta)
+QString CRentivaDoc::TituloDe(const QString& ruta)
 {
     return QStringLiteral("Rentiva - ") + ruta;
 }
 
-bool CLar_0011Doc::EstaAbierta() const
+bool CRentivaDoc::EstaAbierta() const
 {
     return m_db.isOpen();
 }
 
-Database& CLar_0011Doc::Base()
+Database& CRentivaDoc::Base()
 {
     if (!m_db.isOpen())
         throw UserError(kNoHayBase);
     return m_db;
 }
 
-void CLar_0011Doc::Avisar(const QString& texto)
+void CRentivaDoc::Avisar(const QString& texto)
 {
     if (m_dialogos)
         m_dialogos->Avisar(texto);
@@ -77,7 +78,7 @@ void CLar_0011Doc::Avisar(const QString& texto)
         m_mensajes << texto;
 }
 
-bool CLar_0011Doc::Preguntar(const QString& texto, bool siPorDefecto)
+bool CRentivaDoc::Preguntar(const QString& texto, bool siPorDefecto)
 {
     if (m_dialogos)
         return m_dialogos->Preguntar(texto, siPorDefecto);
@@ -85,12 +86,12 @@ bool CLar_0011Doc::Preguntar(const QString& texto, bool siPorDefecto)
     return false;
 }
 
-void CLar_0011Doc::Cerrar()
+void CRentivaDoc::Cerrar()
 {
     m_db.close();
 }
 
-void CLar_0011Doc::Fallo(const QString& texto)
+void CRentivaDoc::Fallo(const QString& texto)
 {
     Avisar(texto);
     Cerrar();
@@ -99,7 +100,7 @@ void CLar_0011Doc::Fallo(const QString& texto)
     Cambiado();
 }
 
-bool CLar_0011Doc::Reabrir(const QString& ruta)
+bool CRentivaDoc::Reabrir(const QString& ruta)
 {
     try {
         Cerrar();
@@ -114,7 +115,7 @@ bool CLar_0011Doc::Reabrir(const QString& ruta)
     return true;
 }
 
-bool CLar_0011Doc::AbrirBase(const QString& ruta)
+bool CRentivaDoc::AbrirBase(const QString& ruta)
 {
     m_ruta = ruta;
     m_titulo = TituloDe(ruta);
@@ -133,7 +134,7 @@ bool CLar_0011Doc::AbrirBase(const QString& ruta)
     return true;
 }
 
-bool CLar_0011Doc::CerrarBase()
+bool CRentivaDoc::CerrarBase()
 {
     Cerrar();
     if (!m_ruta.isEmpty())
@@ -144,13 +145,13 @@ bool CLar_0011Doc::CerrarBase()
     return true;
 }
 
-bool CLar_0011Doc::CrearBase(const QString& ruta)
+bool CRentivaDoc::CrearBase(const QString& ruta)
 {
     m_ruta = ruta;
     return CrearBase();
 }
 
-bool CLar_0011Doc::CrearBase()
+bool CRentivaDoc::CrearBase()
 {
     Cerrar();
     const QString ruta = m_ruta;
@@ -187,7 +188,7 @@ bool CLar_0011Doc::CrearBase()
     return true;
 }
 
-void CLar_0011Doc::AbrirUltimo()
+void CRentivaDoc::AbrirUltimo()
 {
     QString ruta = LeerTexto(ajustes::kArchivosRecientes, ajustes::kUltimo);
     if (!ruta.isEmpty() && !QFileInfo::exists(ruta))
@@ -207,7 +208,7 @@ void CLar_0011Doc::AbrirUltimo()
     AbrirBase(ruta);
 }
 
-void CLar_0011Doc::ArchivoNuevo()
+void CRentivaDoc::ArchivoNuevo()
 {
     const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
     if (ruta.isEmpty())
@@ -216,7 +217,7 @@ void CLar_0011Doc::ArchivoNuevo()
         AbrirBase(ruta);
 }
 
-void CLar_0011Doc::ArchivoAbrir()
+void CRentivaDoc::ArchivoAbrir()
 {
     const QString ruta = m_dialogos ? m_dialogos->ElegirAbrir() : QString();
     if (!ruta.isEmpty())
@@ -225,7 +226,7 @@ void CLar_0011Doc::ArchivoAbrir()
 
 // The online backup copies a consistent state while the connection stays open; on any
 // failure the open workspace simply stays as it was.
-bool CLar_0011Doc::CopiarA(const QString& ruta)
+bool CRentivaDoc::CopiarA(const QString& ruta)
 {
     try {
         CopiarBaseA(Base(), ruta);
@@ -236,7 +237,7 @@ bool CLar_0011Doc::CopiarA(const QString& ruta)
     return true;
 }
 
-void CLar_0011Doc::GuardarComo()
+void CRentivaDoc::GuardarComo()
 {
     const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
     if (ruta.isEmpty())
@@ -245,7 +246,7 @@ void CLar_0011Doc::GuardarComo()
         Reabrir(ruta);
 }
 
-void CLar_0011Doc::CrearCopia()
+void CRentivaDoc::CrearCopia()
 {
     const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
     if (ruta.isEmpty())
@@ -256,7 +257,7 @@ void CLar_0011Doc::CrearCopia()
     Cambiado();
 }
 
-void CLar_0011Doc::RestaurarCopia()
+void CRentivaDoc::RestaurarCopia()
 {
     if (!Preguntar(kPreguntaRestaurar, false))
         return;
@@ -280,7 +281,7 @@ void CLar_0011Doc::RestaurarCopia()
     AbrirBase(ruta);
 }
 
-void CLar_0011Doc::EjecutarPasoDeSalida()
+void CRentivaDoc::EjecutarPasoDeSalida()
 {
     if (LeerEntero(ajustes::kActualizaciones, ajustes::kActualizacionAutomatica, 0) == 1)
         emit ComprobarActualizaciones();

@@ -19,11 +19,11 @@ public:
 
 // The one open workspace: its path, the only connection to it and the caption the main
 // window shows. Every command that needs data takes the connection from Base().
-class CLar_0011Doc : public QObject {
+class CRentivaDoc : public QObject {
     Q_OBJECT
 public:
-    explicit CLar_0011Doc(QObject* parent = nullptr);
-    ~CLar_0011Doc() override;
+    explicit CRentivaDoc(QObject* parent = nullptr);
+    ~CRentivaDoc() override;
 
     // Without dialogs every message is kept in Mensajes(), questions answer No, file
     // dialogs cancel. The dialogs object is borrowed.

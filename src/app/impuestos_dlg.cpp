@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/ajustes.h"
-#include "app/aviso_dlg.h"
-#include "app/campos_dlg.h"
+#include "settings/ajustes.h"
+#include "widgets/aviso_dlg.h"
+#include "widgets/campos_dlg.h"
 
 CImpuestosDlg::CImpuestosDlg(QWidget* parent) : QDialog(parent)
 {

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     if (!copia.Adquirir())
         return 0;
 
-    CLar_0011Doc doc;
+    CRentivaDoc doc;
     DialogosDocumentoVentana dialogos;
     CMainFrame frame(doc);
     if (!ArrancarPrograma(doc, frame, dialogos, QApplication::arguments()))

@@ -19,12 +19,12 @@
 #include <utility>
 
 #include "app/acerca_dlg.h"
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "app/dibujos.h"
 #include "app/documento.h"
 #include "app/impuestos_dlg.h"
 #include "app/moneda_dlg.h"
-#include "app/requisitos_menu.h"
+#include "properties/requisitos_menu.h"
 #include "app/sufijo_dlg.h"
 #include "app/texto_cuadro_recibo_factura_dlg.h"
 #include "app/vencimiento_dlg.h"
@@ -32,7 +32,7 @@
 #include "billing/facturaciones_dlg.h"
 #include "properties/comandos_propiedades_dlg.h"
 #include "receipts/diseno_recibo_dlg.h"
-#include "util/calculo_nif_ccc_dlg.h"
+#include "widgets/calculo_nif_ccc_dlg.h"
 #include "util/errores.h"
 
 namespace {
@@ -46,7 +46,7 @@ struct BotonBarra {
 };
 
 // Index order is the order on screen.
-const BotonBarra kBotones[CLar_0011Form::kNumBotones] = {
+const BotonBarra kBotones[CRentivaForm::kNumBotones] = {
     {Dibujo::Casas, cmd::Inmuebles, "Inmuebles"},
     {Dibujo::Caras, cmd::Propietarios, "Propietarios"},
     {Dibujo::Formulario, cmd::Facturacion, "Facturación"},
@@ -70,7 +70,7 @@ bool AbrirConElSistema(const QUrl& url) { return QDesktopServices::openUrl(url);
 std::function<bool(const QUrl&)> CMainFrame::s_abrirUrl = AbrirConElSistema;
 const QString CMainFrame::kCorreoSoporte = QStringLiteral("soporte@rentiva.es");
 
-CLar_0011Form::CLar_0011Form(QWidget* parent) : QWidget(parent), m_fondo(DibujarFondo())
+CRentivaForm::CRentivaForm(QWidget* parent) : QWidget(parent), m_fondo(DibujarFondo())
 {
     for (int i = 0; i < kNumBotones; ++i) {
         auto* b = new QPushButton(this);
@@ -85,7 +85,7 @@ CLar_0011Form::CLar_0011Form(QWidget* parent) : QWidget(parent), m_fondo(Dibujar
     }
 }
 
-void CLar_0011Form::paintEvent(QPaintEvent*)
+void CRentivaForm::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(QRect(0, 0, 3000, 2000), Qt::white);
@@ -93,14 +93,14 @@ void CLar_0011Form::paintEvent(QPaintEvent*)
     p.drawImage(QRect(20, 30, 900, 700), m_fondo);
 }
 
-CMainFrame::CMainFrame(CLar_0011Doc& doc, QWidget* parent) : QMainWindow(parent), m_doc(doc)
+CMainFrame::CMainFrame(CRentivaDoc& doc, QWidget* parent) : QMainWindow(parent), m_doc(doc)
 {
-    m_form = new CLar_0011Form(this);
+    m_form = new CRentivaForm(this);
     setCentralWidget(m_form);
     auto* preparado = new QLabel(QStringLiteral("Preparado"), this);
     statusBar()->addWidget(preparado, 1);
     CrearMenu();
-    for (int i = 0; i < CLar_0011Form::kNumBotones; ++i) {
+    for (int i = 0; i < CRentivaForm::kNumBotones; ++i) {
         const int comando = kBotones[i].comando;
         m_comandoBoton << comando;
         connect(m_form->Boton(i), &QPushButton::clicked, this, [this, comando] { Ejecutar(comando); });
@@ -108,7 +108,7 @@ CMainFrame::CMainFrame(CLar_0011Doc& doc, QWidget* parent) : QMainWindow(parent)
     RutearIncorporados();
     // Room for the whole picture, but never more than the screen offers.
     resize(QSize(950, 800).boundedTo(screen()->availableSize()));
-    connect(&m_doc, &CLar_0011Doc::BaseCambiada, this, &CMainFrame::ActualizarEstados);
+    connect(&m_doc, &CRentivaDoc::BaseCambiada, this, &CMainFrame::ActualizarEstados);
     ActualizarEstados();
 }
 
@@ -269,11 +269,11 @@ void CMainFrame::ActualizarEstados()
         m->menuAction()->setVisible(alguno);
     }
 
-    for (int i = 0; i < CLar_0011Form::kNumBotones; ++i)
+    for (int i = 0; i < CRentivaForm::kNumBotones; ++i)
         m_form->Boton(i)->setVisible(abierta && m_rutas.contains(m_comandoBoton[i]));
 
     const QString titulo = m_doc.Titulo();
-    setWindowTitle(titulo.isEmpty() ? CLar_0011Doc::kTituloSinBase : titulo);
+    setWindowTitle(titulo.isEmpty() ? CRentivaDoc::kTituloSinBase : titulo);
 }
 
 void CMainFrame::RutearIncorporados()
@@ -306,7 +306,7 @@ void CMainFrame::RutearIncorporados()
     RutearInmuebles([this] { AbrirInmuebles(this, m_doc.Base()); });
     Rutear(cmd::Propietarios, [this] { AbrirPropietarios(this, m_doc.Base()); });
     // A workspace without owners leads the user to create the first one.
-    connect(&m_doc, &CLar_0011Doc::BaseAbierta, this, [this] {
+    connect(&m_doc, &CRentivaDoc::BaseAbierta, this, [this] {
         if (m_doc.EstaAbierta())
             PasoPrimerPropietario(this, m_doc.Base());
     });

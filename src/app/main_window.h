@@ -6,7 +6,7 @@
 #include <functional>
 
 
-class CLar_0011Doc;
+class CRentivaDoc;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -61,10 +61,10 @@ enum class Necesita {
 };
 
 // The form: the background picture and the eleven picture buttons in one row.
-class CLar_0011Form : public QWidget {
+class CRentivaForm : public QWidget {
     Q_OBJECT
 public:
-    explicit CLar_0011Form(QWidget* parent = nullptr);
+    explicit CRentivaForm(QWidget* parent = nullptr);
     QPushButton* Boton(int indice) const { return m_botones.value(indice); }
     static constexpr int kNumBotones = 11;
 
@@ -81,7 +81,7 @@ private:
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CLar_0011Doc& doc, QWidget* parent = nullptr);
+    explicit CMainFrame(CRentivaDoc& doc, QWidget* parent = nullptr);
 
     // Shows the command (menu item and any button that sends it) and runs `accion` on it.
     void Rutear(int id, std::function<void()> accion);
@@ -92,8 +92,8 @@ public:
     // Runs the command as the menu or a button would (checks the workspace first).
     void Ejecutar(int id);
     QAction* Accion(int id) const { return m_acciones.value(id); }
-    CLar_0011Form* Formulario() const { return m_form; }
-    CLar_0011Doc& Documento() { return m_doc; }
+    CRentivaForm* Formulario() const { return m_form; }
+    CRentivaDoc& Documento() { return m_doc; }
 
     // Follows the workspace and the settings: enabled items, checks, buttons, caption.
     void ActualizarEstados();
@@ -116,8 +116,8 @@ private:
     void CorreoSoporte();
     void CrearDemostracion();
 
-    CLar_0011Doc& m_doc;
-    CLar_0011Form* m_form;
+    CRentivaDoc& m_doc;
+    CRentivaForm* m_form;
     QHash<int, QAction*> m_acciones;
     QHash<int, Necesita> m_necesita;
     QHash<int, std::function<void()>> m_rutas;

@@ -4,8 +4,8 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-#include "app/ajustes.h"
-#include "app/campos_dlg.h"
+#include "settings/ajustes.h"
+#include "widgets/campos_dlg.h"
 
 CSufijoDlg::CSufijoDlg(QWidget* parent) : QDialog(parent)
 {

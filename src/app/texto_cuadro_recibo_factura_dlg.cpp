@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ajustes.h"
-#include "app/campos_dlg.h"
+#include "settings/ajustes.h"
+#include "widgets/campos_dlg.h"
 
 CTextoCuadroReciboFactura::CTextoCuadroReciboFactura(QWidget* parent) : QDialog(parent)
 {

@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ajustes.h"
-#include "app/campos_dlg.h"
+#include "settings/ajustes.h"
+#include "widgets/campos_dlg.h"
 
 CVencimientoDlg::CVencimientoDlg(QWidget* parent) : QDialog(parent)
 {

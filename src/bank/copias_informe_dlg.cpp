@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/campos_dlg.h"
+#include "widgets/campos_dlg.h"
 
 CCopiasInformeDlg::CCopiasInformeDlg(QWidget* parent, int copias)
     : QDialog(parent), m_copias(qBound(kMinimo, copias, kMaximo))

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "bank/cp1252.h"
 #include "util/cuentas.h"
 #include "util/formato.h"

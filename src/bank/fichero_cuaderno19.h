@@ -9,7 +9,6 @@
 
 class QPainter;
 class QPagedPaintDevice;
-class QPrinter;
 
 // One receipt to be debited: a row of `recibo`/`emision_recibo` or the single bank receipt form.
 struct ReciboBanco {
@@ -81,7 +80,6 @@ public:
     int DibujarListado(QPainter& p, QPagedPaintDevice& dispositivo) const;
     // Prints `copias` copies, each its own document numbered from page 1. A copy whose
     // document does not start is skipped. Throws UserError when the printer is unusable.
-    void ImprimirListado(QPrinter& impresora, int copias) const;
     // One copy of the listing to a PDF file (A4), written whole or not at all.
     void ListadoAPdf(const QString& ruta) const;
     // Which listing lines go on which page.

@@ -1,12 +1,14 @@
 #include "bank/impresion_listado_dlg.h"
 
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <exception>
 
 #include "bank/fichero_cuaderno19.h"
 #include "bank/informe_lineas.h"
+#include "bank/pagina_listado.h"
 #include "util/errores.h"
 
 namespace {
@@ -25,14 +27,38 @@ void ConImpresora(QWidget* parent, F imprimir)
     }
 }
 
+// Runs `dibujar` once per copy, each copy its own print document named `documento`.
+// Throws UserError when the printer cannot print at all; a copy whose document does not
+// start is skipped.
+void ImprimirCopias(QPrinter& impresora, const QString& documento, int copias,
+                    const pagina_listado::Dibujo& dibujar)
+{
+    if (!impresora.isValid())
+        throw UserError(QStringLiteral("Error al imprimir, salga del programa y vuelva a intentarlo"));
+    impresora.setDocName(documento);
+    for (int i = 0; i < copias; ++i) {
+        QPainter p;
+        if (!p.begin(&impresora))
+            continue;
+        dibujar(p, impresora);
+        p.end();
+    }
+}
+
 }  // namespace
 
 void ImprimirListadoRemesa(QWidget* parent, const CFicheroCuaderno19& fichero, int copias)
 {
-    ConImpresora(parent, [&](QPrinter& p) { fichero.ImprimirListado(p, copias); });
+    ConImpresora(parent, [&](QPrinter& impresora) {
+        ImprimirCopias(impresora, QStringLiteral("Informe Recibos Banco"), copias,
+                       [&](QPainter& p, QPagedPaintDevice& d) { fichero.DibujarListado(p, d); });
+    });
 }
 
 void ImprimirInformeLineas(QWidget* parent, const CInformeLineas& informe, int copias)
 {
-    ConImpresora(parent, [&](QPrinter& p) { informe.Imprimir(p, copias); });
+    ConImpresora(parent, [&](QPrinter& impresora) {
+        ImprimirCopias(impresora, QStringLiteral("Informe"), copias,
+                       [&](QPainter& p, QPagedPaintDevice& d) { informe.Dibujar(p, d); });
+    });
 }

@@ -2,7 +2,6 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include "bank/pagina_listado.h"
 #include "util/formato.h"
@@ -55,13 +54,6 @@ int CInformeLineas::Dibujar(QPainter& p, QPagedPaintDevice& dispositivo, const Q
         DibujarPagina(p, 1 + n * kLineasPorPagina, n + 1, hoy);
     }
     return paginas;
-}
-
-void CInformeLineas::Imprimir(QPrinter& impresora, int copias) const
-{
-    impresora.setDocName(QStringLiteral("Informe"));
-    ImprimirCopias(impresora, copias,
-                   [this](QPainter& p, QPagedPaintDevice& d) { Dibujar(p, d); });
 }
 
 void CInformeLineas::APdf(const QString& ruta) const

@@ -5,7 +5,6 @@
 
 class QPainter;
 class QPagedPaintDevice;
-class QPrinter;
 
 // Prints ready-made text lines under a title in a monospaced font: line 0 is the column
 // header, repeated on every page; the body lines follow, 50 a page, with page numbers.
@@ -19,8 +18,6 @@ public:
     // One complete copy; returns the number of pages. `hoy` is the date in the heading.
     int Dibujar(QPainter& p, QPagedPaintDevice& dispositivo,
                 const QDate& hoy = QDate::currentDate()) const;
-    // `copias` copies, each its own document "Informe" numbered from page 1.
-    void Imprimir(QPrinter& impresora, int copias) const;
     // One copy to a PDF file (A4), written whole or not at all.
     void APdf(const QString& ruta) const;
 

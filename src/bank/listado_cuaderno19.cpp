@@ -1,7 +1,6 @@
 // The printed listing of a direct-debit file.
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include "bank/fichero_cuaderno19.h"
 #include "util/formato.h"
@@ -114,13 +113,6 @@ int CFicheroCuaderno19::DibujarListado(QPainter& p, QPagedPaintDevice& dispositi
         DibujarPaginaListado(p, lineas, paginas[n], int(n) + 1);
     }
     return int(paginas.size());
-}
-
-void CFicheroCuaderno19::ImprimirListado(QPrinter& impresora, int copias) const
-{
-    impresora.setDocName(QStringLiteral("Informe Recibos Banco"));
-    ImprimirCopias(impresora, copias,
-                   [this](QPainter& p, QPagedPaintDevice& d) { DibujarListado(p, d); });
 }
 
 void CFicheroCuaderno19::ListadoAPdf(const QString& ruta) const

@@ -5,7 +5,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 
 #include "util/formato.h"
 #include "receipts/impresion_recibo.h"
@@ -57,19 +56,6 @@ void PrepararPagina(QPainter& p)
     PrepararPaginaDecimasMm(p);
     p.setPen(QPen(Qt::black, 0));
     p.setBrush(Qt::NoBrush);
-}
-
-void ImprimirCopias(QPrinter& impresora, int copias, const Dibujo& dibujar)
-{
-    if (!impresora.isValid())
-        throw UserError(QStringLiteral("Error al imprimir, salga del programa y vuelva a intentarlo"));
-    for (int i = 0; i < copias; ++i) {
-        QPainter p;
-        if (!p.begin(&impresora))
-            continue;
-        dibujar(p, impresora);
-        p.end();
-    }
 }
 
 void APdf(const QString& ruta, const QString& titulo, const Dibujo& dibujar)

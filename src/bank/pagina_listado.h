@@ -8,7 +8,6 @@
 
 class QPainter;
 class QPagedPaintDevice;
-class QPrinter;
 
 namespace pagina_listado {
 
@@ -40,10 +39,6 @@ void PrepararPagina(QPainter& p);
 
 // Draws one copy of a document on the painter, which paints on the device.
 using Dibujo = std::function<void(QPainter&, QPagedPaintDevice&)>;
-
-// Runs `dibujar` once per copy, each copy its own print document. Throws UserError when
-// the printer cannot print at all; a copy whose document does not start is skipped.
-void ImprimirCopias(QPrinter& impresora, int copias, const Dibujo& dibujar);
 
 // One A4 document at `ruta`, written beside it and renamed over it only when complete.
 void APdf(const QString& ruta, const QString& titulo, const Dibujo& dibujar);

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "bank/copias_informe_dlg.h"
 #include "bank/impresion_listado_dlg.h"
 #include "receipts/trabajo_impresion.h"

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "util/cuentas.h"
 #include "util/errores.h"
 #include "util/moneda.h"

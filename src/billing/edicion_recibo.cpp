@@ -1,7 +1,7 @@
 #include "billing/edicion_recibo.h"
 
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/emision.h"
 #include "util/cuentas.h"
 #include "util/errores.h"
 

@@ -2,23 +2,9 @@
 #include <QDateTime>
 #include <QString>
 
-#include "billing/facturacion.h"
+#include "data/emision.h"
 
 class Database;
-
-// One staged receipt (`emision_recibo`) as the modification form shows it.
-struct ReciboEmision {
-    qint64 ref = 0;
-    QString direccion, piso, arrendador, nom_arrendatario;
-    QString doc_arrendatario_tipo, doc_arrendatario_num, codref;
-    qint64 numero_recibo = 0;
-    QDateTime fecha_facturacion, fecha_cobro;
-    bool is_recibo_numerar = false, is_recibo_banco = false, is_recibo_fisico = false;
-    QString notas;
-    QString banco, sucursal, dc, ccc;
-    ImportesRecibo importes;
-    QString otro_concepto1, otro_concepto2, otro_concepto3;
-};
 
 // Forms never edit `recibo` directly: they stage a copy, edit it, and write the
 // editable columns back by `ref`.

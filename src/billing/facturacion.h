@@ -4,16 +4,10 @@
 #include <functional>
 #include <vector>
 
+#include "data/emision.h"
 #include "util/moneda.h"
 
 class Database;
-
-// The six amounts of a property or a receipt. The total is their plain sum
-// (the withholding is stored negative) and is never stored.
-struct ImportesRecibo {
-    Moneda renta, otro_importe1, otro_importe2, otro_importe3, iva, irpf;
-    Moneda Total() const { return renta + otro_importe1 + otro_importe2 + otro_importe3 + iva + irpf; }
-};
 
 // Outcome of a monthly run.
 struct ResultadoFacturacion {

@@ -2,8 +2,8 @@
 
 #include <QMessageBox>
 
-#include "app/aviso_dlg.h"
-#include "app/mes_dlg.h"
+#include "widgets/aviso_dlg.h"
+#include "widgets/mes_dlg.h"
 #include "billing/facturacion.h"
 #include "billing/modificar_recibo_dlg.h"
 #include "util/errores.h"

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/fecha_dlg.h"
+#include "widgets/fecha_dlg.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "data/database.h"
 #include "receipts/imprimir_recibo_dlg.h"
 #include "receipts/llenar_recibo.h"

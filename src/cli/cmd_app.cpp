@@ -1,7 +1,8 @@
-#include "app/copia_segura.h"
+#include "data/copia_segura.h"
 #include "cli/cli.h"
 #include "data/database.h"
 #include "data/esquema.h"
+#include "data/workspace.h"
 #include "util/errores.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "util/formato.h"
 #include "bank/remesa.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "cli/cli.h"
 #include "data/database.h"
 

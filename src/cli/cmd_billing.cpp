@@ -5,7 +5,7 @@
 #include "billing/facturacion.h"
 #include "cli/cli.h"
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "util/formato.h"
 
 namespace {

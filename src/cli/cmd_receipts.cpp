@@ -3,7 +3,7 @@
 
 #include "cli/cli.h"
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "receipts/trabajo_impresion.h"
 
 namespace {

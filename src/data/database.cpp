@@ -3,6 +3,8 @@
 #include <QFile>
 #include <sqlite3.h>
 
+#include "util/errores.h"
+
 namespace {
 
 QString Mensaje(sqlite3* db, int rc)
@@ -418,8 +420,48 @@ void Transaction::commit()
     m_done = true;
 }
 
+Savepoint::Savepoint(Database& db, const char* name)
+    : m_db(db), m_name(QString::fromLatin1(name)), m_outer(!db.inTransaction())
+{
+    m_db.exec(QStringLiteral("SAVEPOINT ") + m_name);
+}
+
+Savepoint::~Savepoint()
+{
+    if (m_done)
+        return;
+    try {
+        if (m_outer) {
+            m_db.exec(QStringLiteral("ROLLBACK"));
+        } else {
+            m_db.exec(QStringLiteral("ROLLBACK TO ") + m_name);
+            m_db.exec(QStringLiteral("RELEASE ") + m_name);
+        }
+    } catch (...) {
+    }
+}
+
+void Savepoint::release()
+{
+    m_db.exec(QStringLiteral("RELEASE ") + m_name);
+    m_done = true;
+}
+
 qint64 QueryInteger(Database& db, const QString& sql, qint64 porDefecto)
 {
     Statement st(db, sql);
     return st.next() && !st.isNull(0) ? st.integer(0) : porDefecto;
+}
+
+QString FechaSql(const QDate& fecha)
+{
+    return fecha.isValid() ? u'\'' + DateToSql(fecha) + u'\'' : QStringLiteral("NULL");
+}
+
+RangoFechas RangoMes(int anio, int mes)
+{
+    const QDate primero(anio, mes, 1);
+    if (!primero.isValid())
+        throw UserError(QStringLiteral("El mes %1/%2 no es válido.").arg(mes).arg(anio));
+    return {DateToSql(primero), DateToSql(primero.addMonths(1))};
 }

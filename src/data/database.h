@@ -128,6 +128,23 @@ private:
     bool m_done = false;
 };
 
+// A named savepoint, undone unless released; works inside or outside an open transaction.
+// When it began the transaction itself, undoing it is a full rollback: releasing an undone
+// savepoint would still commit and bump the file's change counter.
+class Savepoint {
+public:
+    Savepoint(Database& db, const char* name);
+    ~Savepoint();
+    void release();
+    Savepoint(const Savepoint&) = delete;
+    Savepoint& operator=(const Savepoint&) = delete;
+private:
+    Database& m_db;
+    QString m_name;
+    bool m_outer;
+    bool m_done = false;
+};
+
 // One value of a query with no bound values, or of a query with its single row.
 qint64 QueryInteger(Database& db, const QString& sql, qint64 porDefecto = 0);
 
@@ -135,6 +152,17 @@ qint64 QueryInteger(Database& db, const QString& sql, qint64 porDefecto = 0);
 QString DateTimeToSql(const QDateTime& dt);
 QString DateToSql(const QDate& d);
 QDateTime SqlToDateTime(const QString& s);
+
+// An SQL literal for a date in the form DATETIME columns store ('YYYY-MM-DD 00:00:00');
+// NULL for an invalid date, which never compares equal. Prefer bound values.
+QString FechaSql(const QDate& fecha);
+
+// A month as a half-open range of stored dates: desde <= fecha < hasta.
+struct RangoFechas {
+    QString desde;
+    QString hasta;
+};
+RangoFechas RangoMes(int anio, int mes);
 
 // Case-insensitive comparison that folds Spanish letters too (ñ/Ñ, á/Á).
 // Registered on every connection as collation ES_NOCASE and function es_fold().

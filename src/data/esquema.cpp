@@ -1,9 +1,6 @@
 #include "data/esquema.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QtEndian>
-#include <sqlite3.h>
+#include <algorithm>
 
 #include "data/database.h"
 #include "util/errores.h"
@@ -240,44 +237,6 @@ void BorrarIndiceSiEsta(Database& db, const QString& nombre, const QString& tabl
         db.exec(QStringLiteral("DROP INDEX %1").arg(Comillas(nombre)));
 }
 
-// Undone unless released; works inside or outside an open transaction.
-class PuntoGuardado {
-public:
-    PuntoGuardado(Database& db, const char* nombre)
-        : m_db(db), m_nombre(QString::fromLatin1(nombre)), m_exterior(!db.inTransaction())
-    {
-        m_db.exec(QStringLiteral("SAVEPOINT ") + m_nombre);
-    }
-    ~PuntoGuardado()
-    {
-        if (m_hecho)
-            return;
-        try {
-            // A full rollback when we began the transaction: releasing an undone savepoint
-            // would still commit and bump the file's change counter.
-            if (m_exterior) {
-                m_db.exec(QStringLiteral("ROLLBACK"));
-            } else {
-                m_db.exec(QStringLiteral("ROLLBACK TO ") + m_nombre);
-                m_db.exec(QStringLiteral("RELEASE ") + m_nombre);
-            }
-        } catch (...) {
-        }
-    }
-    void liberar()
-    {
-        m_db.exec(QStringLiteral("RELEASE ") + m_nombre);
-        m_hecho = true;
-    }
-    PuntoGuardado(const PuntoGuardado&) = delete;
-    PuntoGuardado& operator=(const PuntoGuardado&) = delete;
-private:
-    Database& m_db;
-    QString m_nombre;
-    bool m_exterior;
-    bool m_hecho = false;
-};
-
 QString Literal(const QString& texto)
 {
     return u'\'' + QString(texto).replace(u'\'', QStringLiteral("''")) + u'\'';
@@ -426,56 +385,12 @@ void PasosSiempre(Database& db)
     }
 }
 
-QString NoEsNuestro(const QString& ruta)
+}  // namespace
+
+QString MensajeNoEsWorkspace(const QString& ruta)
 {
     return QStringLiteral("El archivo %1 no es un archivo de Rentiva.").arg(ruta);
 }
-
-// What the file header says, read without opening the file as a database.
-enum class Cabecera { Nuestra, Ajena, Danada };
-
-Cabecera LeerCabecera(const QString& ruta)
-{
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        return Cabecera::Ajena;
-    const QByteArray h = f.read(100);
-    if (h.size() < 100 || !h.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return Cabecera::Ajena;
-    const auto* p = reinterpret_cast<const uchar*>(h.constData());
-    if (qFromBigEndian<qint32>(p + 68) != kAplicacionId)
-        return Cabecera::Ajena;
-    qint64 tamPagina = qFromBigEndian<quint16>(p + 16);
-    if (tamPagina == 1)
-        tamPagina = 65536;
-    if (tamPagina < 512 || (tamPagina & (tamPagina - 1)) != 0)
-        return Cabecera::Danada;
-    const qint64 tam = f.size();
-    if (tam % tamPagina != 0)
-        return Cabecera::Danada;
-    // The page count is valid when the change counter matches "version valid for".
-    const quint32 paginas = qFromBigEndian<quint32>(p + 28);
-    if (qFromBigEndian<quint32>(p + 24) == qFromBigEndian<quint32>(p + 92) && paginas != 0
-        && qint64(paginas) * tamPagina > tam)
-        return Cabecera::Danada;
-    return Cabecera::Nuestra;
-}
-
-QString Danado(const QString& ruta, const QString& detalle)
-{
-    return QStringLiteral("El archivo %1 está dañado y no se puede abrir (%2). No se ha modificado.")
-        .arg(ruta, detalle);
-}
-
-QString ColumnasRecibo()
-{
-    QStringList r;
-    for (const Columna& c : kRecibo)
-        r << QString::fromLatin1(c.nombre);
-    return r.join(QStringLiteral(", "));
-}
-
-}  // namespace
 
 std::span<const Tabla> TablasEsquema()
 {
@@ -527,7 +442,7 @@ void ComprobarAncho(const QString& tabla, const QString& columna, const QString&
 
 void CrearTablas(Database& db)
 {
-    PuntoGuardado pg(db, "crear_tablas");
+    Savepoint pg(db, "crear_tablas");
     db.setApplicationId(kAplicacionId);
     for (const Tabla& t : kTablas)
         db.exec(CrearTablaSql(t));
@@ -540,16 +455,16 @@ void CrearTablas(Database& db)
     }
     // Browsing order by default: order of entry. The sort options replace it.
     db.exec(QStringLiteral("CREATE INDEX InmueblesIndex ON inmueble(ref)"));
-    pg.liberar();
+    pg.release();
 }
 
 void ActualizarEsquema(Database& db)
 {
     if (!db.isOpen())
         throw UserError(QStringLiteral("No hay base abierta"));
-    PuntoGuardado pg(db, "actualizar_esquema");
+    Savepoint pg(db, "actualizar_esquema");
     if (db.applicationId() != kAplicacionId)
-        throw UserError(NoEsNuestro(db.path()));
+        throw UserError(MensajeNoEsWorkspace(db.path()));
     const int version = db.userVersion();
     if (version > kVersionEsquema)
         throw UserError(QStringLiteral("El archivo %1 es de una versión más reciente de Rentiva. "
@@ -560,95 +475,6 @@ void ActualizarEsquema(Database& db)
     PasosSiempre(db);
     if (version != kVersionEsquema)
         db.setUserVersion(kVersionEsquema);
-    pg.liberar();
+    pg.release();
 }
 
-Database CrearWorkspace(const QString& ruta)
-{
-    if (QFileInfo::exists(ruta))
-        throw UserError(QStringLiteral("El archivo %1 ya existe; elija otro nombre.").arg(ruta));
-    Database db(ruta, Database::Mode::Create);
-    try {
-        CrearTablas(db);
-    } catch (...) {
-        db.close();
-        QFile::remove(ruta);
-        throw;
-    }
-    return db;
-}
-
-bool EsWorkspace(const QString& ruta)
-{
-    return LeerCabecera(ruta) == Cabecera::Nuestra;
-}
-
-Database AbrirWorkspace(const QString& ruta)
-{
-    if (!QFileInfo(ruta).isFile())
-        throw UserError(QStringLiteral("No se encuentra el archivo %1.").arg(ruta));
-    switch (LeerCabecera(ruta)) {
-    case Cabecera::Ajena: throw UserError(NoEsNuestro(ruta));
-    case Cabecera::Danada: throw UserError(Danado(ruta, QStringLiteral("el tamaño no es el esperado")));
-    case Cabecera::Nuestra: break;
-    }
-    try {
-        Database db(ruta);
-        ActualizarEsquema(db);
-        return db;
-    } catch (const DbError& e) {
-        const int primario = e.code() & 0xff;
-        if (primario == SQLITE_CORRUPT || primario == SQLITE_NOTADB)
-            throw UserError(Danado(ruta, TextoError(e)));
-        throw UserError(QStringLiteral("No se ha podido abrir el archivo %1: %2").arg(ruta, TextoError(e)));
-    }
-}
-
-QString FechaSql(const QDate& fecha)
-{
-    return fecha.isValid() ? u'\'' + DateToSql(fecha) + u'\'' : QStringLiteral("NULL");
-}
-
-RangoFechas RangoMes(int anio, int mes)
-{
-    const QDate primero(anio, mes, 1);
-    if (!primero.isValid())
-        throw UserError(QStringLiteral("El mes %1/%2 no es válido.").arg(mes).arg(anio));
-    return {DateToSql(primero), DateToSql(primero.addMonths(1))};
-}
-
-void VaciarEmision(Database& db)
-{
-    db.exec(QStringLiteral("DELETE FROM emision_recibo"));
-}
-
-int CopiarRecibosAEmision(Database& db, const QList<qint64>& refs, bool seleccionado)
-{
-    const QString cols = ColumnasRecibo();
-    PuntoGuardado pg(db, "copiar_emision");
-    Statement ins(db, QStringLiteral("INSERT INTO emision_recibo (%1, is_recibo_seleccionado)"
-                                     " SELECT %1, ?2 FROM recibo WHERE ref = ?1").arg(cols));
-    int n = 0;
-    for (qint64 ref : refs) {
-        ins.bind(1, ref).bind(2, seleccionado).run();
-        n += db.changes();
-    }
-    pg.liberar();
-    return n;
-}
-
-int CopiarRecibosAEmision(Database& db, const QString& condicion, const QVariantList& valores,
-                          const QString& orden, bool seleccionado)
-{
-    const QString cols = ColumnasRecibo();
-    QString sql = QStringLiteral("INSERT INTO emision_recibo (%1, is_recibo_seleccionado) SELECT %1, %2"
-                                 " FROM recibo").arg(cols, seleccionado ? QStringLiteral("1") : QStringLiteral("0"));
-    if (!condicion.trimmed().isEmpty())
-        sql += QStringLiteral(" WHERE ") + condicion;
-    sql += QStringLiteral(" ORDER BY ") + (orden.trimmed().isEmpty() ? QStringLiteral("ref") : orden);
-    Statement st(db, sql);
-    for (int i = 0; i < valores.size(); ++i)
-        st.bind(i + 1, valores[i]);
-    st.run();
-    return db.changes();
-}

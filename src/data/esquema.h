@@ -1,10 +1,9 @@
 #pragma once
-// The workspace layout: tables, upgrade, file marks, date literals and the staging copy.
+// The workspace layout: tables, column widths, upgrade and file marks.
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QVariantList>
 #include <span>
 
 class Database;
@@ -53,32 +52,5 @@ void CrearTablas(Database& db);
 // recibo(ref) and removes Emision_reciboIndex. A failure is thrown and nothing is changed.
 void ActualizarEsquema(Database& db);
 
-// A new workspace at ruta; refuses an existing file. Throws UserError/DbError.
-Database CrearWorkspace(const QString& ruta);
-// Opens a workspace of ours and upgrades it. A missing, foreign or damaged file is refused
-// with a Spanish UserError and left exactly as it was.
-Database AbrirWorkspace(const QString& ruta);
-// True when the file carries our mark (read from its header without opening it).
-bool EsWorkspace(const QString& ruta);
-
-// An SQL literal for a date in the form DATETIME columns store ('YYYY-MM-DD 00:00:00');
-// NULL for an invalid date, which never compares equal. Prefer bound values.
-QString FechaSql(const QDate& fecha);
-
-// A month as a half-open range of stored dates: desde <= fecha < hasta.
-struct RangoFechas {
-    QString desde;
-    QString hasta;
-};
-RangoFechas RangoMes(int anio, int mes);
-
-// The staging table. The copy names every column: recibo and emision_recibo do not keep
-// their columns in the same order, so a positional copy would mix them up.
-void VaciarEmision(Database& db);
-// Appends the given receipts to emision_recibo in the order of refs, ticked or not.
-// Returns how many were copied (a ref with no receipt is skipped).
-int CopiarRecibosAEmision(Database& db, const QList<qint64>& refs, bool seleccionado = true);
-// Appends the receipts matching condicion (SQL over recibo with ?1.. bound to valores),
-// in the given ORDER BY (empty: by ref). condicion and orden are written by code, never by users.
-int CopiarRecibosAEmision(Database& db, const QString& condicion, const QVariantList& valores,
-                          const QString& orden = QString(), bool seleccionado = true);
+// "El archivo ... no es un archivo de Rentiva."
+QString MensajeNoEsWorkspace(const QString& ruta);

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "app/requisitos_menu.h"
+#include "properties/requisitos_menu.h"
 #include "data/database.h"
 #include "properties/inmuebles_dlg.h"
 #include "properties/propietarios.h"

@@ -13,16 +13,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/ajustes.h"
-#include "app/aviso_dlg.h"
-#include "app/fecha_dlg.h"
+#include "settings/ajustes.h"
+#include "widgets/aviso_dlg.h"
+#include "widgets/fecha_dlg.h"
 #include "bank/recibo_banco_dlg.h"
 #include "billing/facturar_inmueble_dlg.h"
 #include "data/database.h"
-#include "properties/campos_widget.h"
+#include "widgets/campos_widget.h"
 #include "properties/propietarios.h"
 #include "receipts/imprimir_recibo_dlg.h"
-#include "util/calculadora_dlg.h"
+#include "widgets/calculadora_dlg.h"
 #include "util/errores.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/aviso_dlg.h"
+#include "widgets/aviso_dlg.h"
 #include "data/database.h"
-#include "properties/campos_widget.h"
+#include "widgets/campos_widget.h"
 #include "util/errores.h"
 
 namespace {

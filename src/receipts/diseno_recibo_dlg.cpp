@@ -19,8 +19,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/ajustes.h"
-#include "app/aviso_dlg.h"
+#include "settings/ajustes.h"
+#include "widgets/aviso_dlg.h"
 
 using namespace ajustes;
 

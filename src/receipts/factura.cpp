@@ -4,7 +4,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "data/database.h"
 #include "receipts/dibujo_texto.h"
 #include "receipts/impresion_recibo.h"
@@ -147,7 +147,7 @@ void CImpresionRecibo::DibujarFactura(QPainter& p)
     int r = 7;
     auto linea = [&](const QString& texto, Moneda m) {
         TextoLinea(p, etiqueta(r), texto + puntos);
-        TextoLinea(p, cifra(r), MonedaConSimbolo(m), der);
+        TextoLinea(p, cifra(r), MonedaConSimbolo(m, SimboloMoneda()), der);
         ++r;
     };
     auto raya = [&] {

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "data/database.h"
 #include "receipts/dibujo_texto.h"
 #include "util/formato.h"

@@ -6,7 +6,7 @@
 #include <QPrinter>
 #include <memory>
 
-#include "app/aviso_dlg.h"
+#include "widgets/aviso_dlg.h"
 #include "receipts/impresion_recibo.h"
 #include "receipts/llenar_recibo.h"
 #include "receipts/trabajo_impresion.h"
@@ -30,7 +30,7 @@ bool ImprimirRecibo(QWidget* parent, CImpresionRecibo& recibo, QPrinter* impreso
     } else {
         recibo.en_color = 1;
     }
-    impresora->setDocName(QStringLiteral("Lar: Imprimiendo Recibo"));
+    impresora->setDocName(QStringLiteral("Rentiva: Imprimiendo Recibo"));
     try {
         ImprimirRecibos(*impresora, {recibo}, recibo.en_color == 1);
     } catch (const std::exception& e) {

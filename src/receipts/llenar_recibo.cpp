@@ -1,6 +1,6 @@
 #include "receipts/llenar_recibo.h"
 
-#include "billing/edicion_recibo.h"
+#include "data/emision.h"
 #include "data/database.h"
 #include "util/errores.h"
 #include "util/formato.h"

@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "app/ajustes.h"
 #include "util/texto.h"
 
 namespace {
@@ -64,9 +63,8 @@ QString MonedaATexto(Moneda m)
            DosCifras(int(centimos));
 }
 
-QString MonedaConSimbolo(Moneda m)
+QString MonedaConSimbolo(Moneda m, const QString& simbolo)
 {
-    const QString simbolo = SimboloMoneda();
     if (simbolo.isEmpty())
         return MonedaATexto(m);
     return MonedaATexto(m) + u' ' + simbolo.left(1);

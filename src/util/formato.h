@@ -7,7 +7,7 @@
 
 // Numbers, money and dates the Spanish way ("." between thousands, "," before the cents,
 // day before month) and the fixed-width padding used by listings and files. Pure functions:
-// no locale, no state (except MonedaConSimbolo, which reads the currency symbol setting).
+// no locale, no state.
 
 // Decimal digits without separators; "0" for 0. A negative number keeps its "-".
 QString EnteroATexto(qint64 n);
@@ -20,9 +20,9 @@ QString EnteroConPuntosCeros(qint64 n, int ancho);
 // 1.234,56: rounded to cents half away from zero, "-" in front of any negative amount
 // (so -0,004 reads -0,00). Works over the whole 64-bit range.
 QString MonedaATexto(Moneda m);
-// MonedaATexto, one space and the first character of the configured currency symbol,
-// or MonedaATexto alone when no symbol is configured.
-QString MonedaConSimbolo(Moneda m);
+// MonedaATexto, one space and the first character of the currency symbol, or MonedaATexto
+// alone when the symbol is empty.
+QString MonedaConSimbolo(Moneda m, const QString& simbolo);
 // Reads an amount typed the Spanish way ("1.234,56 €", "(12,5)", "-7") and rounds it to cents.
 // "." and spaces are ignored, "," starts the cents, a "-" or "(" anywhere makes it negative,
 // and words or signs before or after the number (a currency) are ignored.

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/ajustes.h"
-#include "app/avisos.h"
+#include "settings/ajustes.h"
+#include "settings/avisos.h"
 #include "app/impuestos_dlg.h"
 #include "app/moneda_dlg.h"
 #include "app/sufijo_dlg.h"

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "app/arranque_window.h"
 #include "app/bienvenida_dlg.h"
 #include "app/documento.h"
@@ -53,7 +53,7 @@ private:
 };
 
 struct Programa {
-    CLar_0011Doc doc;
+    CRentivaDoc doc;
     DialogosDocumentoVentana dialogos;
     CMainFrame frame{doc};
     explicit Programa(const QString& carpeta) { doc.PonerCarpetaNueva(carpeta); }
@@ -101,7 +101,7 @@ TEST(Arranque, NamedWorkspaceIsOpenedAndRecordedOrEndsTheProgram)
     EscribirEntero(ajustes::kPrograma, ajustes::kPrimerInicio, 1);
     const QString buena = tw.file("buena.rtv");
     {
-        CLar_0011Doc doc;
+        CRentivaDoc doc;
         ASSERT_TRUE(doc.CrearBase(buena));
         doc.CerrarBase();
     }

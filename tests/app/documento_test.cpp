@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "app/documento.h"
 #include "data/database.h"
 #include "data/esquema.h"
@@ -39,7 +39,7 @@ QString Ultimo()
     return LeerTexto(ajustes::kArchivosRecientes, ajustes::kUltimo);
 }
 
-void PonerPropietario(CLar_0011Doc& doc, const QString& nombre)
+void PonerPropietario(CRentivaDoc& doc, const QString& nombre)
 {
     Statement(doc.Base(), "DELETE FROM propietario").run();
     Statement(doc.Base(), "INSERT INTO propietario (ref, nombre) VALUES (1, ?1)").bind(1, nombre).run();
@@ -72,7 +72,7 @@ QStringList Archivos(const QString& dir)
 
 // Counts the emissions of a signal.
 template <typename Senal>
-std::shared_ptr<int> Contar(CLar_0011Doc& doc, Senal senal)
+std::shared_ptr<int> Contar(CRentivaDoc& doc, Senal senal)
 {
     auto n = std::make_shared<int>(0);
     QObject::connect(&doc, senal, [n] { ++*n; });
@@ -82,7 +82,7 @@ std::shared_ptr<int> Contar(CLar_0011Doc& doc, Senal senal)
 struct Fixture {
     TempWorkspace tw;
     Guion guion;
-    CLar_0011Doc doc;
+    CRentivaDoc doc;
     Fixture()
     {
         doc.PonerDialogos(&guion);
@@ -107,7 +107,7 @@ TEST(Documento, BaseRefusesWhenNothingIsOpen)
 TEST(Documento, CreateOpensRecordsAndCloseRecordsAgain)
 {
     Fixture f;
-    const auto cambios = Contar(f.doc, &CLar_0011Doc::BaseCambiada);
+    const auto cambios = Contar(f.doc, &CRentivaDoc::BaseCambiada);
     const QString ruta = f.tw.file("nueva.rtv");
     ASSERT_TRUE(f.doc.CrearBase(ruta));
     EXPECT_TRUE(f.doc.EstaAbierta());
@@ -177,9 +177,9 @@ TEST(Documento, OpenAnnouncesTheOpenedWorkspace)
 {
     Fixture f;
     ASSERT_TRUE(f.doc.CrearBase(f.tw.workspacePath()));
-    const auto abierta = Contar(f.doc, &CLar_0011Doc::BaseAbierta);
+    const auto abierta = Contar(f.doc, &CRentivaDoc::BaseAbierta);
     bool abiertaAlAvisar = false;
-    QObject::connect(&f.doc, &CLar_0011Doc::BaseAbierta, [&] { abiertaAlAvisar = f.doc.EstaAbierta(); });
+    QObject::connect(&f.doc, &CRentivaDoc::BaseAbierta, [&] { abiertaAlAvisar = f.doc.EstaAbierta(); });
     ASSERT_TRUE(f.doc.AbrirBase(f.tw.workspacePath()));
     EXPECT_EQ(*abierta, 1);
     EXPECT_TRUE(abiertaAlAvisar);
@@ -194,7 +194,7 @@ TEST(Documento, StartUpOpensTheLastWorkspace)
     ASSERT_TRUE(f.doc.CrearBase(ruta));
     f.doc.CerrarBase();
 
-    CLar_0011Doc siguiente;
+    CRentivaDoc siguiente;
     siguiente.PonerDialogos(&f.guion);
     siguiente.AbrirUltimo();
     EXPECT_TRUE(siguiente.EstaAbierta());
@@ -317,7 +317,7 @@ TEST(Documento, CopiesOntoTheOpenFileOrWithoutAWorkspaceFail)
     ASSERT_TRUE(f.doc.CrearBase(f.tw.workspacePath()));
     PonerPropietario(f.doc, "Ana");
     f.guion.guardar = f.tw.workspacePath();
-    for (auto op : {&CLar_0011Doc::GuardarComo, &CLar_0011Doc::CrearCopia}) {
+    for (auto op : {&CRentivaDoc::GuardarComo, &CRentivaDoc::CrearCopia}) {
         f.guion.avisos.clear();
         (f.doc.*op)();
         ASSERT_EQ(f.guion.avisos.size(), 1);
@@ -357,7 +357,7 @@ TEST(Documento, BackupAndRestoreRoundTrip)
     EXPECT_EQ(Propietario(ruta), "Benito");
 
     f.guion.respuesta = true;
-    const auto abierta = Contar(f.doc, &CLar_0011Doc::BaseAbierta);
+    const auto abierta = Contar(f.doc, &CRentivaDoc::BaseAbierta);
     f.doc.RestaurarCopia();
     EXPECT_TRUE(f.guion.avisos.isEmpty()) << f.guion.avisos.join('|').toStdString();
     ASSERT_TRUE(f.doc.EstaAbierta());
@@ -398,7 +398,7 @@ TEST(Documento, RestoreRefusesGarbageAndForeignFilesAndKeepsTheWorkspace)
 TEST(Documento, ExitStepAsksForTheUpdateCheckOnlyWhenSwitchedOn)
 {
     Fixture f;
-    const auto comprobar = Contar(f.doc, &CLar_0011Doc::ComprobarActualizaciones);
+    const auto comprobar = Contar(f.doc, &CRentivaDoc::ComprobarActualizaciones);
     f.doc.EjecutarPasoDeSalida();
     EXPECT_EQ(*comprobar, 0);
     EscribirEntero(ajustes::kActualizaciones, ajustes::kActualizacionAutomatica, 1);

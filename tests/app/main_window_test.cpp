@@ -5,7 +5,7 @@
 #include <QUrlQuery>
 #include <gtest/gtest.h>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "app/documento.h"
 #include "app/main_window.h"
 #include "util/errores.h"
@@ -40,7 +40,7 @@ QStringList ItemsVisibles(QMenuBar* barra)
 QStringList BotonesVisibles(CMainFrame& f)
 {
     QStringList r;
-    for (int i = 0; i < CLar_0011Form::kNumBotones; ++i)
+    for (int i = 0; i < CRentivaForm::kNumBotones; ++i)
         if (f.Formulario()->Boton(i)->isVisibleTo(&f))
             r << f.Formulario()->Boton(i)->toolTip();
     return r;
@@ -48,7 +48,7 @@ QStringList BotonesVisibles(CMainFrame& f)
 
 struct Marco {
     TempWorkspace tw;
-    CLar_0011Doc doc;
+    CRentivaDoc doc;
     CMainFrame frame{doc};
 };
 

@@ -2,7 +2,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "bank/fichero_cuaderno19.h"
 #include "bank_fixture.h"
 #include "util/formato.h"

@@ -1,7 +1,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "bank/fichero_cuaderno19.h"
 #include "bank/informe_lineas.h"
 #include "bank_fixture.h"

@@ -3,7 +3,7 @@
 
 #include "util/formato.h"
 #include "bank_fixture.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "data/database.h"
 #include "temp_workspace.h"
 

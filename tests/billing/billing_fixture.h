@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "temp_workspace.h"
 
 // A fresh workspace with helpers to add owners and properties with just the columns a test needs.

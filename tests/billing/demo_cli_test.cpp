@@ -4,7 +4,7 @@
 #include "billing/demo.h"
 #include "billing/edicion_recibo.h"
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
 

@@ -4,6 +4,7 @@
 
 #include "data/database.h"
 #include "data/esquema.h"
+#include "data/workspace.h"
 #include "temp_workspace.h"
 
 namespace {

@@ -4,6 +4,8 @@
 
 #include "data/database.h"
 #include "data/esquema.h"
+#include "data/workspace.h"
+#include "data/emision.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
 

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
+#include "data/emision.h"
 #include "data/record_sets.h"
 #include "properties/inmuebles.h"
 #include "temp_workspace.h"

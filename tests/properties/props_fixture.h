@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "data/database.h"
 #include "properties/inmuebles.h"
 #include "properties/propietarios.h"

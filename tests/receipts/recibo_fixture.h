@@ -1,9 +1,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "receipts/impresion_recibo.h"
 #include "temp_workspace.h"
 

@@ -2,8 +2,6 @@
 
 #include <limits>
 
-#include "app/ajustes.h"
-#include "temp_workspace.h"
 #include "util/formato.h"
 
 namespace {
@@ -65,13 +63,10 @@ TEST(TextoAMoneda, RoundTripsWithMonedaATexto)
     }
 }
 
-TEST(MonedaConSimbolo, AddsFirstCharacterOfConfiguredSymbol)
+TEST(MonedaConSimbolo, AddsFirstCharacterOfTheSymbol)
 {
-    TempWorkspace ws;
-    PonerSimboloMoneda(QStringLiteral("Euros"));
-    EXPECT_EQ(MonedaConSimbolo(M(12'345'600)), QStringLiteral("1.234,56 E"));
-    PonerSimboloMoneda(QString());
-    EXPECT_EQ(MonedaConSimbolo(M(12'345'600)), QStringLiteral("1.234,56"));
+    EXPECT_EQ(MonedaConSimbolo(M(12'345'600), QStringLiteral("Euros")), QStringLiteral("1.234,56 E"));
+    EXPECT_EQ(MonedaConSimbolo(M(12'345'600), QString()), QStringLiteral("1.234,56"));
 }
 
 TEST(EnteroConPuntos, GroupsByThree)

@@ -12,9 +12,10 @@
 #include <deque>
 #include <functional>
 
-#include "app/aviso_dlg.h"
+#include "widgets/aviso_dlg.h"
 #include "app/documento.h"
 #include "app/main_window.h"
+#include "billing/facturacion.h"
 #include "billing/facturacion_mes_dlg.h"
 #include "billing/facturaciones_dlg.h"
 #include "billing/facturar_inmueble_dlg.h"
@@ -215,7 +216,7 @@ TEST_F(FlujoTest, ABilledMonthReachedWithTheYearButtonsIsRefusedAndNothingIsWrit
 TEST_F(FlujoTest, MainWindowFacturacionOpensTheRunsListOfTheOpenWorkspace)
 {
     db.close();
-    CLar_0011Doc doc;
+    CRentivaDoc doc;
     CMainFrame frame(doc);
     ASSERT_TRUE(doc.AbrirBase(ws.workspacePath())) << doc.Mensajes().join(u'\n').toStdString();
     QAction* facturacion = frame.Accion(cmd::Facturacion);

@@ -1,4 +1,4 @@
-#include "app/campos_dlg.h"
+#include "widgets/campos_dlg.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -2,9 +2,9 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "app/copia_segura.h"
+#include "data/copia_segura.h"
 #include "data/database.h"
-#include "data/esquema.h"
+#include "data/workspace.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
 

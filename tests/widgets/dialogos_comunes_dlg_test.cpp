@@ -7,11 +7,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/campos_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "util/letras.h"
-#include "app/espera_dlg.h"
-#include "app/fecha_dlg.h"
-#include "app/mes_dlg.h"
+#include "widgets/espera_dlg.h"
+#include "widgets/fecha_dlg.h"
+#include "widgets/mes_dlg.h"
 #include "util/validacion.h"
 #include "modal_helper.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "app/avisos.h"
+#include "settings/avisos.h"
 
 class QCheckBox;
 

@@ -1,6 +1,6 @@
-#include "app/avisos.h"
+#include "settings/avisos.h"
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 
 TextoAviso DatosAviso(int aviso)
 {

@@ -1,4 +1,4 @@
-#include "app/fecha_dlg.h"
+#include "widgets/fecha_dlg.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "app/campos_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "util/letras.h"
-#include "app/mes_dlg.h"
+#include "widgets/mes_dlg.h"
 
 CFechaDlg::CFechaDlg(QWidget* parent, bool conTamano) : QDialog(parent)
 {

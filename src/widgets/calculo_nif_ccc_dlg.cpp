@@ -1,4 +1,4 @@
-#include "util/calculo_nif_ccc_dlg.h"
+#include "widgets/calculo_nif_ccc_dlg.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 
 #include <QDir>
 #include <QFile>

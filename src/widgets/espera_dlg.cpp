@@ -1,4 +1,4 @@
-#include "app/espera_dlg.h"
+#include "widgets/espera_dlg.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

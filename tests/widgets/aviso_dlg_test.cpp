@@ -3,8 +3,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/ajustes.h"
-#include "app/aviso_dlg.h"
+#include "settings/ajustes.h"
+#include "widgets/aviso_dlg.h"
 #include "temp_workspace.h"
 
 TEST(Avisos, TableAndUndefined)

@@ -1,4 +1,4 @@
-#include "util/calculadora_dlg.h"
+#include "widgets/calculadora_dlg.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "app/aviso_dlg.h"
+#include "widgets/aviso_dlg.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 
 CAvisoDlg::CAvisoDlg(QWidget* parent, Aviso aviso) : CAvisoDlg(parent, static_cast<int>(aviso)) {}
 

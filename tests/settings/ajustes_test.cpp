@@ -2,7 +2,7 @@
 #include <QSaveFile>
 #include <gtest/gtest.h>
 
-#include "app/ajustes.h"
+#include "settings/ajustes.h"
 #include "temp_workspace.h"
 
 TEST(Ajustes, KeepsEachValuesKind)

@@ -1,4 +1,4 @@
-#include "app/copia_segura.h"
+#include "data/copia_segura.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,11 +8,11 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "app/ajustes.h"
-#include "app/avisos.h"
-#include "data/esquema.h"
+#include "settings/ajustes.h"
+#include "settings/avisos.h"
+#include "data/workspace.h"
 #include "data/database.h"
-#include "app/fecha_dlg.h"
+#include "widgets/fecha_dlg.h"
 #include "properties/inmuebles_dlg.h"
 #include "properties/propietarios_dlg.h"
 #include "temp_workspace.h"

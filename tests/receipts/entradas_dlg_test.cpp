@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "app/aviso_dlg.h"
+#include "widgets/aviso_dlg.h"
 #include "billing/edicion_recibo.h"
 #include "billing/modificar_recibo_dlg.h"
 #include "pagina_pdf.h"

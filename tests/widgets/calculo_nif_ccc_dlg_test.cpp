@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "util/calculo_nif_ccc_dlg.h"
+#include "widgets/calculo_nif_ccc_dlg.h"
 
 namespace {
 // Typed key by key, so that the fields' digit filters and lengths apply as for a user.

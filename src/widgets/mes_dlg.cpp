@@ -1,4 +1,4 @@
-#include "app/mes_dlg.h"
+#include "widgets/mes_dlg.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/campos_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "util/letras.h"
 
 QHBoxLayout* FilaAnio(QWidget* dialogo, QLineEdit* anio, int minimo, int maximo)

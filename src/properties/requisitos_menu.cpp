@@ -1,4 +1,4 @@
-#include "app/requisitos_menu.h"
+#include "properties/requisitos_menu.h"
 
 #include "data/database.h"
 

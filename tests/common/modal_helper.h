@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "app/aviso_dlg.h"
+#include "widgets/aviso_dlg.h"
 
 // Answers every message box and notice that a step opens: records its text and closes it, so that a
 // refused confirmation does not block the test. Stays active for the helper's lifetime.
