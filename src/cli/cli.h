@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,9 @@ struct Subcommand {
     int (*run)(const Args&);
     std::vector<OptionSpec> options = {};
 };
+
+// A month typed AAAA-MM, as its first day; a UsageError otherwise.
+QDate LeerMes(const QString& texto);
 
 QTextStream& out();
 QTextStream& err();

@@ -1,10 +1,21 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <cstdio>
 #include <exception>
 
 #include "cli/cli.h"
 #include "util/errores.h"
+
+QDate LeerMes(const QString& texto)
+{
+    static const QRegularExpression kMes(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    const auto m = kMes.match(texto);
+    const QDate mes = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), 1) : QDate();
+    if (!mes.isValid())
+        throw UsageError{QStringLiteral("El mes debe escribirse AAAA-MM, por ejemplo 2024-03.")};
+    return mes;
+}
 
 QTextStream& out()
 {

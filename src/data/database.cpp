@@ -465,3 +465,8 @@ RangoFechas RangoMes(int anio, int mes)
         throw UserError(QStringLiteral("El mes %1/%2 no es válido.").arg(mes).arg(anio));
     return {DateToSql(primero), DateToSql(primero.addMonths(1))};
 }
+
+QString QuoteIdentifier(const QString& name)
+{
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}

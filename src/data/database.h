@@ -145,6 +145,9 @@ private:
     bool m_done = false;
 };
 
+// A table, column or index name as an SQL identifier, in double quotes.
+QString QuoteIdentifier(const QString& name);
+
 // One value of a query with no bound values, or of a query with its single row.
 qint64 QueryInteger(Database& db, const QString& sql, qint64 porDefecto = 0);
 

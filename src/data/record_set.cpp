@@ -13,11 +13,6 @@ namespace {
 
 constexpr int kPagina = 128;
 
-QString Nombre(const QString& identificador)
-{
-    return u'"' + QString(identificador).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
 }  // namespace
 
 RecordSet::RecordSet(Database* db, const QString& tabla, const QStringList& columnas, const QString& fuente)
@@ -42,10 +37,10 @@ RecordSet::RecordSet(Database* db, const QString& tabla, const QStringList& colu
                 throw DbError(QStringLiteral("no existe"), 1);
             QStringList lista;
             for (const QString& c : m_columnas)
-                lista << Nombre(c);
+                lista << QuoteIdentifier(c);
             m_lectura = std::make_unique<Statement>(
                 *db, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
-                         .arg(lista.join(QStringLiteral(", ")), Nombre(m_tabla),
+                         .arg(lista.join(QStringLiteral(", ")), QuoteIdentifier(m_tabla),
                               QStringList(kPagina, QStringLiteral("?")).join(u',')));
             m_db = db;
             loadKeys();
@@ -118,7 +113,7 @@ bool RecordSet::setCurrentIndex(const QString& indice)
         while (st.next()) {
             if (st.isNull(0))
                 return false;   // an expression index: no column order to follow
-            orden << Nombre(st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
+            orden << QuoteIdentifier(st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
         }
     }
     if (orden.isEmpty())
@@ -145,7 +140,7 @@ void RecordSet::loadKeys()
 {
     std::vector<qint64> claves;
     claves.reserve(m_claves.size());
-    Statement st(*m_db, QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(Nombre(m_tabla), m_orden));
+    Statement st(*m_db, QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(QuoteIdentifier(m_tabla), m_orden));
     while (st.next())
         claves.push_back(st.integer(0));
     m_claves = std::move(claves);
@@ -202,7 +197,7 @@ void RecordSet::leerPagina(int columna) const
         if (!propia)
             propia = std::make_unique<Statement>(
                 *m_db, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
-                           .arg(Nombre(m_columnas[columna]), Nombre(m_tabla),
+                           .arg(QuoteIdentifier(m_columnas[columna]), QuoteIdentifier(m_tabla),
                                 QStringList(kPagina, QStringLiteral("?")).join(u',')));
         st = propia.get();
     }
@@ -532,12 +527,12 @@ void RecordSet::update()
             QVariant v = m_actual[i];
             if (m_columnas[i] == QLatin1String("ref") && v.isNull())
                 v = qint64(0);
-            cols << Nombre(m_columnas[i]);
+            cols << QuoteIdentifier(m_columnas[i]);
             valores << v;
             marcas << QStringLiteral("?%1").arg(valores.size());
         }
         Statement ins(*m_db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                 .arg(Nombre(m_tabla), cols.join(QStringLiteral(", ")),
+                                 .arg(QuoteIdentifier(m_tabla), cols.join(QStringLiteral(", ")),
                                       marcas.join(QStringLiteral(", "))));
         for (int i = 0; i < valores.size(); ++i)
             ins.bind(i + 1, valores[i]);
@@ -549,9 +544,9 @@ void RecordSet::update()
     } else {
         QStringList sets;
         for (int i = 0; i < m_columnas.size(); ++i)
-            sets << QStringLiteral("%1 = ?%2").arg(Nombre(m_columnas[i])).arg(i + 1);
+            sets << QStringLiteral("%1 = ?%2").arg(QuoteIdentifier(m_columnas[i])).arg(i + 1);
         Statement upd(*m_db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
-                                 .arg(Nombre(m_tabla), sets.join(QStringLiteral(", ")))
+                                 .arg(QuoteIdentifier(m_tabla), sets.join(QStringLiteral(", ")))
                                  .arg(m_columnas.size() + 1));
         for (int i = 0; i < m_columnas.size(); ++i)
             upd.bind(i + 1, m_actual[i]);
@@ -572,7 +567,7 @@ void RecordSet::remove()
     if (!hasCurrent())
         throw UserError(QStringLiteral("No hay ningún registro actual que borrar."));
     const bool alDia = m_db->totalChanges() == m_cambios;
-    Statement(*m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(Nombre(m_tabla)))
+    Statement(*m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(QuoteIdentifier(m_tabla)))
         .bind(1, m_claves[m_pos]).run();
     m_claves.erase(m_claves.begin() + m_pos);
     m_pos -= 1;

@@ -514,7 +514,7 @@ FichaInmueble Inmuebles::Guardar(const FichaInmueble& datos, bool cuentaConocida
         d.is_recibo_banco = true;
     ComprobarAnchos(d);
     if (!guardado && !BuscarPropietario(m_db, d.arrendador))
-        throw UserError(QStringLiteral("propietario erroneo no encontrado = ") + d.arrendador);
+        throw PropietarioNoEncontrado(d.arrendador);
 
     if (guardado) {
         if (*guardado == d)
