@@ -71,6 +71,17 @@ TEST(LetraNif, TableAndSeparators)
     }
 }
 
+TEST(LetraNif, EveryRemainderHasTheOfficialLetter)
+{
+    // The Ministry of the Interior's table, indexed by the number modulo 23.
+    const char kTabla[] = "TRWAGMYFPDXBNJZSQVHLCKE";
+    for (int resto = 0; resto < 23; ++resto) {
+        const qint64 numero = 23 * 1'234'567 + resto;
+        SCOPED_TRACE(numero);
+        EXPECT_EQ(LetraNif(QString::number(numero)), QChar::fromLatin1(kTabla[resto]));
+    }
+}
+
 TEST(LetraNif, InvalidNumbersGiveNoLetter)
 {
     for (const char* numero : {"-5", "12345678Z", "X1234567", "abc", "99999999999999999999"}) {

@@ -39,6 +39,30 @@ TEST(NumeroANumero, WordsByGender)
                     .endsWith(QStringLiteral(" ochocientos ocho")));
 }
 
+TEST(NumeroANumero, EveryTenAndEveryHundred)
+{
+    const char* const kDecenas[] = {"diez", "veinte", "treinta", "cuarenta", "cincuenta",
+                                    "sesenta", "setenta", "ochenta", "noventa"};
+    for (int i = 0; i < 9; ++i) {
+        SCOPED_TRACE(10 * (i + 1));
+        for (int genero = 0; genero < 3; ++genero)
+            EXPECT_EQ(NumeroANumero(10 * (i + 1), genero), u' ' + QString::fromUtf8(kDecenas[i]));
+    }
+    // Hundreds agree with a feminine noun from two hundred on; one hundred alone is "cien".
+    const struct { const char *masculino, *femenino; } kCentenas[] = {
+        {"cien", "cien"}, {"doscientos", "doscientas"}, {"trescientos", "trescientas"},
+        {"cuatrocientos", "cuatrocientas"}, {"quinientos", "quinientas"},
+        {"seiscientos", "seiscientas"}, {"setecientos", "setecientas"},
+        {"ochocientos", "ochocientas"}, {"novecientos", "novecientas"},
+    };
+    for (int i = 0; i < 9; ++i) {
+        SCOPED_TRACE(100 * (i + 1));
+        EXPECT_EQ(NumeroANumero(100 * (i + 1), 0), u' ' + QString::fromUtf8(kCentenas[i].masculino));
+        EXPECT_EQ(NumeroANumero(100 * (i + 1), 1), u' ' + QString::fromUtf8(kCentenas[i].femenino));
+        EXPECT_EQ(NumeroANumero(100 * (i + 1), 2), u' ' + QString::fromUtf8(kCentenas[i].masculino));
+    }
+}
+
 TEST(ImporteEnLetras, AmountsRoundedToCents)
 {
     const struct { qint64 n; const char* texto; } cases[] = {
