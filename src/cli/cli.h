@@ -43,6 +43,7 @@ struct Subcommand {
     int maxArgs;
     int (*run)(const Args&);
     std::vector<OptionSpec> options = {};
+    const char* description = "";   // a few Spanish words for --help
 };
 
 // A month typed AAAA-MM, as its first day; a UsageError otherwise.

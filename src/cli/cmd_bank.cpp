@@ -32,7 +32,8 @@ int cmdRemesa(const Args& a)
 std::vector<Subcommand> BankSubcommands()
 {
     return {
-        {"remesa", "FICHERO.rtv PROPIETARIO AAAA-MM SALIDA", 4, 4, cmdRemesa,
-         {{"--cargo", true}, {"--listado", true}}},
+        {"remesa", "FICHERO.rtv PROPIETARIO AAAA-MM SALIDA [--cargo DD/MM/AAAA] [--listado L.pdf]", 4, 4,
+         cmdRemesa, {{"--cargo", true}, {"--listado", true}},
+         "fichero de domiciliaciones (Cuaderno 19) de un propietario"},
     };
 }

@@ -38,7 +38,9 @@ int cmdFacturar(const Args& a)
 std::vector<Subcommand> BillingSubcommands()
 {
     return {
-        {"demo", "FICHERO.rtv", 1, 1, cmdDemo, {{"--inmuebles", true}}},
-        {"facturar", "FICHERO.rtv AAAA-MM", 2, 2, cmdFacturar, {{"--notas", true}}},
+        {"demo", "FICHERO.rtv [--inmuebles N]", 1, 1, cmdDemo, {{"--inmuebles", true}},
+         "crea un archivo de demostración con datos de ejemplo"},
+        {"facturar", "FICHERO.rtv AAAA-MM [--notas TEXTO]", 2, 2, cmdFacturar, {{"--notas", true}},
+         "factura un mes: un recibo por inmueble"},
     };
 }

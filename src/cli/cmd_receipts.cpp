@@ -23,6 +23,6 @@ std::vector<Subcommand> ReceiptsSubcommands()
 {
     return {
         {"recibos-pdf", "FICHERO.rtv AAAA-MM SALIDA.pdf [--factura] [--gris]", 3, 3, cmdRecibosPdf,
-         {{"--factura", false}, {"--gris", false}}},
+         {{"--factura", false}, {"--gris", false}}, "imprime en PDF los recibos de un mes"},
     };
 }

@@ -65,10 +65,14 @@ void PrintUsage(QTextStream& s, const Subcommand& c)
 
 void PrintAll(QTextStream& s, const std::vector<Subcommand>& all)
 {
-    s << "uso: rentiva-cli ORDEN [ARGUMENTOS]\nórdenes:\n";
+    s << "uso: rentiva-cli ORDEN [ARGUMENTOS]\n"
+         "     rentiva-cli --version | --help | -h\n"
+         "órdenes:\n";
     for (const auto& c : all) {
-        s << "  ";
-        PrintUsage(s, c);
+        QString linea = QStringLiteral("  ") + QLatin1String(c.name);
+        if (*c.usage)
+            linea += u' ' + QString::fromUtf8(c.usage);
+        s << linea.leftJustified(48) << "  " << QString::fromUtf8(c.description) << '\n';
     }
 }
 
@@ -84,7 +88,13 @@ int main(int argc, char** argv)
     const QStringList words = app.arguments().mid(1);
     const auto all = AllSubcommands();
 
-    if (words.isEmpty() || words[0] == QLatin1String("--help") || words[0] == QLatin1String("ayuda")) {
+    if (!words.isEmpty() && words[0] == QLatin1String("--version")) {
+        out() << "rentiva-cli " << RENTIVA_VERSION << '\n';
+        out().flush();
+        return kExitOk;
+    }
+    if (words.isEmpty() || words[0] == QLatin1String("--help") || words[0] == QLatin1String("-h")
+        || words[0] == QLatin1String("ayuda")) {
         PrintAll(words.isEmpty() ? err() : out(), all);
         out().flush();
         err().flush();

@@ -77,6 +77,8 @@ TEST(ImporteEnLetras, AmountsRoundedToCents)
         {-12'345'600, "menos  mil doscientos treinta y cuatro Euros con cincuenta y seis céntimos"},
         {10'000'000'000, " un millón Euros"},
         {21'000'100, " dos mil cien Euros con un céntimos"},
+        {10'000'000'000'000'000, " un billón Euros"},
+        {20'000'030'000'000'000, " dos billones tres millones Euros"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.n);
