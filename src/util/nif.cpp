@@ -14,22 +14,6 @@ QChar LetraDe(qint64 n)
     return QChar::fromLatin1(kLetras[n % 23]);
 }
 
-// The CIF control digit: odd positions doubled (digits of the product summed), even ones
-// added, and ten minus the last digit of the sum.
-int DigitoCif(const QString& siete)
-{
-    int suma = 0;
-    for (int i = 0; i < 7; ++i) {
-        int d = siete[i].digitValue();
-        if (i % 2 == 0) {
-            d *= 2;
-            d = d / 10 + d % 10;
-        }
-        suma += d;
-    }
-    return (10 - suma % 10) % 10;
-}
-
 QString Compacto(const QString& texto)
 {
     QString r;
@@ -103,7 +87,7 @@ ComprobacionDocumento ComprobarDocumento(const QString& texto)
             return Resultado(TipoDocumento::Cif, false, QString(),
                              QStringLiteral("El CIF %1 debe tener una letra, 7 cifras y un dígito o letra de control.")
                                  .arg(texto.trimmed()));
-        const int digito = DigitoCif(d.mid(1, 7));
+        const int digito = DigitoControlCif(d.mid(1, 7));
         const QChar letra = QChar::fromLatin1(kLetrasCif[digito]);
         const QString control = QString::number(digito) + QStringLiteral(" o ") + letra;
         const bool ok = d.back() == QChar(u'0' + digito) || d.back() == letra;
@@ -112,6 +96,22 @@ ComprobacionDocumento ComprobarDocumento(const QString& texto)
                              .arg(texto.trimmed(), d.left(8), control));
     }
     return {};
+}
+
+// Odd positions doubled (digits of the product summed), even ones added, and ten minus
+// the last digit of the sum.
+int DigitoControlCif(const QString& siete)
+{
+    int suma = 0;
+    for (int i = 0; i < 7 && i < siete.size(); ++i) {
+        int d = siete[i].digitValue();
+        if (i % 2 == 0) {
+            d *= 2;
+            d = d / 10 + d % 10;
+        }
+        suma += d;
+    }
+    return (10 - suma % 10) % 10;
 }
 
 QString NombreTipoDocumento(TipoDocumento t)

@@ -25,4 +25,6 @@ struct ComprobacionDocumento {
 // and a letter), NIE (X/Y/Z, 7 digits and a letter), CIF (a letter of ABCDEFGHJNPQRSUVW,
 // 7 digits and a control digit or letter).
 ComprobacionDocumento ComprobarDocumento(const QString& texto);
-QString NombreTipoDocumento(TipoDocumento t);   // "DNI", "NIE", "CIF", "" for Otro
+QString NombreTipoDocumento(TipoDocumento t);
+// The control digit of a CIF for its seven digits (the letter form is "JABCDEFGHI"[digit]).
+int DigitoControlCif(const QString& sieteCifras);   // "DNI", "NIE", "CIF", "" for Otro
