@@ -18,8 +18,8 @@ namespace {
 
 constexpr int kMaxTexto = 4999;
 
-// Printing a month reads a dozen settings per receipt: keep the parsed file and parse it
-// again only when the file on disk is another one (written by us or by another process).
+// A job or a form reads many settings in a row: keep the parsed file and parse it again
+// only when the file on disk is another one (written by us or by another process).
 struct Cache {
     QMutex mutex;
     QString ruta;

@@ -7,7 +7,8 @@
 // The per-user settings store. Each value keeps its kind: an integer read as text (or a
 // text read as integer) gives the default. Defaults are never written back. The file is
 // JSON at $RENTIVA_SETTINGS, else $XDG_CONFIG_HOME/rentiva/rentiva.conf (~/.config when
-// XDG_CONFIG_HOME is unset). Every read goes to the file; nothing is cached.
+// XDG_CONFIG_HOME is unset). Every read sees the file as it is now (the parsed file is kept
+// only while the file on disk is unchanged).
 
 QString RutaAjustes();
 

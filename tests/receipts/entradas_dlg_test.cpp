@@ -207,6 +207,7 @@ TEST_F(EntradasTest, ModifyFormButtonsPrintWhatTheFormShows)
     impresora.setOutputFormat(QPrinter::PdfFormat);
     const QString salida = ws.file(QStringLiteral("a4.pdf"));
     impresora.setOutputFileName(salida);
+    PonerNombreImpuesto(2, QStringLiteral("Retención"));   // the print job reads the settings
     CModificarReciboDlg dlg(nullptr, db, ref);
     dlg.PonerImpresora(&impresora);
     QPushButton* a4 = nullptr;
@@ -224,6 +225,7 @@ TEST_F(EntradasTest, ModifyFormButtonsPrintWhatTheFormShows)
     const PaginaPdf pag = PaginaPdf::Leer(salida);
     EXPECT_TRUE(pag.Tiene(QStringLiteral("FACTURA Nº 1.234")));
     EXPECT_TRUE(pag.Tiene(QStringLiteral("600,00 €")));
+    EXPECT_TRUE(pag.Texto().contains(QStringLiteral("Retención")));
     // Printing stored nothing: the staged row keeps its rent.
     EXPECT_EQ(LeerReciboEmision(db, ref).importes.renta, Euros(58000));
 }
