@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench install clean screenshots
+.PHONY: all deps configure build run test bench install package clean screenshots
 
 all: build
 
@@ -35,6 +35,10 @@ screenshots: configure
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian package $(BUILD)/rentiva_<version>_amd64.deb (CPack, set up in CMakeLists.txt).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +20,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rentiva"));
     QApplication::setApplicationVersion(QStringLiteral(RENTIVA_VERSION));
+    Q_INIT_RESOURCE(resources);  // resources.qrc lives in a static library: link it in
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/rentiva.png")));
+    // Wayland shows the icon of the installed rentiva.desktop, not the one set above.
+    QApplication::setDesktopFileName(QStringLiteral("rentiva"));
     InstalarTraducciones();
 
     // A second copy for the same user hands its file to the running one and ends.
