@@ -68,7 +68,7 @@ void BM_RecorrerReciboSet(benchmark::State& state)
         qint64 suma = 0;
         filas = 0;
         for (rs.moveFirst(); !rs.isEOF(); rs.moveNext()) {
-            suma += rs.moneda(QStringLiteral("renta")).Diezmilesimas();
+            suma += rs.money(QStringLiteral("renta")).Diezmilesimas();
             ++filas;
         }
         benchmark::DoNotOptimize(suma);

@@ -408,28 +408,28 @@ QVariant RecordSet::value(const QString& columna) const
     return i < m_actual.size() ? m_actual[i] : QVariant();
 }
 
-QString RecordSet::texto(const QString& columna) const
+QString RecordSet::text(const QString& columna) const
 {
     const QVariant v = value(columna);
     return v.isNull() ? QStringLiteral("") : v.toString();
 }
 
-qint64 RecordSet::entero(const QString& columna) const
+qint64 RecordSet::integer(const QString& columna) const
 {
     return value(columna).toLongLong();
 }
 
-Moneda RecordSet::moneda(const QString& columna) const
+Moneda RecordSet::money(const QString& columna) const
 {
-    return Moneda::DeDiezmilesimas(entero(columna));
+    return Moneda::DeDiezmilesimas(integer(columna));
 }
 
-bool RecordSet::flag(const QString& columna) const
+bool RecordSet::boolean(const QString& columna) const
 {
-    return entero(columna) != 0;
+    return integer(columna) != 0;
 }
 
-QDateTime RecordSet::fecha(const QString& columna) const
+QDateTime RecordSet::dateTime(const QString& columna) const
 {
     const QVariant v = value(columna);
     return v.isNull() ? QDateTime() : SqlToDateTime(v.toString());
@@ -448,12 +448,12 @@ void RecordSet::setValue(const QString& columna, const QVariant& v)
         m_actual[i] = v;
 }
 
-void RecordSet::setFecha(const QString& columna, const QDateTime& v)
+void RecordSet::setDateTime(const QString& columna, const QDateTime& v)
 {
     setValue(columna, v.isValid() ? QVariant(DateTimeToSql(v)) : QVariant());
 }
 
-void RecordSet::setFecha(const QString& columna, const QDate& v)
+void RecordSet::setDate(const QString& columna, const QDate& v)
 {
     setValue(columna, v.isValid() ? QVariant(DateToSql(v)) : QVariant());
 }

@@ -47,20 +47,20 @@ public:
 
     // Values of the current row (or of the row being edited).
     QVariant value(const QString& columna) const;
-    QString texto(const QString& columna) const;
-    qint64 entero(const QString& columna) const;
-    Moneda moneda(const QString& columna) const;
-    bool flag(const QString& columna) const;
-    QDateTime fecha(const QString& columna) const;
+    QString text(const QString& columna) const;
+    qint64 integer(const QString& columna) const;
+    Moneda money(const QString& columna) const;
+    bool boolean(const QString& columna) const;
+    QDateTime dateTime(const QString& columna) const;
 
     // Setting a value starts editing the current row when no edit is pending.
     void setValue(const QString& columna, const QVariant& v);
-    void setTexto(const QString& columna, const QString& v) { setValue(columna, v); }
-    void setEntero(const QString& columna, qint64 v) { setValue(columna, v); }
-    void setMoneda(const QString& columna, Moneda v) { setValue(columna, v.Diezmilesimas()); }
-    void setFlag(const QString& columna, bool v) { setValue(columna, qint64(v ? 1 : 0)); }
-    void setFecha(const QString& columna, const QDateTime& v);
-    void setFecha(const QString& columna, const QDate& v);
+    void setText(const QString& columna, const QString& v) { setValue(columna, v); }
+    void setInteger(const QString& columna, qint64 v) { setValue(columna, v); }
+    void setMoney(const QString& columna, Moneda v) { setValue(columna, v.Diezmilesimas()); }
+    void setBoolean(const QString& columna, bool v) { setValue(columna, qint64(v ? 1 : 0)); }
+    void setDateTime(const QString& columna, const QDateTime& v);
+    void setDate(const QString& columna, const QDate& v);
 
     void addNew();        // a new row: texts empty, numbers and flags 0, dates empty
     void edit();

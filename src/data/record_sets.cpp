@@ -56,7 +56,7 @@ CPropietarioSet::CPropietarioSet(Database* db)
 bool CPropietarioSet::BuscarPropietario(const QString& nombre)
 {
     for (moveFirst(); !isEOF(); moveNext())
-        if (CompareSinCaso(texto(QStringLiteral("nombre")), nombre) == 0)
+        if (CompareSinCaso(text(QStringLiteral("nombre")), nombre) == 0)
             return true;
     return false;
 }
@@ -70,12 +70,12 @@ bool CPropietarioSet::GuardarPropietario()
 {
     if (editMode() == EditMode::None)
         return true;
-    const QString nombre = texto(QStringLiteral("nombre")).trimmed();
+    const QString nombre = text(QStringLiteral("nombre")).trimmed();
     if (nombre.isEmpty())
         throw UserError(QStringLiteral("El propietario debe tener un nombre"));
     // nombre compares with ES_NOCASE, the column's own rule.
     Statement st(database(), "SELECT COUNT(*) FROM propietario WHERE nombre = ?1 AND rowid <> ?2");
-    st.bind(1, texto(QStringLiteral("nombre"))).bind(2, editMode() == EditMode::Add ? qint64(-1) : currentRowId());
+    st.bind(1, text(QStringLiteral("nombre"))).bind(2, editMode() == EditMode::Add ? qint64(-1) : currentRowId());
     if (st.next() && st.integer(0) > 0)
         throw UserError(QStringLiteral("Ya existe un propietario con ese nombre"));
     update();
@@ -91,7 +91,7 @@ CInmuebleSet::CInmuebleSet(Database* db, const QString& fuente)
 bool CInmuebleSet::BuscarInmueble(qint64 ref)
 {
     for (moveFirst(); !isEOF(); moveNext())
-        if (entero(QStringLiteral("ref")) == ref)
+        if (integer(QStringLiteral("ref")) == ref)
             return true;
     return false;
 }

@@ -27,7 +27,7 @@ protected:
     {
         QStringList r;
         for (rs.moveFirst(); !rs.isEOF(); rs.moveNext())
-            r << rs.texto(QString::fromLatin1(columna));
+            r << rs.text(QString::fromLatin1(columna));
         return r;
     }
 
@@ -62,22 +62,22 @@ TEST_F(RecordSets, TwoSetsOnOneTableSeeEachOthersRows)
     CPropietarioSet a(&db), b(&db);
     EXPECT_TRUE(a.isBOF() && a.isEOF());
     a.NuevoPropietario();
-    a.setTexto(QStringLiteral("nombre"), QStringLiteral("O'Donnell"));
-    a.setTexto(QStringLiteral("direccion"), QStringLiteral("Bº L'Eixample 3"));
+    a.setText(QStringLiteral("nombre"), QStringLiteral("O'Donnell"));
+    a.setText(QStringLiteral("direccion"), QStringLiteral("Bº L'Eixample 3"));
     ASSERT_TRUE(a.GuardarPropietario());
-    EXPECT_GT(a.entero(QStringLiteral("ref")), 0);
-    EXPECT_EQ(a.entero(QStringLiteral("numero_recibo")), 0);
+    EXPECT_GT(a.integer(QStringLiteral("ref")), 0);
+    EXPECT_EQ(a.integer(QStringLiteral("numero_recibo")), 0);
 
     b.moveFirst();
     ASSERT_FALSE(b.isEOF());
-    EXPECT_EQ(b.texto(QStringLiteral("direccion")), QStringLiteral("Bº L'Eixample 3"));
+    EXPECT_EQ(b.text(QStringLiteral("direccion")), QStringLiteral("Bº L'Eixample 3"));
     const QString notas = QString(3000, u'n') + QStringLiteral("fin");
     b.edit();
-    b.setTexto(QStringLiteral("notas"), notas);
+    b.setText(QStringLiteral("notas"), notas);
     b.update();
 
     a.moveFirst();
-    EXPECT_EQ(a.texto(QStringLiteral("notas")), notas);   // long texts are never cut
+    EXPECT_EQ(a.text(QStringLiteral("notas")), notas);   // long texts are never cut
     a.remove();
     b.moveFirst();
     EXPECT_TRUE(b.isEOF());
@@ -91,26 +91,26 @@ TEST_F(RecordSets, NavigationStopsAtBothEndsAndDeletionMovesOn)
     CInmuebleSet rs(&db);
     EXPECT_EQ(Recorrer(rs, "direccion"), (QStringList{"A 1", "B 2", "C 3", "D 4"}));
     rs.moveLast();
-    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("D 4"));
+    EXPECT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("D 4"));
     rs.moveNext();
     EXPECT_TRUE(rs.isEOF());
     EXPECT_FALSE(rs.hasCurrent());
     rs.movePrev();
-    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("D 4"));
+    EXPECT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("D 4"));
     rs.move(-3);
-    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("A 1"));
+    EXPECT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("A 1"));
     rs.movePrev();
     EXPECT_TRUE(rs.isBOF());
     rs.move(2);
-    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("B 2"));
+    EXPECT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("B 2"));
     rs.remove();
     rs.moveNext();
-    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("C 3"));
+    EXPECT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("C 3"));
     rs.remove();
     rs.movePrev();
-    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("A 1"));
+    EXPECT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("A 1"));
     EXPECT_EQ(ContarRegistros(&rs), 2);
-    EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("A 1"));
+    EXPECT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("A 1"));
 }
 
 TEST_F(RecordSets, PropertiesComeInTheOrderOfTheSortIndex)
@@ -151,7 +151,7 @@ TEST_F(RecordSets, ReceiptSourcesTableOtherTableOrQuery)
 
     CReciboSet todos(&db);
     EXPECT_EQ(ContarRegistros(&todos), 5);
-    EXPECT_EQ(todos.moneda(QStringLiteral("renta")), Moneda::DeDiezmilesimas(10000));
+    EXPECT_EQ(todos.money(QStringLiteral("renta")), Moneda::DeDiezmilesimas(10000));
 
     CReciboSet consulta(&db, QStringLiteral("SELECT * FROM recibo WHERE renta >= 30000 ORDER BY renta DESC"));
     EXPECT_EQ(Recorrer(consulta, "direccion"), (QStringList{"Calle 5", "Calle 4", "Calle 3"}));
@@ -176,8 +176,8 @@ TEST_F(RecordSets, StagedEditsLeaveTheUnboundStateAlone)
     db.exec(QStringLiteral("UPDATE emision_recibo SET estado = 2"));
     CEmisionReciboSet rs(&db);
     ASSERT_FALSE(rs.isEOF());
-    rs.setTexto(QStringLiteral("nom_arrendatario"), QStringLiteral("Nuevo Inquilino"));
-    rs.setFlag(QStringLiteral("is_recibo_seleccionado"), false);
+    rs.setText(QStringLiteral("nom_arrendatario"), QStringLiteral("Nuevo Inquilino"));
+    rs.setBoolean(QStringLiteral("is_recibo_seleccionado"), false);
     rs.Actualizar();
     Statement st(db, "SELECT nom_arrendatario, is_recibo_seleccionado, estado FROM emision_recibo");
     ASSERT_TRUE(st.next());
@@ -191,21 +191,21 @@ TEST_F(RecordSets, TooLongTextIsRefusedNamingTheFieldAndTheEditStays)
     Inmueble("Mayor 1", " ", "Madrid");
     CInmuebleSet rs(&db);
     rs.edit();
-    rs.setTexto(QStringLiteral("nota_recibo"), QString(81, u'x'));
+    rs.setText(QStringLiteral("nota_recibo"), QString(81, u'x'));
     EXPECT_EQ(Mensaje([&] { rs.GuardarInmueble(); }),
               QStringLiteral("El campo «nota_recibo» admite como máximo 80 caracteres."));
     EXPECT_EQ(rs.editMode(), RecordSet::EditMode::Edit);
-    rs.setTexto(QStringLiteral("nota_recibo"), QString(80, u'x'));
-    rs.setTexto(QStringLiteral("equipamiento"), QString(4000, u'e'));
-    rs.setMoneda(QStringLiteral("renta"), Moneda::DeDiezmilesimas(6'500'000));
-    rs.setFecha(QStringLiteral("fecha"), QDate(2010, 3, 7));
+    rs.setText(QStringLiteral("nota_recibo"), QString(80, u'x'));
+    rs.setText(QStringLiteral("equipamiento"), QString(4000, u'e'));
+    rs.setMoney(QStringLiteral("renta"), Moneda::DeDiezmilesimas(6'500'000));
+    rs.setDate(QStringLiteral("fecha"), QDate(2010, 3, 7));
     ASSERT_TRUE(rs.GuardarInmueble());
     CInmuebleSet otro(&db);
-    EXPECT_EQ(otro.texto(QStringLiteral("nota_recibo")).size(), 80);
-    EXPECT_EQ(otro.texto(QStringLiteral("equipamiento")).size(), 4000);
-    EXPECT_EQ(otro.moneda(QStringLiteral("renta")), Moneda::DeDiezmilesimas(6'500'000));
-    EXPECT_EQ(otro.fecha(QStringLiteral("fecha")).date(), QDate(2010, 3, 7));
-    EXPECT_TRUE(otro.BuscarInmueble(otro.entero(QStringLiteral("ref"))));
+    EXPECT_EQ(otro.text(QStringLiteral("nota_recibo")).size(), 80);
+    EXPECT_EQ(otro.text(QStringLiteral("equipamiento")).size(), 4000);
+    EXPECT_EQ(otro.money(QStringLiteral("renta")), Moneda::DeDiezmilesimas(6'500'000));
+    EXPECT_EQ(otro.dateTime(QStringLiteral("fecha")).date(), QDate(2010, 3, 7));
+    EXPECT_TRUE(otro.BuscarInmueble(otro.integer(QStringLiteral("ref"))));
     EXPECT_FALSE(otro.BuscarInmueble(999));
 }
 
@@ -213,7 +213,7 @@ TEST_F(RecordSets, OwnerSaveRefusesEmptyAndRepeatedNames)
 {
     CPropietarioSet rs(&db);
     rs.NuevoPropietario();
-    rs.setTexto(QStringLiteral("nombre"), QStringLiteral("ÑÚÑEZ GARCÍA"));
+    rs.setText(QStringLiteral("nombre"), QStringLiteral("ÑÚÑEZ GARCÍA"));
     rs.GuardarPropietario();
     const struct { const char* nombre; const char* error; } casos[] = {
         {"", "El propietario debe tener un nombre"},
@@ -224,14 +224,14 @@ TEST_F(RecordSets, OwnerSaveRefusesEmptyAndRepeatedNames)
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         rs.NuevoPropietario();
-        rs.setTexto(QStringLiteral("nombre"), QString::fromUtf8(c.nombre));
+        rs.setText(QStringLiteral("nombre"), QString::fromUtf8(c.nombre));
         EXPECT_EQ(Mensaje([&] { rs.GuardarPropietario(); }), QString::fromUtf8(c.error));
         rs.cancelUpdate();
     }
     EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM propietario")), 1);
     // Saving the same owner under its own name is not a repetition.
     EXPECT_TRUE(rs.BuscarPropietario(QStringLiteral("ñúñez garcía")));
-    rs.setTexto(QStringLiteral("nombre"), QStringLiteral("Ñúñez García"));
+    rs.setText(QStringLiteral("nombre"), QStringLiteral("Ñúñez García"));
     EXPECT_TRUE(rs.GuardarPropietario());
     EXPECT_TRUE(rs.BuscarPropietario(QStringLiteral("ÑÚÑEZ GARCÍA")));
     EXPECT_FALSE(rs.BuscarPropietario(QStringLiteral("NUNEZ GARCIA")));
@@ -285,19 +285,21 @@ TEST_F(RecordSets, ValuesAreTheStoredOnesWhateverColumnsWereReadBefore)
     int i = 0;
     for (rs.moveFirst(); !rs.isEOF(); rs.moveNext(), ++i) {
         // A different mix of columns on each row, so pages are read column by column and whole.
-        if (i % 2 == 0)
-            EXPECT_EQ(rs.entero(QStringLiteral("renta")), 1000 * i);
-        if (i % 5 == 0)
-            EXPECT_EQ(rs.texto(QStringLiteral("piso")), QStringLiteral("%1º").arg(i % 7));
-        EXPECT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("Calle Ñandú %1").arg(i));
+        if (i % 2 == 0) {
+            EXPECT_EQ(rs.integer(QStringLiteral("renta")), 1000 * i);
+        }
+        if (i % 5 == 0) {
+            EXPECT_EQ(rs.text(QStringLiteral("piso")), QStringLiteral("%1º").arg(i % 7));
+        }
+        EXPECT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("Calle Ñandú %1").arg(i));
         EXPECT_EQ(rs.value(QStringLiteral("localidad")).isNull(), i % 3 == 0) << i;
-        EXPECT_EQ(rs.texto(QStringLiteral("notas")), i == 200 ? largo : QStringLiteral("n%1").arg(i));
+        EXPECT_EQ(rs.text(QStringLiteral("notas")), i == 200 ? largo : QStringLiteral("n%1").arg(i));
     }
     EXPECT_EQ(i, 300);
     // Backwards across page boundaries too.
     rs.moveLast();
     for (int j = 299; j >= 120; --j, rs.movePrev())
-        ASSERT_EQ(rs.entero(QStringLiteral("renta")), 1000 * j);
+        ASSERT_EQ(rs.integer(QStringLiteral("renta")), 1000 * j);
 }
 
 TEST_F(RecordSets, EditingAfterReadingOneColumnKeepsTheOthers)
@@ -306,8 +308,8 @@ TEST_F(RecordSets, EditingAfterReadingOneColumnKeepsTheOthers)
                   " ('Mayor 1', '2º', 5000000, 'llaves en portería', 'cocina')").run();
     CInmuebleSet rs(&db);
     rs.moveFirst();
-    ASSERT_EQ(rs.entero(QStringLiteral("renta")), 5000000);
-    rs.setEntero(QStringLiteral("renta"), 5500000);
+    ASSERT_EQ(rs.integer(QStringLiteral("renta")), 5000000);
+    rs.setInteger(QStringLiteral("renta"), 5500000);
     rs.update();
     Statement st(db, "SELECT direccion, piso, renta, notas, equipamiento FROM inmueble");
     ASSERT_TRUE(st.next());
@@ -316,7 +318,7 @@ TEST_F(RecordSets, EditingAfterReadingOneColumnKeepsTheOthers)
     EXPECT_EQ(st.integer(2), 5500000);
     EXPECT_EQ(st.text(3), QStringLiteral("llaves en portería"));
     EXPECT_EQ(st.text(4), QStringLiteral("cocina"));
-    EXPECT_EQ(rs.texto(QStringLiteral("notas")), QStringLiteral("llaves en portería"));
+    EXPECT_EQ(rs.text(QStringLiteral("notas")), QStringLiteral("llaves en portería"));
 }
 
 // A row is never shown half before and half after another set's change.
@@ -326,16 +328,16 @@ TEST_F(RecordSets, ARowChangedElsewhereIsNotMixedWithItsOldValues)
     CInmuebleSet lector(&db);
     CInmuebleSet escritor(&db);
     lector.moveFirst();
-    ASSERT_EQ(lector.entero(QStringLiteral("renta")), 100);
+    ASSERT_EQ(lector.integer(QStringLiteral("renta")), 100);
     escritor.moveFirst();
-    escritor.setEntero(QStringLiteral("renta"), 200);
-    escritor.setTexto(QStringLiteral("notas"), QStringLiteral("después"));
+    escritor.setInteger(QStringLiteral("renta"), 200);
+    escritor.setText(QStringLiteral("notas"), QStringLiteral("después"));
     escritor.update();
     // Reading a column not read yet brings the whole row as it is now.
-    EXPECT_EQ(lector.texto(QStringLiteral("notas")), QStringLiteral("después"));
-    EXPECT_EQ(lector.entero(QStringLiteral("renta")), 200);
+    EXPECT_EQ(lector.text(QStringLiteral("notas")), QStringLiteral("después"));
+    EXPECT_EQ(lector.integer(QStringLiteral("renta")), 200);
     // The edit starts from the stored row too.
-    lector.setTexto(QStringLiteral("piso"), QStringLiteral("3º"));
+    lector.setText(QStringLiteral("piso"), QStringLiteral("3º"));
     lector.update();
     EXPECT_EQ(QueryInteger(db, "SELECT renta FROM inmueble"), 200);
 }
@@ -355,12 +357,12 @@ TEST_F(RecordSets, ARowDeletedByAnotherConnectionReadsEmpty)
     for (const QString& c : rs.columns())
         rs.value(c);
     rs.moveFirst();
-    ASSERT_EQ(rs.texto(QStringLiteral("direccion")), QStringLiteral("Mayor 0"));
+    ASSERT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("Mayor 0"));
     {
         Database otra = AbrirWorkspace(ws.workspacePath());
         Statement(otra, "DELETE FROM inmueble WHERE direccion = 'Mayor 0'").run();
     }
-    EXPECT_TRUE(rs.value(QStringLiteral("notas")).isNull()) << rs.texto(QStringLiteral("notas")).toStdString();
+    EXPECT_TRUE(rs.value(QStringLiteral("notas")).isNull()) << rs.text(QStringLiteral("notas")).toStdString();
     rs.moveNext();
-    EXPECT_EQ(rs.texto(QStringLiteral("notas")), QStringLiteral("notas 1"));
+    EXPECT_EQ(rs.text(QStringLiteral("notas")), QStringLiteral("notas 1"));
 }
