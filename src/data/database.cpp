@@ -447,6 +447,11 @@ void Savepoint::release()
     m_done = true;
 }
 
+QString QuoteIdentifier(const QString& name)
+{
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
 qint64 QueryInteger(Database& db, const QString& sql, qint64 porDefecto)
 {
     Statement st(db, sql);

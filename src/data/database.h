@@ -145,6 +145,10 @@ private:
     bool m_done = false;
 };
 
+// A table or column name between double quotes, for SQL the program composes from its own
+// names (never from user text).
+QString QuoteIdentifier(const QString& name);
+
 // One value of a query with no bound values, or of a query with its single row.
 qint64 QueryInteger(Database& db, const QString& sql, qint64 porDefecto = 0);
 

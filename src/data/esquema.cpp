@@ -156,11 +156,6 @@ const Tabla kTablas[] = {
 
 const char* const kConceptosIniciales[] = {"RENTA", "AGUA", "COMUNIDAD", "SUMINISTROS", "VARIOS"};
 
-QString Comillas(const QString& nombre)
-{
-    return u'"' + QString(nombre).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
 // SQLite's types for the design's: widths stay in the declared type for readers of the
 // file, but SQLite does not enforce them; the triggers below do.
 QString TipoSql(const Columna& c)
@@ -234,7 +229,7 @@ bool ExisteIndice(Database& db, const QString& nombre, const QString& tabla)
 void BorrarIndiceSiEsta(Database& db, const QString& nombre, const QString& tabla)
 {
     if (ExisteIndice(db, nombre, tabla))
-        db.exec(QStringLiteral("DROP INDEX %1").arg(Comillas(nombre)));
+        db.exec(QStringLiteral("DROP INDEX %1").arg(QuoteIdentifier(nombre)));
 }
 
 QString Literal(const QString& texto)
@@ -363,7 +358,7 @@ void PasosSiempre(Database& db)
                 viejo = st.text(0);
         }
         if (!viejo.isEmpty())
-            db.exec(QStringLiteral("DROP INDEX %1").arg(Comillas(viejo)));
+            db.exec(QStringLiteral("DROP INDEX %1").arg(QuoteIdentifier(viejo)));
         db.exec(QStringLiteral("CREATE UNIQUE INDEX ReciboIndex ON recibo(ref)"));
     }
 
