@@ -74,6 +74,7 @@ public:
     void setBoolean(const QString& columna, bool v) { setValue(columna, qint64(v ? 1 : 0)); }
     void setDateTime(const QString& columna, const QDateTime& v);
     void setDate(const QString& columna, const QDate& v);
+    void setValues(const QVariantHash& valores);   // column name -> value
 
     void addNew();        // a new row: texts empty, numbers and flags 0, dates empty
     // Edits the current row as stored now, other connections' commits included; the values
@@ -84,6 +85,7 @@ public:
     // read: otherwise nothing is written and RowChangedError is thrown.
     void update();
     void cancelUpdate();
+    void revertEdit();    // the values edit() read, still editing
     void remove();        // deletes the current row; the next move goes on from it
     EditMode editMode() const { return m_modo; }
 
@@ -114,6 +116,7 @@ private:
     void checkCurrent() const;
     void insertNew();
     void updateColumns(const std::vector<int>& cambiadas);
+    bool orderUses(const std::vector<int>& columnas) const;
     void noteOwnWrite();
 
     Database* m_db = nullptr;

@@ -1,5 +1,6 @@
 #include "data/record_set.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "data/database.h"
@@ -36,6 +37,12 @@ void RecordSet::setValue(const QString& columna, const QVariant& v)
         m_actual[i] = qint64(v.toInt());
     else
         m_actual[i] = v;
+}
+
+void RecordSet::setValues(const QVariantHash& valores)
+{
+    for (auto it = valores.cbegin(); it != valores.cend(); ++it)
+        setValue(it.key(), it.value());
 }
 
 void RecordSet::setDateTime(const QString& columna, const QDateTime& v)
@@ -89,6 +96,12 @@ void RecordSet::edit()
     m_modo = EditMode::Edit;
 }
 
+void RecordSet::revertEdit()
+{
+    if (m_modo == EditMode::Edit)
+        m_actual = m_leido;
+}
+
 void RecordSet::cancelUpdate()
 {
     m_modo = EditMode::None;
@@ -118,12 +131,24 @@ void RecordSet::update()
                 cambiadas.push_back(i);
         if (!cambiadas.empty())
             updateColumns(cambiadas);
-        if (alDia)
+        // A change of an ordering column moves the row: the next move reloads the keys.
+        if (alDia && !orderUses(cambiadas))
             m_cambios = m_db->totalChanges();
     }
     m_modo = EditMode::None;
     m_leido.clear();
     readCurrent();
+}
+
+bool RecordSet::orderUses(const std::vector<int>& columnas) const
+{
+    for (int i : columnas) {
+        const QRegularExpression palabra(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(m_columnas[i])),
+                                         QRegularExpression::CaseInsensitiveOption);
+        if (m_orden.contains(palabra))
+            return true;
+    }
+    return false;
 }
 
 void RecordSet::insertNew()
