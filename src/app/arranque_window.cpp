@@ -1,6 +1,8 @@
 #include "app/arranque_window.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QMessageBox>
 
 #include "settings/ajustes.h"
 #include "app/bienvenida_dlg.h"
@@ -9,15 +11,6 @@
 #include "app/main_window.h"
 
 namespace {
-
-// The one argument the program takes: the workspace to open (the file manager passes it).
-QString ArchivoDeLaLineaDeOrdenes(const QStringList& argumentos)
-{
-    for (const QString& a : argumentos.mid(1))
-        if (!a.startsWith(u'-'))
-            return QFileInfo(a).absoluteFilePath();
-    return QString();
-}
 
 void PrimerInicio()
 {
@@ -33,6 +26,36 @@ void PrimerInicio()
 }
 
 }  // namespace
+
+QString ArchivoDeLaLineaDeOrdenes(const QStringList& argumentos)
+{
+    for (const QString& a : argumentos.mid(1))
+        if (!a.startsWith(u'-'))
+            return QFileInfo(a).absoluteFilePath();
+    return QString();
+}
+
+void AtenderSegundoInicio(CRentivaDoc& doc, QWidget& ventana, const QString& ruta)
+{
+    QWidget* delante = QApplication::activeModalWidget();
+    if (ventana.isMinimized())
+        ventana.showNormal();
+    ventana.raise();
+    ventana.activateWindow();
+    if (delante) {
+        delante->raise();
+        delante->activateWindow();
+    }
+    if (ruta.isEmpty())
+        return;
+    if (delante) {
+        QMessageBox::information(delante, QStringLiteral("Rentiva"),
+                                 QStringLiteral("Para abrir %1, cierre antes la ventana que tiene abierta en "
+                                                "Rentiva y vuelva a abrir el archivo.").arg(ruta));
+        return;
+    }
+    doc.AbrirBase(ruta);
+}
 
 bool ArrancarPrograma(CRentivaDoc& doc, CMainFrame& frame, DialogosDocumentoVentana& dialogos,
                       const QStringList& argumentos)

@@ -1,12 +1,9 @@
 #include "app/bienvenida_dlg.h"
 
-#include <QDesktopServices>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 CBienvenidaDlg::CBienvenidaDlg(QWidget* parent) : QDialog(parent)
@@ -17,15 +14,11 @@ CBienvenidaDlg::CBienvenidaDlg(QWidget* parent) : QDialog(parent)
         "Le deseamos que le sea de gran utilidad."), this);
     saludo->setWordWrap(true);
     auto* continuar = new QPushButton(QStringLiteral("Continuar"), this);
-    auto* video = new QPushButton(QStringLiteral("Video Tutorial"), this);
+    // There is no video tutorial to open: its button stays out, like its menu entry.
     continuar->setDefault(true);
     connect(continuar, &QPushButton::clicked, this, &QDialog::accept);
-    connect(video, &QPushButton::clicked, this, [] {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().filePath("tutorial.wmv")));
-    });
     auto* botones = new QHBoxLayout;
     botones->addStretch();
-    botones->addWidget(video);
     botones->addWidget(continuar);
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(saludo);

@@ -17,10 +17,10 @@ const QString kNoHayBase = QStringLiteral("No hay base abierta");
 const QString kErrorGuardar = QStringLiteral("Error al guardar");
 const QString kErrorCrear = QStringLiteral("Error al crear ");
 const QString kPreguntaCrear = QStringLiteral(
-    "No hay una base de datos abierta, \u00BFDesea crear una?\n\rSi no esta seguro pulse Si/Yes");
+    "No hay una base de datos abierta, \u00BFDesea crear una?\n\rSi no está seguro pulse Sí");
 const QString kPreguntaRestaurar = QStringLiteral(
     "Si importa o restaura una copia de seguridad. Perder\u00E1 sus datos actuales,\r\n"
-    "\u00BFDesea continuar?\n\rSi no esta seguro pulse No");
+    "\u00BFDesea continuar?\n\rSi no está seguro pulse No");
 
 // The file and the side files SQLite may have left beside it.
 void BorrarArchivo(const QString& ruta)

@@ -28,7 +28,7 @@ CImpuestosDlg::CImpuestosDlg(QWidget* parent) : QDialog(parent)
     }
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(rejilla);
-    lay->addWidget(BotonesDialogo(this, QStringLiteral("OK"), QStringLiteral("Cancel")));
+    lay->addWidget(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
 }
 
 void CImpuestosDlg::accept()

@@ -1,24 +1,42 @@
 #include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstring>
 
 #include "app/arranque_window.h"
 #include "app/copia_unica.h"
 #include "app/documento.h"
 #include "app/documento_window.h"
 #include "app/main_window.h"
+#include "app/traducciones.h"
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("rentiva %s\n", RENTIVA_VERSION);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rentiva"));
+    QApplication::setApplicationVersion(QStringLiteral(RENTIVA_VERSION));
+    InstalarTraducciones();
 
-    // A second copy for the same user ends at once: no message, no window.
+    // A second copy for the same user hands its file to the running one and ends.
     CopiaUnica copia;
-    if (!copia.Adquirir())
-        return 0;
+    if (!copia.Adquirir()) {
+        if (copia.Entregar(ArchivoDeLaLineaDeOrdenes(QApplication::arguments())))
+            return 0;
+        QMessageBox::warning(nullptr, QStringLiteral("Rentiva"),
+                             QStringLiteral("Rentiva ya está en marcha pero no responde. Ciérrelo (o "
+                                            "reinicie la sesión) y vuelva a abrir el programa."));
+        return 1;
+    }
 
     CRentivaDoc doc;
     DialogosDocumentoVentana dialogos;
     CMainFrame frame(doc);
+    // Listening before start-up: a later start during the welcome or a question still answers.
+    copia.Escuchar([&](const QString& ruta) { AtenderSegundoInicio(doc, frame, ruta); });
     if (!ArrancarPrograma(doc, frame, dialogos, QApplication::arguments()))
         return 1;
 

@@ -87,10 +87,14 @@ CRentivaForm::CRentivaForm(QWidget* parent) : QWidget(parent), m_fondo(DibujarFo
 
 void CRentivaForm::paintEvent(QPaintEvent*)
 {
+    // The picture fits the window whole; its own left edge, stretched, fills what is left,
+    // so a maximised window shows no white band and a small one cuts nothing.
     QPainter p(this);
-    p.fillRect(QRect(0, 0, 3000, 2000), Qt::white);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(20, 30, 900, 700), m_fondo);
+    p.drawImage(rect(), m_fondo, QRect(0, 0, 1, m_fondo.height()));
+    QRect destino(QPoint(0, 0), m_fondo.size().scaled(size(), Qt::KeepAspectRatio));
+    destino.moveCenter(rect().center());
+    p.drawImage(destino, m_fondo);
 }
 
 CMainFrame::CMainFrame(CRentivaDoc& doc, QWidget* parent) : QMainWindow(parent), m_doc(doc)

@@ -18,7 +18,7 @@ CSufijoDlg::CSufijoDlg(QWidget* parent) : QDialog(parent)
     m_sufijo->setAlignment(Qt::AlignRight);
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Sufijo Recibo Banco"), m_sufijo);
-    form->addRow(BotonesDialogo(this, QStringLiteral("OK"), QStringLiteral("Cancel")));
+    form->addRow(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
 }
 
 void CSufijoDlg::accept()

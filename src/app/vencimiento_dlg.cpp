@@ -50,7 +50,7 @@ CVencimientoDlg::CVencimientoDlg(QWidget* parent) : QDialog(parent)
 
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(rejilla);
-    lay->addWidget(BotonesDialogo(this, QStringLiteral("OK"), QStringLiteral("Cancel")));
+    lay->addWidget(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
 }
 
 void CVencimientoDlg::accept()

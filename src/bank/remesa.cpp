@@ -45,7 +45,7 @@ PropietarioBanco BuscarPropietarioBanco(Database& db, const QString& nombre)
                      " WHERE nombre = ?1 COLLATE ES_NOCASE");
     st.bind(1, nombre.trimmed());
     if (!st.next())
-        throw UserError(QStringLiteral("propietario erroneo no encontrado = ") + nombre);
+        throw PropietarioNoEncontrado(nombre);
     return {st.text(0), st.text(1), st.text(2), st.text(3), st.text(4), st.text(5)};
 }
 

@@ -10,6 +10,7 @@
 #include "util/cuentas.h"
 #include "util/errores.h"
 #include "util/moneda.h"
+#include "util/referencia_inmueble.h"
 #include "util/nif.h"
 
 namespace {
@@ -39,12 +40,7 @@ struct Generador {
     QString Cif()
     {
         const QString d = Digitos(7);
-        int suma = 0;
-        for (int i = 0; i < 7; ++i) {
-            const int v = d[i].digitValue();
-            suma += i % 2 == 0 ? (2 * v) / 10 + (2 * v) % 10 : v;
-        }
-        return QStringLiteral("B") + d + QString::number((10 - suma % 10) % 10);
+        return QStringLiteral("B") + d + QString::number(DigitoControlCif(d));
     }
     QString Telefono(bool movil) { return (movil ? QStringLiteral("6") : QStringLiteral("9")) + Digitos(8); }
 
@@ -148,7 +144,7 @@ void LlenarDemo(Database& db, int inmuebles, quint32 semilla)
                        " banco, sucursal, dc, ccc, telefono_casa, telefono_movil, notas, metros,"
                        " habitaciones, cocina_ind, refcatastral, email, direccioninquilino,"
                        " is_seleccionado, tipo_inmueble, equipamiento, nota_recibo)"
-                       " VALUES (?1, '', ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14,"
+                       " VALUES (?1, ?37, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14,"
                        " ?15, ?16, ?17, 0, ?18, ?19, '', ?20, ?21, ?22, ?23, ?24, ?25, ?26, ?27,"
                        " ?28, ?29, ?30, ?31, 1, ?32, ?33, '', 0, ?34, ?35, ?36)");
     const char* const kPlantas[] = {"BAJO", "1º", "2º", "3º", "4º", "5º", "6º", "ÁTICO"};
@@ -183,6 +179,7 @@ void LlenarDemo(Database& db, int inmuebles, quint32 semilla)
         const bool fisico = !banco || g.Probable(20);
 
         insI.bind(1, i + 1)
+            .bind(37, CReferenciaInmueble(direccion, piso).Codigo())
             .bind(2, QString::fromUtf8(g.Uno(kVias)))
             .bind(3, direccion)
             .bind(4, piso)

@@ -88,11 +88,6 @@ QHash<QString, Propietario> LeerPropietarios(Database& db)
     return r;
 }
 
-QString PropietarioNoEncontrado(const QString& nombre)
-{
-    return QStringLiteral("propietario erroneo no encontrado = ") + nombre;
-}
-
 // Gives consecutive numbers, per owner and in receipt order, to the numbered receipts
 // written after `refAnterior`, and leaves each owner's counter on its last number.
 void NumerarRecibos(Database& db, QHash<QString, Propietario>& propietarios, qint64 refAnterior,
@@ -107,7 +102,7 @@ void NumerarRecibos(Database& db, QHash<QString, Propietario>& propietarios, qin
         const QString nombre = sel.text(1);
         auto it = propietarios.find(PlegarTexto(nombre));
         if (it == propietarios.end())
-            throw UserError(PropietarioNoEncontrado(nombre));
+            throw PropietarioNoEncontrado(nombre);
         it->contador += 1;
         it->cambiado = true;
         upd.bind(1, it->contador).bind(2, sel.integer(0)).run();
@@ -215,7 +210,7 @@ ResultadoFacturacion Facturacion::FacturarMes(const QDate& mesElegido, const QSt
                 const QString nombre = st.text(0);
                 if (!vistos.contains(nombre)) {
                     if (!propietarios.contains(PlegarTexto(nombre)))
-                        throw UserError(PropietarioNoEncontrado(nombre));
+                        throw PropietarioNoEncontrado(nombre);
                     vistos.insert(nombre);
                 }
                 r.total += st.money(1);
@@ -277,7 +272,7 @@ qint64 Facturacion::FacturarInmueble(qint64 refInmueble, const QDate& mesElegido
     const QString nombre = st.text(0);
     auto propietarios = LeerPropietarios(m_db);
     if (!propietarios.contains(PlegarTexto(nombre)))
-        throw UserError(PropietarioNoEncontrado(nombre));
+        throw PropietarioNoEncontrado(nombre);
 
     const qint64 anterior = UltimoRecibo(m_db);
     Statement ins(m_db, InsertarReciboDesdeInmueble(QStringLiteral("ref = ?3"), QStringLiteral("ref")));

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -42,7 +43,11 @@ struct Subcommand {
     int maxArgs;
     int (*run)(const Args&);
     std::vector<OptionSpec> options = {};
+    const char* description = "";   // a few Spanish words for --help
 };
+
+// A month typed AAAA-MM, as its first day; a UsageError otherwise.
+QDate LeerMes(const QString& texto);
 
 QTextStream& out();
 QTextStream& err();

@@ -23,6 +23,7 @@ int cmdRestaurar(const Args& a)
 std::vector<Subcommand> AppSubcommands()
 {
     return {
-        {"restaurar", "COPIA.rtv FICHERO.rtv", 2, 2, cmdRestaurar},
+        {"restaurar", "COPIA.rtv FICHERO.rtv", 2, 2, cmdRestaurar, {},
+         "sustituye el archivo por una copia comprobada"},
     };
 }

@@ -1,5 +1,4 @@
 #include <QDate>
-#include <QRegularExpression>
 
 #include "util/formato.h"
 #include "bank/remesa.h"
@@ -8,16 +7,6 @@
 #include "data/database.h"
 
 namespace {
-
-QDate LeerMes(const QString& texto)
-{
-    static const QRegularExpression kMes(QStringLiteral("^(\\d{4})-(\\d{2})$"));
-    const auto m = kMes.match(texto);
-    const QDate mes = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), 1) : QDate();
-    if (!mes.isValid())
-        throw UsageError{QStringLiteral("El mes debe escribirse AAAA-MM, por ejemplo 2024-03.")};
-    return mes;
-}
 
 int cmdRemesa(const Args& a)
 {
@@ -43,7 +32,8 @@ int cmdRemesa(const Args& a)
 std::vector<Subcommand> BankSubcommands()
 {
     return {
-        {"remesa", "FICHERO.rtv PROPIETARIO AAAA-MM SALIDA", 4, 4, cmdRemesa,
-         {{"--cargo", true}, {"--listado", true}}},
+        {"remesa", "FICHERO.rtv PROPIETARIO AAAA-MM SALIDA [--cargo DD/MM/AAAA] [--listado L.pdf]", 4, 4,
+         cmdRemesa, {{"--cargo", true}, {"--listado", true}},
+         "fichero de domiciliaciones (Cuaderno 19) de un propietario"},
     };
 }

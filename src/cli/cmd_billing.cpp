@@ -1,5 +1,4 @@
 #include <QDate>
-#include <QRegularExpression>
 
 #include "billing/demo.h"
 #include "billing/facturacion.h"
@@ -26,11 +25,7 @@ int cmdDemo(const Args& a)
 
 int cmdFacturar(const Args& a)
 {
-    static const QRegularExpression kMes(QStringLiteral("^(\\d{4})-(\\d{2})$"));
-    const auto m = kMes.match(a[1]);
-    const QDate mes = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), 1) : QDate();
-    if (!mes.isValid())
-        throw UsageError{QStringLiteral("El mes debe escribirse AAAA-MM, por ejemplo 2024-03.")};
+    const QDate mes = LeerMes(a[1]);
     Database db = AbrirWorkspace(a[0]);
     const ResultadoFacturacion r =
         Facturacion(db).FacturarMes(mes, a.option(QStringLiteral("--notas")));
@@ -43,7 +38,9 @@ int cmdFacturar(const Args& a)
 std::vector<Subcommand> BillingSubcommands()
 {
     return {
-        {"demo", "FICHERO.rtv", 1, 1, cmdDemo, {{"--inmuebles", true}}},
-        {"facturar", "FICHERO.rtv AAAA-MM", 2, 2, cmdFacturar, {{"--notas", true}}},
+        {"demo", "FICHERO.rtv [--inmuebles N]", 1, 1, cmdDemo, {{"--inmuebles", true}},
+         "crea un archivo de demostración con datos de ejemplo"},
+        {"facturar", "FICHERO.rtv AAAA-MM [--notas TEXTO]", 2, 2, cmdFacturar, {{"--notas", true}},
+         "factura un mes: un recibo por inmueble"},
     };
 }

@@ -41,8 +41,10 @@ int cmdCopia(const Args& a)
 std::vector<Subcommand> DataSubcommands()
 {
     return {
-        {"crear", "FICHERO.rtv", 1, 1, cmdCrear},
-        {"actualizar", "FICHERO.rtv", 1, 1, cmdActualizar},
-        {"copia", "ORIGEN.rtv DESTINO.rtv", 2, 2, cmdCopia},
+        {"crear", "FICHERO.rtv", 1, 1, cmdCrear, {}, "crea un archivo de trabajo vacío"},
+        {"actualizar", "FICHERO.rtv", 1, 1, cmdActualizar, {},
+         "pone al día un archivo de una versión anterior"},
+        {"copia", "ORIGEN.rtv DESTINO.rtv", 2, 2, cmdCopia, {},
+         "copia de seguridad de un archivo, aunque esté abierto"},
     };
 }

@@ -1,10 +1,21 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <cstdio>
 #include <exception>
 
 #include "cli/cli.h"
 #include "util/errores.h"
+
+QDate LeerMes(const QString& texto)
+{
+    static const QRegularExpression kMes(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    const auto m = kMes.match(texto);
+    const QDate mes = m.hasMatch() ? QDate(m.captured(1).toInt(), m.captured(2).toInt(), 1) : QDate();
+    if (!mes.isValid())
+        throw UsageError{QStringLiteral("El mes debe escribirse AAAA-MM, por ejemplo 2024-03.")};
+    return mes;
+}
 
 QTextStream& out()
 {
@@ -54,10 +65,14 @@ void PrintUsage(QTextStream& s, const Subcommand& c)
 
 void PrintAll(QTextStream& s, const std::vector<Subcommand>& all)
 {
-    s << "uso: rentiva-cli ORDEN [ARGUMENTOS]\nórdenes:\n";
+    s << "uso: rentiva-cli ORDEN [ARGUMENTOS]\n"
+         "     rentiva-cli --version | --help | -h\n"
+         "órdenes:\n";
     for (const auto& c : all) {
-        s << "  ";
-        PrintUsage(s, c);
+        QString linea = QStringLiteral("  ") + QLatin1String(c.name);
+        if (*c.usage)
+            linea += u' ' + QString::fromUtf8(c.usage);
+        s << linea.leftJustified(48) << "  " << QString::fromUtf8(c.description) << '\n';
     }
 }
 
@@ -73,7 +88,13 @@ int main(int argc, char** argv)
     const QStringList words = app.arguments().mid(1);
     const auto all = AllSubcommands();
 
-    if (words.isEmpty() || words[0] == QLatin1String("--help") || words[0] == QLatin1String("ayuda")) {
+    if (!words.isEmpty() && words[0] == QLatin1String("--version")) {
+        out() << "rentiva-cli " << RENTIVA_VERSION << '\n';
+        out().flush();
+        return kExitOk;
+    }
+    if (words.isEmpty() || words[0] == QLatin1String("--help") || words[0] == QLatin1String("-h")
+        || words[0] == QLatin1String("ayuda")) {
         PrintAll(words.isEmpty() ? err() : out(), all);
         out().flush();
         err().flush();

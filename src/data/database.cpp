@@ -447,11 +447,6 @@ void Savepoint::release()
     m_done = true;
 }
 
-QString QuoteIdentifier(const QString& name)
-{
-    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
-}
-
 qint64 QueryInteger(Database& db, const QString& sql, qint64 porDefecto)
 {
     Statement st(db, sql);
@@ -469,4 +464,9 @@ RangoFechas RangoMes(int anio, int mes)
     if (!primero.isValid())
         throw UserError(QStringLiteral("El mes %1/%2 no es válido.").arg(mes).arg(anio));
     return {DateToSql(primero), DateToSql(primero.addMonths(1))};
+}
+
+QString QuoteIdentifier(const QString& name)
+{
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }

@@ -145,8 +145,7 @@ private:
     bool m_done = false;
 };
 
-// A table or column name between double quotes, for SQL the program composes from its own
-// names (never from user text).
+// A table, column or index name as an SQL identifier, in double quotes.
 QString QuoteIdentifier(const QString& name);
 
 // One value of a query with no bound values, or of a query with its single row.

@@ -338,7 +338,7 @@ void ComprobarNuevo(Database& db, FichaInmueble& d)
     if (d.piso.isEmpty())
         d.piso = QStringLiteral(" ");
     if (!BuscarPropietario(db, d.arrendador))
-        throw UserError(QStringLiteral("propietario erroneo no encontrado = ") + d.arrendador);
+        throw PropietarioNoEncontrado(d.arrendador);
 }
 
 // The columns a save of a stored property writes: what the user changed, less what

@@ -7,11 +7,6 @@
 
 namespace {
 
-UserError PropietarioNoEncontrado(const QString& nombre)
-{
-    return UserError(QStringLiteral("propietario erroneo no encontrado = ") + nombre);
-}
-
 DatosPropietario PropietarioObligatorio(Database& db, const QString& nombre)
 {
     std::optional<DatosPropietario> d = BuscarDatosPropietario(db, nombre);

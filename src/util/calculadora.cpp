@@ -30,6 +30,7 @@ void Calculadora::Mostrar(double valor)
 
 QStringList Calculadora::Digito(int d)
 {
+    m_hayOperando = true;
     if (m_decimal) {
         m_pantalla += QString::number(d);
         return {};
@@ -41,6 +42,7 @@ QStringList Calculadora::Digito(int d)
 
 QStringList Calculadora::Punto()
 {
+    m_hayOperando = true;
     m_decimal = true;
     // A second point would only make the display unreadable.
     if (!m_pantalla.contains(QLatin1Char('.')))
@@ -50,9 +52,17 @@ QStringList Calculadora::Punto()
 
 QStringList Calculadora::Operacion(QChar o)
 {
+    // 2 + 3 + works out 2 + 3 first, as a desk calculator does; an operator pressed again
+    // without a number in between only replaces the pending one.
+    QStringList mensajes;
+    if (m_operador.isNull()) {
+        mensajes = LeerPantalla();
+        m_primero = m_valor;
+    } else if (m_hayOperando) {
+        mensajes = Igual();
+    }
     m_operador = o;
-    QStringList mensajes = LeerPantalla();
-    m_primero = m_valor;
+    m_hayOperando = false;
     m_decimal = false;
     Mostrar(0);
     return mensajes;
@@ -87,6 +97,7 @@ QStringList Calculadora::Igual()
     m_decimal = false;
     m_primero = r;
     m_operador = QChar();
+    m_hayOperando = false;
     return mensajes;
 }
 

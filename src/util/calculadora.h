@@ -31,6 +31,7 @@ private:
     void Mostrar(double valor);
 
     bool m_decimal = false;
+    bool m_hayOperando = false;   // a digit or point typed since the last operator or "="
     double m_primero = 0;
     QChar m_operador;   // null: none pending
     double m_valor = 0;

@@ -12,5 +12,11 @@ private:
     QString m_mensaje;
 };
 
+// The refusal of a receipt or remittance whose owner row is missing (the design's wording).
+inline UserError PropietarioNoEncontrado(const QString& nombre)
+{
+    return UserError(QStringLiteral("propietario erroneo no encontrado = ") + nombre);
+}
+
 // The text of any exception, for a message box or the CLI.
 inline QString TextoError(const std::exception& e) { return QString::fromUtf8(e.what()); }

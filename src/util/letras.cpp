@@ -50,11 +50,20 @@ QString Palabras(quint64 v, int genero)
     if (v == 0)
         return QStringLiteral(" Cero");
     QString t;
+    // A million millions is a billón: "un millón millones" is not Spanish.
+    if (v >= 1'000'000'000'000) {
+        const quint64 q = v / 1'000'000'000'000;
+        if (q == 1)
+            t = QStringLiteral(" Un Billón");
+        else
+            t += Palabras(q, kGeneroMasculino) + QStringLiteral(" Billones");
+        v %= 1'000'000'000'000;
+    }
     if (v >= 1'000'000) {
         const quint64 q = v / 1'000'000;
         // The word needs its accent and two l: contracts must read "millón".
         if (q == 1)
-            t = QStringLiteral(" Un Millón");
+            t += QStringLiteral(" Un Millón");
         else
             t += Palabras(q, kGeneroMasculino) + QStringLiteral(" Millones");
         v %= 1'000'000;

@@ -1,13 +1,44 @@
 #include "util/nif.h"
+
+#include <QRegularExpression>
+
 #include "util/texto.h"
 
 namespace {
+
 const char kLetras[] = "TRWAGMYFPDXBNJZSQVHLCKE";
+const char kLetrasCif[] = "JABCDEFGHI";
+
+QChar LetraDe(qint64 n)
+{
+    return QChar::fromLatin1(kLetras[n % 23]);
 }
+
+QString Compacto(const QString& texto)
+{
+    QString r;
+    for (QChar c : texto)
+        if (!QStringLiteral(" .-/_").contains(c))
+            r += c.toUpper();
+    return r;
+}
+
+ComprobacionDocumento Resultado(TipoDocumento tipo, bool valido, const QString& control,
+                                const QString& mensaje)
+{
+    return {tipo, valido, control, valido ? QString() : mensaje};
+}
+
+}  // namespace
 
 QChar LetraNif(const QString& numero)
 {
-    const QString t = numero.trimmed();
+    QString t = numero.trimmed();
+    if (!t.isEmpty()) {
+        const int nie = QStringLiteral("XYZ").indexOf(t[0].toUpper());
+        if (nie >= 0)
+            t = QString::number(nie) + t.mid(1);
+    }
     if (t.startsWith(u'-'))
         return QChar();
     for (QChar c : t)
@@ -17,5 +48,79 @@ QChar LetraNif(const QString& numero)
     const qint64 n = TextoAEntero(t, &ok);
     if (!ok || n < 0)
         return QChar();
-    return QChar::fromLatin1(kLetras[n % 23]);
+    return LetraDe(n);
+}
+
+ComprobacionDocumento ComprobarDocumento(const QString& texto)
+{
+    const QString d = Compacto(texto);
+    static const QRegularExpression kDni(QStringLiteral("^[0-9]{8}[A-Z]$"));
+    static const QRegularExpression kNie(QStringLiteral("^[XYZ][0-9]{7}[A-Z]$"));
+    static const QRegularExpression kCif(QStringLiteral("^[ABCDEFGHJNPQRSUVW][0-9]{7}[0-9A-J]$"));
+    if (d.isEmpty())
+        return {};
+    const QChar primero = d[0];
+    // Only the shape of the start decides the kind: a word such as a passport's is not checked.
+    if (d.size() < 2 || !d[1].isDigit())
+        return {};
+    if (primero.isDigit()) {
+        if (!kDni.match(d).hasMatch())
+            return Resultado(TipoDocumento::Dni, false, QString(),
+                             QStringLiteral("El DNI %1 debe tener 8 cifras y una letra.").arg(texto.trimmed()));
+        const QString letra(LetraNif(d.left(8)));
+        return Resultado(TipoDocumento::Dni, d.back() == letra[0], letra,
+                         QStringLiteral("La letra del DNI %1 no es correcta: para %2 es %3.")
+                             .arg(texto.trimmed(), d.left(8), letra));
+    }
+    if (QStringLiteral("XYZ").contains(primero)) {
+        if (!kNie.match(d).hasMatch())
+            return Resultado(TipoDocumento::Nie, false, QString(),
+                             QStringLiteral("El NIE %1 debe tener una X, Y o Z, 7 cifras y una letra.")
+                                 .arg(texto.trimmed()));
+        const QString letra(LetraNif(d.left(8)));
+        return Resultado(TipoDocumento::Nie, d.back() == letra[0], letra,
+                         QStringLiteral("La letra del NIE %1 no es correcta: para %2 es %3.")
+                             .arg(texto.trimmed(), d.left(8), letra));
+    }
+    if (QStringLiteral("ABCDEFGHJNPQRSUVW").contains(primero)) {
+        if (!kCif.match(d).hasMatch())
+            return Resultado(TipoDocumento::Cif, false, QString(),
+                             QStringLiteral("El CIF %1 debe tener una letra, 7 cifras y un dígito o letra de control.")
+                                 .arg(texto.trimmed()));
+        const int digito = DigitoControlCif(d.mid(1, 7));
+        const QChar letra = QChar::fromLatin1(kLetrasCif[digito]);
+        const QString control = QString::number(digito) + QStringLiteral(" o ") + letra;
+        const bool ok = d.back() == QChar(u'0' + digito) || d.back() == letra;
+        return Resultado(TipoDocumento::Cif, ok, QString::number(digito) + letra,
+                         QStringLiteral("El carácter de control del CIF %1 no es correcto: para %2 es %3.")
+                             .arg(texto.trimmed(), d.left(8), control));
+    }
+    return {};
+}
+
+// Odd positions doubled (digits of the product summed), even ones added, and ten minus
+// the last digit of the sum.
+int DigitoControlCif(const QString& siete)
+{
+    int suma = 0;
+    for (int i = 0; i < 7 && i < siete.size(); ++i) {
+        int d = siete[i].digitValue();
+        if (i % 2 == 0) {
+            d *= 2;
+            d = d / 10 + d % 10;
+        }
+        suma += d;
+    }
+    return (10 - suma % 10) % 10;
+}
+
+QString NombreTipoDocumento(TipoDocumento t)
+{
+    switch (t) {
+    case TipoDocumento::Dni: return QStringLiteral("DNI");
+    case TipoDocumento::Nie: return QStringLiteral("NIE");
+    case TipoDocumento::Cif: return QStringLiteral("CIF");
+    case TipoDocumento::Otro: break;
+    }
+    return QString();
 }

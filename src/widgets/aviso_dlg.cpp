@@ -20,7 +20,7 @@ CAvisoDlg::CAvisoDlg(QWidget* parent, int aviso) : QDialog(parent), m_aviso(Dato
     m_casilla = new QCheckBox(QStringLiteral("no volver a mostrar este mensaje"), this);
     m_casilla->setChecked(m_estado == 1);
     auto* botones = new QDialogButtonBox(this);
-    QPushButton* ok = botones->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CAvisoDlg::Aceptar);
     auto* lay = new QVBoxLayout(this);

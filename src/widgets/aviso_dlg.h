@@ -6,7 +6,7 @@
 class QCheckBox;
 
 // A hint that the user can silence for good. Mostrar() returns at once when silenced;
-// only "OK" stores the check box, Esc or the close box store nothing.
+// only "Aceptar" stores the check box, Esc or the close box store nothing.
 class CAvisoDlg : public QDialog {
     Q_OBJECT
 public:

@@ -18,7 +18,7 @@ QHBoxLayout* FilaAnio(QWidget* dialogo, QLineEdit* anio, int minimo, int maximo)
         b->setAutoDefault(false);
         b->setFixedWidth(32);
     }
-    // The buttons take the typed year; a year that does not read is refused as on "OK".
+    // The buttons take the typed year; a year that does not read is refused as on "Aceptar".
     auto mover = [dialogo, anio, minimo, maximo](int paso) {
         int valor = 0;
         if (ComprobarEntero(dialogo, anio, minimo, maximo, &valor))
@@ -47,8 +47,8 @@ CMesDlg::CMesDlg(QWidget* parent) : QDialog(parent)
     form->addRow(QStringLiteral("Mes"), m_mes);
     form->addRow(QStringLiteral("Año"), FilaAnio(this, m_anio, kAnioMinimo, kAnioMaximo));
     auto* botones = new QDialogButtonBox(this);
-    QPushButton* ok = botones->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    botones->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole);
+    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     connect(botones, &QDialogButtonBox::accepted, this, &CMesDlg::accept);
     connect(botones, &QDialogButtonBox::rejected, this, &CMesDlg::reject);

@@ -6,7 +6,7 @@ class QComboBox;
 class QLineEdit;
 
 // "Selección del mes": month list and year (1990 to 2099) with "-" / "+".
-// "OK" returns the first day of the chosen month.
+// "Aceptar" returns the first day of the chosen month.
 class CMesDlg : public QDialog {
     Q_OBJECT
 public:

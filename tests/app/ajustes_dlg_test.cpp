@@ -267,6 +267,6 @@ TEST(AjustesDlg, TabFollowsTheFormFromTopToBottom)
         QTest::keyClick(dlg.Dia(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), dlg.Otro());
         QTest::keyClick(dlg.Otro(), Qt::Key_Tab);
-        EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget())->text(), "OK");
+        EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget())->text(), "Aceptar");
     }
 }

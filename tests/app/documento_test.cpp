@@ -219,7 +219,7 @@ TEST(Documento, StartUpOffersAFreeNameWhenTheLastWorkspaceIsGone)
         ASSERT_EQ(f.guion.preguntas.size(), 1);
         EXPECT_TRUE(f.guion.preguntas[0].startsWith(
             QString::fromUtf8("No hay una base de datos abierta, \xC2\xBF" "Desea crear una?")));
-        EXPECT_TRUE(f.guion.siPorDefecto[0]);   // "Si no esta seguro pulse Si/Yes"
+        EXPECT_TRUE(f.guion.siPorDefecto[0]);   // "Si no está seguro pulse Sí"
         const QString ruta = f.tw.file(c.esperado);
         EXPECT_TRUE(f.doc.EstaAbierta());
         EXPECT_EQ(f.doc.Ruta(), ruta);
@@ -353,7 +353,7 @@ TEST(Documento, BackupAndRestoreRoundTrip)
     f.doc.RestaurarCopia();
     ASSERT_EQ(f.guion.preguntas.size(), 1);
     EXPECT_TRUE(f.guion.preguntas[0].startsWith("Si importa o restaura una copia de seguridad."));
-    EXPECT_FALSE(f.guion.siPorDefecto[0]);   // "Si no esta seguro pulse No"
+    EXPECT_FALSE(f.guion.siPorDefecto[0]);   // "Si no está seguro pulse No"
     EXPECT_EQ(Propietario(ruta), "Benito");
 
     f.guion.respuesta = true;

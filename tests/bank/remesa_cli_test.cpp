@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "util/formato.h"
+#include "bank/remesa.h"
 #include "bank_fixture.h"
 #include "data/workspace.h"
 #include "data/database.h"
@@ -73,6 +74,23 @@ TEST_F(RemesaCli, WritesTheOwnersDebitsOfTheMonth)
     EXPECT_TRUE(QFile::exists(listado));
     // Writing the file changes no receipt.
     EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM recibo WHERE estado <> 0")), 0);
+}
+
+TEST_F(RemesaCli, OnlyTheAskedMonthIsDebitedWhenTheNextOneIsBilledToo)
+{
+    ASSERT_EQ(RunCli({"facturar", ruta, "2024-04"}), 0);
+    Database db = AbrirWorkspace(ruta);
+    const std::vector<ReciboBanco> marzo = RecibosBancoDelMes(db, propietario, QDate(2024, 3, 1));
+    ASSERT_EQ(int(marzo.size()), recibos);
+    for (const ReciboBanco& r : marzo)
+        EXPECT_EQ(r.fecha_facturacion, QDate(2024, 3, 1));
+    const std::vector<ReciboBanco> abril = RecibosBancoDelMes(db, propietario, QDate(2024, 4, 1));
+    ASSERT_EQ(int(abril.size()), recibos);
+    EXPECT_EQ(abril.front().fecha_facturacion, QDate(2024, 4, 1));
+
+    QString out;
+    ASSERT_EQ(RunCli({"remesa", ruta, propietario, "2024-03", ws.file(QStringLiteral("r.pr1"))}, &out), 0);
+    EXPECT_TRUE(out.startsWith(QString::number(recibos) + u'\n'));
 }
 
 TEST_F(RemesaCli, ReceiptsLeftOutAreNamedOnStandardError)

@@ -6,6 +6,8 @@
 #include "data/database.h"
 #include "data/workspace.h"
 #include "temp_workspace.h"
+#include "util/nif.h"
+#include "util/referencia_inmueble.h"
 #include "util/errores.h"
 
 TEST(Demo, DataIsValidAndBillable)
@@ -44,23 +46,15 @@ TEST(Demo, DataIsValidAndBillable)
             }
             EXPECT_GT(n, 0) << tabla;
         }
-        Statement nif(db, "SELECT documento_numero FROM propietario UNION ALL SELECT"
-                          " doc_arrendatario_num FROM inmueble WHERE doc_arrendatario_tipo = 'D.N.I.'");
-        while (nif.next()) {
-            const QString t = nif.text(0);
-            ASSERT_EQ(t.size(), 9);
-            EXPECT_EQ(t.back(), QChar::fromLatin1("TRWAGMYFPDXBNJZSQVHLCKE"[t.left(8).toLongLong() % 23]));
-        }
-        Statement cif(db, "SELECT doc_arrendatario_num FROM inmueble WHERE doc_arrendatario_tipo = 'C.I.F.'");
-        while (cif.next()) {
-            const QString t = cif.text(0);
-            ASSERT_EQ(t.size(), 9);
-            int suma = 0;
-            for (int i = 1; i <= 7; ++i) {
-                const int v = t[i].digitValue();
-                suma += i % 2 ? (2 * v) / 10 + (2 * v) % 10 : v;
-            }
-            EXPECT_EQ(t[8].digitValue(), (10 - suma % 10) % 10) << t.toStdString();
+        Statement doc(db, "SELECT documento_numero FROM propietario UNION ALL SELECT"
+                          " doc_arrendatario_num FROM inmueble WHERE doc_arrendatario_num <> ''");
+        while (doc.next())
+            EXPECT_TRUE(ComprobarDocumento(doc.text(0)).valido) << doc.text(0).toStdString();
+        // Bank records, listings and refusal lines show each property's reference code.
+        Statement ref(db, "SELECT direccion, piso, codref FROM inmueble");
+        while (ref.next()) {
+            EXPECT_FALSE(ref.text(2).trimmed().isEmpty());
+            EXPECT_EQ(ref.text(2), CReferenciaInmueble(ref.text(0), ref.text(1)).Codigo());
         }
     }
 

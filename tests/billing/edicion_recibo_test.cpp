@@ -1,3 +1,5 @@
+#include <QMap>
+
 #include "billing/edicion_recibo.h"
 #include "billing/estado_recibo.h"
 #include "billing/facturacion.h"
@@ -67,6 +69,46 @@ TEST_F(EdicionTest, WriteBackChangesOnlyTheEditedReceiptsEditableColumns)
     EXPECT_EQ(Columna("renta", "B"), QString::number(60000 * 100));
     EXPECT_EQ(Columna("notas", "B"), QStringLiteral("MARZO"));
     EXPECT_EQ(Columna("direccion", "OTRA CALLE"), QStringLiteral("<none>"));
+}
+
+TEST_F(EdicionTest, EveryEditableColumnSurvivesTheWriteBackAndNoOtherIsCopied)
+{
+    PrepararEdicionRecibo(db, refA);
+    // Distinct values per column, so that two columns swapped in the statement would show.
+    const struct { const char* columna; const char* valor; } editables[] = {
+        {"renta", "1110000"}, {"otro_importe1", "2220000"}, {"otro_importe2", "3330000"},
+        {"otro_importe3", "4440000"}, {"iva", "5550000"}, {"irpf", "-6660000"},
+        {"nom_arrendatario", "NUEVO INQUILINO"}, {"doc_arrendatario_tipo", "NIE"},
+        {"doc_arrendatario_num", "X1234567L"}, {"otro_concepto1", "AGUA"},
+        {"otro_concepto2", "LUZ"}, {"otro_concepto3", "GAS"}, {"is_recibo_banco", "1"},
+        {"is_recibo_fisico", "1"}, {"is_recibo_numerar", "0"}, {"banco", "2100"},
+        {"sucursal", "0418"}, {"dc", "45"}, {"ccc", "0200051332"}, {"notas", "NOTA NUEVA"},
+        {"numero_recibo", "77"}, {"codref", "CODREF-NUEVO"},
+    };
+    const struct { const char* columna; const char* valor; } fijas[] = {
+        {"direccion", "OTRA"}, {"arrendador", "OTRO"}, {"fecha_facturacion", "2030-01-01 00:00:00"},
+        {"fecha_cobro", "2030-02-02 00:00:00"}, {"estado", "4"}, {"refcatastral", "RC"},
+        {"direccioninquilino", "OTRO DOMICILIO"}, {"nota_recibo", "OTRA NOTA"},
+    };
+    QMap<QString, QString> antes;
+    for (const auto& c : fijas)
+        antes[QLatin1String(c.columna)] = Columna(c.columna, "A");
+    for (const auto& c : editables)
+        Statement(db, QStringLiteral("UPDATE emision_recibo SET %1 = ?1").arg(QLatin1String(c.columna)))
+            .bind(1, QString::fromUtf8(c.valor)).run();
+    for (const auto& c : fijas)
+        Statement(db, QStringLiteral("UPDATE emision_recibo SET %1 = ?1").arg(QLatin1String(c.columna)))
+            .bind(1, QString::fromUtf8(c.valor)).run();
+
+    EscribirEmisionEnRecibo(db);
+    for (const auto& c : editables) {
+        SCOPED_TRACE(c.columna);
+        EXPECT_EQ(Columna(c.columna, "A"), QString::fromUtf8(c.valor));
+    }
+    for (const auto& c : fijas) {
+        SCOPED_TRACE(c.columna);
+        EXPECT_EQ(Columna(c.columna, "A"), antes[QLatin1String(c.columna)]);
+    }
 }
 
 TEST_F(EdicionTest, StagedEditWithoutWriteBackLeavesTheReceipt)

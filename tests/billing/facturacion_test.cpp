@@ -58,6 +58,21 @@ TEST_F(BillingTest, RunBillsEveryNonZeroTotalAndSkipsZeroTotals)
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM facturacion WHERE fecha = '2024-03-01 00:00:00'"), 1);
 }
 
+TEST_F(BillingTest, ANegativeTotalIsBilledAndLowersTheRunTotal)
+{
+    // A withholding larger than the rent: the total is not zero, so the receipt is written
+    // with the amounts as they stand (never as an absolute value or zero).
+    Propietario(QStringLiteral("PEREZ"));
+    Inmueble({.direccion = "NEGATIVO", .arrendador = "PEREZ", .renta = 10000, .irpf = -15000});
+    Inmueble({.direccion = "POSITIVO", .arrendador = "PEREZ", .renta = 30000});
+
+    const auto r = Facturacion(db).FacturarMes(kMarzo, QString());
+    EXPECT_EQ(r.recibos, 2);
+    EXPECT_EQ(r.total, Moneda::DeCentimos(25000));
+    EXPECT_EQ(Contar("SELECT renta + irpf FROM recibo WHERE direccion = 'NEGATIVO'"),
+              Moneda::DeCentimos(-5000).Diezmilesimas());
+}
+
 TEST_F(BillingTest, NumbersFollowTheOwnersCounterInPropertyOrder)
 {
     Propietario(QStringLiteral("García Núñez"), 41);

@@ -4,6 +4,7 @@
 
 #include "data/copia_segura.h"
 #include "data/database.h"
+#include "data/esquema.h"
 #include "data/workspace.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
@@ -102,4 +103,44 @@ TEST(CopiaSegura, CliRestoreChecksAndReplaces)
     EXPECT_EQ(RunCli({"restaurar", tw.file("copia.rtv"), tw.file("basura.rtv")}, &out, &err), 1);
     EXPECT_EQ(RunCli({"restaurar", tw.file("copia.rtv"), tw.workspacePath()}, &out, &err), 0) << err.toStdString();
     EXPECT_EQ(nombre(tw.workspacePath()), "copia");
+}
+
+TEST(CopiaSegura, RestoreRefusesACopyWithDamagedPagesOrOfANewerLayout)
+{
+    TempWorkspace tw;
+    const QString danada = tw.file("danada.rtv");
+    const QString nueva = tw.file("nueva.rtv");
+    {
+        Database db = CrearWorkspace(danada);
+        Transaction tx(db);
+        Statement ins(db, "INSERT INTO propietario (ref, nombre, notas) VALUES (?1, ?2, ?3)");
+        for (int i = 1; i <= 400; ++i)
+            ins.bind(1, i).bind(2, QStringLiteral("PROPIETARIO %1").arg(i)).bind(3, QString(200, u'n')).run();
+        tx.commit();
+    }
+    {
+        // The header stays valid; pages in the middle of the file are overwritten.
+        QFile f(danada);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_GT(f.size(), 16 * 4096);
+        f.seek(f.size() / 2);
+        f.write(QByteArray(3 * 4096, '\xA5'));
+    }
+    {
+        Database db = CrearWorkspace(nueva);
+        db.setUserVersion(kVersionEsquema + 1);
+    }
+    CrearWorkspace(tw.workspacePath());
+    const auto bytes = [](const QString& ruta) {
+        QFile f(ruta);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray antes = bytes(tw.workspacePath());
+    for (const QString& copia : {danada, nueva}) {
+        SCOPED_TRACE(copia.toStdString());
+        QString err;
+        EXPECT_EQ(RunCli({"restaurar", copia, tw.workspacePath()}, nullptr, &err), 1);
+        EXPECT_FALSE(err.isEmpty());
+        EXPECT_EQ(bytes(tw.workspacePath()), antes);
+    }
 }

@@ -37,6 +37,10 @@ TEST(Calculadora, KeySequencesGiveThePocketCalculatorResults)
         {"5+C3=", "3", ""},           // the pending operator survives "Borrar"
         {"12+3=4", "154", ""},        // a digit continues from the result
         {"9/4=", "2.25", ""},
+        {"2+3+4=", "9", ""},          // chained: the pending operation first
+        {"1200*21/100=", "252", ""},
+        {"6-2*5=", "20", ""},
+        {"6+-2=", "4", ""},           // a second operator replaces the first
         {"1/3=", "0.333333333333333", ""},
         {"5-8=", "-3", ""},
         {"0.1+0.2=", "0.3", ""},

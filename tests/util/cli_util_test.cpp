@@ -17,6 +17,12 @@ TEST(CliUtil, ResultsAndExitCodes)
     const Caso casos[] = {
         {{"nif", "12345678"}, 0, "Z\n"},
         {{"nif", "12.345.678"}, 0, "Z\n"},
+        {{"nif", "Y1234567"}, 0, "X\n"},
+        {{"documento-valida", "12345678Z"}, 0, "DNI valida\n"},
+        {{"documento-valida", "12345678A"}, 1, "DNI no valida\n"},
+        {{"documento-valida", "y-1234567-x"}, 0, "NIE valida\n"},
+        {{"documento-valida", "B12345674"}, 0, "CIF valida\n"},
+        {{"documento-valida", "B12345675"}, 1, "CIF no valida\n"},
         {{"ccc", "1234", "5678", "1234567890"}, 0, "06\n"},
         {{"ccc", "12", "34", "567"}, 0, "84\n"},
         {{"ccc-valida", "1234", "5678", "06", "1234567890"}, 0, "valida\n"},
@@ -41,7 +47,8 @@ TEST(CliUtil, ResultsAndExitCodes)
 TEST(CliUtil, BadArgumentsExitTwoWithSpanishMessage)
 {
     const QStringList casos[] = {
-        {"nif", "12345678Z"}, {"nif", "-5"}, {"nif"},
+        {"nif", "12345678Z"}, {"nif", "-5"}, {"nif"}, {"nif", ""}, {"documento-valida", "PASAPORTE"},
+        {"ccc", "", "5678", "1234567890"},
         {"ccc", "12A4", "5678", "1234567890"}, {"ccc", "1234", "5678", "12345678901"},
         {"ccc-valida", "1234", "5678", "006", "1234567890"},
         {"letras", "doce"}, {"letras", "1,2,3"},
@@ -78,10 +85,13 @@ TEST(CliUtil, StandardErrorHoldsOnlyOurMessages)
 }
 
 // The help is the user's reference for every subcommand: each option is shown once.
-TEST(CliUtil, HelpShowsEachOptionOnce)
+TEST(CliUtil, HelpShowsEachOptionOnceAndSaysWhatEachSubcommandDoes)
 {
     QString out, err;
-    ASSERT_EQ(RunCli({"--help"}, &out, &err), 0);
+    ASSERT_EQ(RunCli({"-h"}, &out, &err), 0);
+    EXPECT_FALSE(out.contains(QStringLiteral("VALOR")));
+    for (const QString& linea : out.split(u'\n', Qt::SkipEmptyParts).mid(3))
+        EXPECT_GT(linea.section(QStringLiteral("  "), -1).trimmed().size(), 10) << linea.toStdString();
     const QStringList lineas = out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GT(lineas.size(), 6);
     for (const QString& linea : lineas) {

@@ -63,7 +63,7 @@ TEST(LetraNif, TableAndSeparators)
     const struct { const char* numero; char letra; } cases[] = {
         {"12345678", 'Z'}, {"0", 'T'}, {"23", 'T'}, {"99999999", 'R'}, {"12.345.678", 'Z'},
         {"1234,9", 'S'}, {"", 'T'}, {"1", 'R'}, {"22", 'E'}, {" 12345678 ", 'Z'},
-        {"12 345 678", 'Z'},
+        {"12 345 678", 'Z'}, {"X0000000", 'T'}, {"y1234567", 'X'}, {"Z7654321", 'H'},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.numero);
@@ -71,9 +71,20 @@ TEST(LetraNif, TableAndSeparators)
     }
 }
 
+TEST(LetraNif, EveryRemainderHasTheOfficialLetter)
+{
+    // The Ministry of the Interior's table, indexed by the number modulo 23.
+    const char kTabla[] = "TRWAGMYFPDXBNJZSQVHLCKE";
+    for (int resto = 0; resto < 23; ++resto) {
+        const qint64 numero = 23 * 1'234'567 + resto;
+        SCOPED_TRACE(numero);
+        EXPECT_EQ(LetraNif(QString::number(numero)), QChar::fromLatin1(kTabla[resto]));
+    }
+}
+
 TEST(LetraNif, InvalidNumbersGiveNoLetter)
 {
-    for (const char* numero : {"-5", "12345678Z", "X1234567", "abc", "99999999999999999999"}) {
+    for (const char* numero : {"-5", "12345678Z", "X12A", "A1234567", "abc", "99999999999999999999"}) {
         SCOPED_TRACE(numero);
         EXPECT_TRUE(LetraNif(QString::fromLatin1(numero)).isNull());
     }

@@ -39,6 +39,30 @@ TEST(NumeroANumero, WordsByGender)
                     .endsWith(QStringLiteral(" ochocientos ocho")));
 }
 
+TEST(NumeroANumero, EveryTenAndEveryHundred)
+{
+    const char* const kDecenas[] = {"diez", "veinte", "treinta", "cuarenta", "cincuenta",
+                                    "sesenta", "setenta", "ochenta", "noventa"};
+    for (int i = 0; i < 9; ++i) {
+        SCOPED_TRACE(10 * (i + 1));
+        for (int genero = 0; genero < 3; ++genero)
+            EXPECT_EQ(NumeroANumero(10 * (i + 1), genero), u' ' + QString::fromUtf8(kDecenas[i]));
+    }
+    // Hundreds agree with a feminine noun from two hundred on; one hundred alone is "cien".
+    const struct { const char *masculino, *femenino; } kCentenas[] = {
+        {"cien", "cien"}, {"doscientos", "doscientas"}, {"trescientos", "trescientas"},
+        {"cuatrocientos", "cuatrocientas"}, {"quinientos", "quinientas"},
+        {"seiscientos", "seiscientas"}, {"setecientos", "setecientas"},
+        {"ochocientos", "ochocientas"}, {"novecientos", "novecientas"},
+    };
+    for (int i = 0; i < 9; ++i) {
+        SCOPED_TRACE(100 * (i + 1));
+        EXPECT_EQ(NumeroANumero(100 * (i + 1), 0), u' ' + QString::fromUtf8(kCentenas[i].masculino));
+        EXPECT_EQ(NumeroANumero(100 * (i + 1), 1), u' ' + QString::fromUtf8(kCentenas[i].femenino));
+        EXPECT_EQ(NumeroANumero(100 * (i + 1), 2), u' ' + QString::fromUtf8(kCentenas[i].masculino));
+    }
+}
+
 TEST(ImporteEnLetras, AmountsRoundedToCents)
 {
     const struct { qint64 n; const char* texto; } cases[] = {
@@ -53,6 +77,8 @@ TEST(ImporteEnLetras, AmountsRoundedToCents)
         {-12'345'600, "menos  mil doscientos treinta y cuatro Euros con cincuenta y seis céntimos"},
         {10'000'000'000, " un millón Euros"},
         {21'000'100, " dos mil cien Euros con un céntimos"},
+        {10'000'000'000'000'000, " un billón Euros"},
+        {20'000'030'000'000'000, " dos billones tres millones Euros"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.n);

@@ -170,7 +170,7 @@ TEST(MesDlg, YearLimitsAndFirstDayOfTheMonth)
         dlg.Mes()->setCurrentIndex(8);
         dlg.Anio()->setText(c.anio);
         CerrarMensajes mensajes;
-        Boton(&dlg, "OK")->click();
+        Boton(&dlg, "Aceptar")->click();
         QCoreApplication::processEvents();
         EXPECT_EQ(mensajes.Ultimo(), QString::fromUtf8(c.mensaje));
         EXPECT_EQ(dlg.Fecha(), c.fecha);
