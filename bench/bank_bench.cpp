@@ -37,14 +37,12 @@ std::vector<ReciboBanco> Recibos()
 void BM_Remesa10000(benchmark::State& state)
 {
     QTemporaryDir dir;
-    // Settings of our own, never the user's.
-    qputenv("RENTIVA_SETTINGS", dir.filePath(QStringLiteral("rentiva.conf")).toUtf8());
     const auto recibos = Recibos();
     const QString ruta = dir.filePath(QStringLiteral("remesa.pr1"));
     for (auto _ : state) {
         CFicheroCuaderno19 f(QStringLiteral("NAVARRO JIMÉNEZ ELENA"), QStringLiteral("33784232S"),
                              QStringLiteral("2100"), QStringLiteral("2732"), QStringLiteral("61"),
-                             QStringLiteral("7682146195"), QDate(2024, 3, 1), QDate(2024, 3, 5), -1);
+                             QStringLiteral("7682146195"), QDate(2024, 3, 1), QDate(2024, 3, 5), AjustesBanco());
         f.Reservar(kRecibos);
         for (const ReciboBanco& r : recibos)
             f.AnadirRecibo(r);
@@ -57,13 +55,11 @@ BENCHMARK(BM_Remesa10000)->Unit(benchmark::kMillisecond);
 // The records alone, without the write.
 void BM_Registros10000(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    qputenv("RENTIVA_SETTINGS", dir.filePath(QStringLiteral("rentiva.conf")).toUtf8());
     const auto recibos = Recibos();
     for (auto _ : state) {
         CFicheroCuaderno19 f(QStringLiteral("NAVARRO JIMÉNEZ ELENA"), QStringLiteral("33784232S"),
                              QStringLiteral("2100"), QStringLiteral("2732"), QStringLiteral("61"),
-                             QStringLiteral("7682146195"), QDate(2024, 3, 1), QDate(2024, 3, 5), -1);
+                             QStringLiteral("7682146195"), QDate(2024, 3, 1), QDate(2024, 3, 5), AjustesBanco());
         f.Reservar(kRecibos);
         for (const ReciboBanco& r : recibos)
             f.AnadirRecibo(r);

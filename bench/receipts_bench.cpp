@@ -1,4 +1,4 @@
-// 1,000 receipts of a billed month drawn to one PDF, look-ups and settings reads included,
+// 1,000 receipts of a billed month drawn to one PDF, look-ups and the settings read included,
 // as `rentiva-cli recibos-pdf` and the print jobs do it.
 #include <QDate>
 #include <QGuiApplication>
@@ -10,6 +10,7 @@
 #include "data/database.h"
 #include "data/workspace.h"
 #include "receipts/trabajo_impresion.h"
+#include "settings/ajustes.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void Imprimir(benchmark::State& state, bool factura)
     Banco& b = Compartido();
     const QString pdf = b.dir.filePath(QStringLiteral("recibos.pdf"));
     for (auto _ : state) {
-        const int paginas = RecibosMesAPdf(b.db, kMes, pdf, factura, true);
+        const int paginas = RecibosMesAPdf(b.db, kMes, pdf, factura, true, LeerAjustesRecibo());
         if (paginas != kRecibos)
             state.SkipWithError("wrong page count");
     }

@@ -10,14 +10,11 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "settings/ajustes.h"
 #include "billing/demo.h"
 #include "billing/facturacion.h"
 #include "data/database.h"
 #include "data/workspace.h"
 #include "receipts/trabajo_impresion.h"
-
-using namespace ajustes;
 
 namespace {
 
@@ -80,11 +77,10 @@ int main(int argc, char** argv)
     }
     const QDir salida(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir tmp;
-    qputenv("RENTIVA_SETTINGS", tmp.filePath(QStringLiteral("rentiva.conf")).toUtf8());
-    EscribirTexto(kRecibo, kFondo, QStringLiteral("SOLIDO"));
-    EscribirEntero(kRecibo, kReciboFactura, 3);
-    EscribirEntero(kRecibo, kVencimientoTipo, 1);
-    EscribirEntero(kRecibo, kVencimientoDia, 5);
+    AjustesRecibo ajustes;
+    ajustes.diseno.fondo = QStringLiteral("SOLIDO");
+    ajustes.recibo_factura = 3;
+    ajustes.vencimiento = {1, 5, QString()};
 
     Database db = CrearWorkspace(tmp.filePath(QStringLiteral("demo.rtv")));
     LlenarDemo(db, 6);
@@ -97,14 +93,14 @@ int main(int argc, char** argv)
     const QString color = tmp.filePath(QStringLiteral("color.pdf"));
     const QString gris = tmp.filePath(QStringLiteral("gris.pdf"));
     const QString factura = tmp.filePath(QStringLiteral("factura.pdf"));
-    RecibosMesAPdf(db, mes, color, false, true);
+    RecibosMesAPdf(db, mes, color, false, true, ajustes);
     const QString logo = tmp.filePath(QStringLiteral("logo.png"));
     Logotipo().save(logo);
-    EscribirTexto(kRecibo, kFondo, QStringLiteral("LINEAS"));
-    EscribirEntero(kRecibo, kTipoCuadroIzquierdo, 2);
-    EscribirTexto(kRecibo, kFileLogo, logo);
-    RecibosMesAPdf(db, mes, gris, false, false);
-    RecibosMesAPdf(db, mes, factura, true, true);
+    ajustes.diseno.fondo = QStringLiteral("LINEAS");
+    ajustes.diseno.tipo_cuadro_izquierdo = 2;
+    ajustes.diseno.logo = logo;
+    RecibosMesAPdf(db, mes, gris, false, false, ajustes);
+    RecibosMesAPdf(db, mes, factura, true, true, ajustes);
 
     const bool ok = Png(color, salida.filePath(QStringLiteral("recibo_color.png")), true, 4) &&
                     Png(gris, salida.filePath(QStringLiteral("recibo_gris_logotipo.png")), true, 1) &&

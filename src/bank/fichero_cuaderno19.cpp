@@ -7,7 +7,6 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "settings/ajustes.h"
 #include "bank/cp1252.h"
 #include "util/cuentas.h"
 #include "util/formato.h"
@@ -168,15 +167,14 @@ QString ReciboExcluido::Texto() const
 
 int CFicheroCuaderno19::SufijoEfectivo(int sufijo)
 {
-    if (sufijo == -1)
-        sufijo = LeerEntero(ajustes::kRecibo, ajustes::kSufijo, ajustes::kSufijoPorDefecto);
     return sufijo >= 0 && sufijo <= 999 ? sufijo : 1;
 }
 
 CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& documento,
                                        const QString& banco, const QString& sucursal,
                                        const QString& dc, const QString& ccc,
-                                       const QDate& creacion, const QDate& cargo, int sufijo)
+                                       const QDate& creacion, const QDate& cargo,
+                                       const AjustesBanco& ajustes)
     : m_nombre(AdaptarCp1252(nombre.trimmed())),
       m_documento(AdaptarCp1252(documento.trimmed())),
       m_banco(banco.trimmed()),
@@ -185,9 +183,9 @@ CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& doc
       m_ccc(ccc.trimmed()),
       m_creacion(creacion),
       m_cargo(cargo),
-      m_sufijo(SufijoEfectivo(sufijo)),
-      m_impuesto1(Bytes(NombreImpuesto1())),
-      m_impuesto2(Bytes(NombreImpuesto2()))
+      m_sufijo(SufijoEfectivo(ajustes.sufijo)),
+      m_impuesto1(Bytes(ajustes.impuestos.nombre1)),
+      m_impuesto2(Bytes(ajustes.impuestos.nombre2))
 {
     if (m_nombre.isEmpty())
         throw UserError(QStringLiteral("El propietario no tiene nombre; no se puede generar el "

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "settings/valores.h"   // the types only: the caller reads the store
 #include "util/moneda.h"
 
 class QPainter;
@@ -52,11 +53,11 @@ public:
 
     // Refuses (UserError) what the bank would reject for the whole file: an owner without
     // name or identifier, an owner account that is empty, marked "**", not digits or whose
-    // check digits fail, a missing date. `sufijo` -1 reads the setting Recibo/iSufijo; a
-    // value outside 0..999 becomes 1.
+    // check digits fail, a missing date. The suffix and the tax names of the concept text
+    // come in `ajustes`; a suffix outside 0..999 becomes 1.
     CFicheroCuaderno19(const QString& nombre, const QString& documento, const QString& banco,
                        const QString& sucursal, const QString& dc, const QString& ccc,
-                       const QDate& creacion, const QDate& cargo, int sufijo = -1);
+                       const QDate& creacion, const QDate& cargo, const AjustesBanco& ajustes);
     virtual ~CFicheroCuaderno19() = default;
 
     // Room for `recibos` more receipts, so that a long remittance is not copied as it grows.
@@ -91,7 +92,7 @@ public:
     static QString LineaListado(const ReciboBanco& r);
     // A file name in the user's documents folder made of the owner and the month.
     static QString NombreFicheroPropuesto(const QString& propietario, const QDate& mes);
-    // The suffix a constructor argument gives: -1 reads the setting; outside 0..999 is 1.
+    // The suffix written for a given one: outside 0..999 it is 1.
     static int SufijoEfectivo(int sufijo);
     // Whole cents, the fraction of a cent dropped.
     static qint64 Centimos(Moneda m) { return m.Diezmilesimas() / Moneda::kPorCentimo; }
@@ -122,7 +123,7 @@ private:
     QString m_nombre, m_documento, m_banco, m_sucursal, m_dc, m_ccc;
     QDate m_creacion, m_cargo;
     int m_sufijo = 1;
-    QByteArray m_impuesto1, m_impuesto2;   // read once: a setting read per receipt would be slow
+    QByteArray m_impuesto1, m_impuesto2;   // the tax names in code page 1252
     QByteArray m_cabecera;                 // identifier N(9) and suffix N(3) of every record
     mutable qint64 m_diaRenta = -1;        // the rent label of the last billing date seen
     mutable QByteArray m_etiquetaRenta;

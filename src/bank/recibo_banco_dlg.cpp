@@ -204,7 +204,7 @@ void CReciboBancoDlg::Imprimir()
         QMessageBox::warning(this, kTitulo, error);
         return;
     }
-    CImpresionRecibo p;
+    CImpresionRecibo p(LeerAjustesRecibo());
     p.arrendador = m_datos.arrendador;
     p.doc_arrendador = m_docArrendador;
     p.direccion = m_datos.direccion;
@@ -244,7 +244,7 @@ void GenerarReciboBanco(QWidget* parent, Database& db, qint64 refInmueble)
         CReciboBancoDlg dlg(parent, datos, propietario.documento_numero);
         if (dlg.exec() != QDialog::Accepted)
             return;
-        auto fichero = CrearFichero(propietario, dlg.FechaEmision(), dlg.FechaCobro());
+        auto fichero = CrearFichero(propietario, dlg.FechaEmision(), dlg.FechaCobro(), LeerAjustesBanco());
         if (!fichero->AnadirRecibo(dlg.Recibo())) {
             QMessageBox::warning(parent, kTitulo,
                                  QStringLiteral("No se puede generar el fichero del banco.\n") +

@@ -50,10 +50,10 @@ PropietarioBanco BuscarPropietarioBanco(Database& db, const QString& nombre)
 }
 
 std::unique_ptr<CFicheroCuaderno19> CrearFichero(const PropietarioBanco& p, const QDate& creacion,
-                                                 const QDate& cargo)
+                                                 const QDate& cargo, const AjustesBanco& ajustes)
 {
     return std::make_unique<CFicheroCuaderno19>(p.nombre, p.documento_numero, p.banco, p.sucursal,
-                                                p.dc, p.ccc, creacion, cargo, -1);
+                                                p.dc, p.ccc, creacion, cargo, ajustes);
 }
 
 std::vector<ReciboBanco> RecibosBancoDelMes(Database& db, const QString& arrendador, const QDate& mes)
@@ -132,14 +132,14 @@ ReciboBancoInmueble ReciboDesdeInmueble(Database& db, qint64 refInmueble, const 
 }
 
 ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDate& mes,
-                              const QDate& creacion, const QDate& cargo, const QString& ruta,
-                              const QString& listadoPdf)
+                              const QDate& creacion, const QDate& cargo, const AjustesBanco& ajustes,
+                              const QString& ruta, const QString& listadoPdf)
 {
     const PropietarioBanco propietario = BuscarPropietarioBanco(db, arrendador);
     const std::vector<ReciboBanco> recibos = RecibosBancoDelMes(db, propietario.nombre, mes);
     if (recibos.empty())
         throw UserError(QStringLiteral("Para este mes y propietario no existen recibos o facturas emitidas"));
-    auto fichero = CrearFichero(propietario, creacion, cargo);
+    auto fichero = CrearFichero(propietario, creacion, cargo, ajustes);
     fichero->Reservar(int(recibos.size()));
     for (const ReciboBanco& r : recibos)
         fichero->AnadirRecibo(r);

@@ -19,10 +19,9 @@ struct PropietarioBanco {
 // "propietario erroneo no encontrado = " and the name when there is none.
 PropietarioBanco BuscarPropietarioBanco(Database& db, const QString& nombre);
 
-// A writer for the owner's file, created `creacion` and charged `cargo`, with the suffix
-// of the settings.
+// A writer for the owner's file, created `creacion` and charged `cargo`.
 std::unique_ptr<CFicheroCuaderno19> CrearFichero(const PropietarioBanco& p, const QDate& creacion,
-                                                 const QDate& cargo);
+                                                 const QDate& cargo, const AjustesBanco& ajustes);
 
 // The receipts of `arrendador` billed in the month of `mes` and marked for direct debit,
 // in `ref` order, whatever their account: the writer says which it must leave out.
@@ -53,5 +52,5 @@ struct ResultadoRemesa {
 // `listadoPdf` when given). Changes nothing in the workspace. Refuses a month without
 // such receipts and a file in which no receipt is left.
 ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDate& mes,
-                              const QDate& creacion, const QDate& cargo, const QString& ruta,
-                              const QString& listadoPdf = QString());
+                              const QDate& creacion, const QDate& cargo, const AjustesBanco& ajustes,
+                              const QString& ruta, const QString& listadoPdf = QString());

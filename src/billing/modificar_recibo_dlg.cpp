@@ -256,7 +256,7 @@ void CModificarReciboDlg::Imprimir(bool a4)
         return;
     Mostrar();
     try {
-        CImpresionRecibo recibo = ReciboModificado(m_db, m_recibo, a4);
+        CImpresionRecibo recibo = ReciboModificado(m_db, m_recibo, a4, LeerAjustesRecibo());
         ImprimirRecibo(this, recibo, m_impresora);
     } catch (const std::exception& e) {
         QMessageBox::warning(this, kTitulo, TextoError(e));

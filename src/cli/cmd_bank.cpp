@@ -4,6 +4,7 @@
 #include "bank/remesa.h"
 #include "data/workspace.h"
 #include "cli/cli.h"
+#include "settings/ajustes.h"
 #include "data/database.h"
 
 namespace {
@@ -19,7 +20,7 @@ int cmdRemesa(const Args& a)
             throw UsageError{QStringLiteral("La fecha de cargo debe escribirse DD/MM/AAAA, por ejemplo 05/03/2024.")};
     }
     Database db = AbrirWorkspace(a[0]);
-    const ResultadoRemesa r = GenerarRemesa(db, a[1], mes, hoy, cargo, a[3],
+    const ResultadoRemesa r = GenerarRemesa(db, a[1], mes, hoy, cargo, LeerAjustesBanco(), a[3],
                                             a.option(QStringLiteral("--listado")));
     for (const ReciboExcluido& e : r.excluidos)
         err() << "Excluido: " << e.Texto() << '\n';

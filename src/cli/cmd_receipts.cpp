@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/workspace.h"
 #include "receipts/trabajo_impresion.h"
+#include "settings/ajustes.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ int cmdRecibosPdf(const Args& a)
     const QDate mes = LeerMes(a[1]);
     Database db = AbrirWorkspace(a[0]);
     const int paginas = RecibosMesAPdf(db, mes, a[2], a.has(QStringLiteral("--factura")),
-                                       !a.has(QStringLiteral("--gris")));
+                                       !a.has(QStringLiteral("--gris")), LeerAjustesRecibo());
     out() << paginas << '\n';
     return kExitOk;
 }

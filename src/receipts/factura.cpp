@@ -4,7 +4,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-#include "settings/ajustes.h"
 #include "data/database.h"
 #include "receipts/dibujo_texto.h"
 #include "receipts/impresion_recibo.h"
@@ -147,7 +146,7 @@ void CImpresionRecibo::DibujarFactura(QPainter& p)
     int r = 7;
     auto linea = [&](const QString& texto, Moneda m) {
         TextoLinea(p, etiqueta(r), texto + puntos);
-        TextoLinea(p, cifra(r), MonedaConSimbolo(m, SimboloMoneda()), der);
+        TextoLinea(p, cifra(r), MonedaConSimbolo(m, ajustes.moneda.simbolo), der);
         ++r;
     };
     auto raya = [&] {
@@ -166,16 +165,16 @@ void CImpresionRecibo::DibujarFactura(QPainter& p)
         linea(QStringLiteral("BASE"), renta + otro_importe1 + otro_importe2 + otro_importe3);
     }
     if (!iva.EsCero())
-        linea(NombreImpuesto1(), iva);
+        linea(ajustes.impuestos.nombre1, iva);
     if (!irpf.EsCero())
-        linea(NombreImpuesto2(), irpf);
+        linea(ajustes.impuestos.nombre2, irpf);
     raya();
     linea(QStringLiteral("TOTAL"), Total());
 
     r = 19;
     // The currency word of the currency settings; the old invoice read a value nothing
     // wrote and so always said "Euros".
-    const QString moneda = NombreMoneda();
+    const QString& moneda = ajustes.moneda.nombre;
     if (!moneda.isEmpty()) {
         TextoLinea(p, etiqueta(r), QStringLiteral("Importes en %1.").arg(moneda));
         ++r;

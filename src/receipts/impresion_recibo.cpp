@@ -3,13 +3,10 @@
 #include <QImage>
 #include <QPainter>
 
-#include "settings/ajustes.h"
 #include "data/database.h"
 #include "receipts/dibujo_texto.h"
 #include "util/formato.h"
 #include "util/letras.h"
-
-using namespace ajustes;
 
 namespace {
 
@@ -45,12 +42,12 @@ QString CImpresionRecibo::TextoFechaEmision() const
 
 QString CImpresionRecibo::TextoVencimiento() const
 {
-    switch (LeerEntero(kRecibo, kVencimientoTipo, 0)) {
+    const ReglaVencimiento& v = ajustes.vencimiento;
+    switch (v.tipo) {
     case 1:
-        return EnteroConPuntos(LeerEntero(kRecibo, kVencimientoDia, kVencimientoDiaPorDefecto)) +
-               QStringLiteral(" DE ") + MesYAnio(fecha_emision);
+        return EnteroConPuntos(v.dia) + QStringLiteral(" DE ") + MesYAnio(fecha_emision);
     case 2:
-        return LeerTexto(kRecibo, kVencimientoOtro);
+        return v.otro;
     default:
         return QStringLiteral("A   LA   VISTA");
     }
@@ -58,7 +55,7 @@ QString CImpresionRecibo::TextoVencimiento() const
 
 QString CImpresionRecibo::TituloNumero() const
 {
-    switch (LeerEntero(kRecibo, kReciboFactura, 0)) {
+    switch (ajustes.recibo_factura) {
     case 1: return QStringLiteral("FACTURA NUMERO");
     case 2: return QStringLiteral("RECIBO / FACTURA NUMERO");
     case 3: return texto_numero.isEmpty() ? QStringLiteral("RECIBO NUMERO")
@@ -69,7 +66,7 @@ QString CImpresionRecibo::TituloNumero() const
 
 QString CImpresionRecibo::CabeceraImporte() const
 {
-    return (QStringLiteral("IMPORTE ") + NombreMoneda()).toUpper();
+    return (QStringLiteral("IMPORTE ") + ajustes.moneda.nombre).toUpper();
 }
 
 QString CImpresionRecibo::PeriodoFactura() const
@@ -102,7 +99,7 @@ QVector<LineaImporte> CImpresionRecibo::LineasImporte(bool factura) const
     const LineaImporte todas[] = {
         {renta_etiqueta, renta},         {otro_concepto1, otro_importe1},
         {otro_concepto2, otro_importe2}, {otro_concepto3, otro_importe3},
-        {NombreImpuesto1(), iva},        {NombreImpuesto2(), irpf},
+        {ajustes.impuestos.nombre1, iva}, {ajustes.impuestos.nombre2, irpf},
     };
     QVector<LineaImporte> r;
     for (const auto& l : todas)
@@ -139,23 +136,19 @@ void CImpresionRecibo::DireccionArrendador(QString& calle, QString& pueblo, QStr
 
 void CImpresionRecibo::DibujarRecibo(QPainter& p) const
 {
-    const QString color = LeerTexto(kRecibo, kColor);
-    const QString fondo = LeerTexto(kRecibo, kFondo);
-    const QColor relleno(qBound(0, LeerEntero(kRecibo, kColorR, kColorRPorDefecto), 255),
-                         qBound(0, LeerEntero(kRecibo, kColorG, kColorGPorDefecto), 255),
-                         qBound(0, LeerEntero(kRecibo, kColorB, kColorBPorDefecto), 255));
-    const int tipo_izquierdo = LeerEntero(kRecibo, kTipoCuadroIzquierdo, 0);
+    const DisenoRecibo& d = ajustes.diseno;
+    const QColor relleno(qBound(0, d.rojo, 255), qBound(0, d.verde, 255), qBound(0, d.azul, 255));
     const bool a_color = en_color == 1;
 
     p.save();
     PrepararPaginaDecimasMm(p);
 
-    if (color != QStringLiteral("TRANSPARENTE")) {
+    if (d.color != QStringLiteral("TRANSPARENTE")) {
         // The hatch's gaps show the second colour, as a brush over an opaque background does.
         const QRect banda = Caja(0, 0, 2030, 859);
         p.fillRect(banda, a_color ? QColor(155, 155, 255) : QColor(150, 150, 150));
         p.setPen(a_color ? QPen(QColor(200, 200, 200), 1) : QPen(Qt::NoPen));
-        p.setBrush(QBrush(relleno, fondo == QStringLiteral("SOLIDO") ? Qt::SolidPattern
+        p.setBrush(QBrush(relleno, d.fondo == QStringLiteral("SOLIDO") ? Qt::SolidPattern
                                                                      : Qt::DiagCrossPattern));
         p.drawRect(banda);
     }
@@ -201,7 +194,7 @@ void CImpresionRecibo::DibujarRecibo(QPainter& p) const
     const Qt::Alignment cen = Qt::AlignHCenter | Qt::AlignTop;
     texto(Caja(420, 65, 680, 110), texto_numero, der);
     texto(Caja(700, 65, 1600, 110), localidad, cen);
-    texto(Caja(1400, 65, 1980, 110), MonedaATexto(Total()) + SimboloMoneda(), der);
+    texto(Caja(1400, 65, 1980, 110), MonedaATexto(Total()) + ajustes.moneda.simbolo, der);
     texto(Caja(1050, 155, 2000, 205), TextoVencimiento(), cen);
     texto(Caja(350, 150, 1165, 195), TextoFechaEmision(), cen);
 
@@ -247,17 +240,15 @@ void CImpresionRecibo::DibujarRecibo(QPainter& p) const
         texto(Caja(1190, 750, 2000, 800),
               cp.isEmpty() ? pueblo : QStringLiteral("%1, (%2)").arg(pueblo, cp));
 
-    if (tipo_izquierdo == 1) {
+    if (d.tipo_cuadro_izquierdo == 1) {
         recuadro(20, 30, 320, 780);
-        const QString lineas_izquierda[] = {LeerTexto(kRecibo, kTexto1), LeerTexto(kRecibo, kTexto2),
-                                            LeerTexto(kRecibo, kTexto3)};
         const int izquierda[] = {50, 130, 210};
         for (int i = 0; i < 3; ++i)
-            texto(Caja(izquierda[i], 40, izquierda[i] + 150, 770), lineas_izquierda[i],
+            texto(Caja(izquierda[i], 40, izquierda[i] + 150, 770), d.textos[i],
                   Qt::AlignHCenter | Qt::AlignBottom);
-    } else if (tipo_izquierdo == 2) {
+    } else if (d.tipo_cuadro_izquierdo == 2) {
         // Any picture format Qt reads; a file that cannot be read leaves the stub empty.
-        const QImage logo(LeerTexto(kRecibo, kFileLogo));
+        const QImage logo(d.logo);
         if (!logo.isNull()) {
             const QRect origen(0, 0, qMin(logo.width(), 300), qMin(logo.height(), 750));
             p.drawImage(QRect(20, 30, origen.width(), origen.height()), logo, origen);

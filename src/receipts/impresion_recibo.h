@@ -4,6 +4,7 @@
 #include <QVector>
 
 #include "receipts/dibujo_texto.h"   // page mapping and fonts, used by other printed pages too
+#include "settings/valores.h"        // the types only: the caller reads the store
 #include "util/moneda.h"
 
 class Database;
@@ -17,9 +18,12 @@ struct LineaImporte {
 
 // The texts and amounts of one receipt, filled by an entry point and drawn by a layout.
 // Texts start empty and amounts at 0; fields an entry point does not fill keep those.
+// The design, due-date rule, caption mode, tax names and currency come in `ajustes`,
+// read by the caller once per job.
 class CImpresionRecibo {
 public:
-    explicit CImpresionRecibo(Database* db = nullptr) : m_db(db) {}
+    explicit CImpresionRecibo(const AjustesRecibo& ajustes, Database* db = nullptr)
+        : ajustes(ajustes), m_db(db) {}
     virtual ~CImpresionRecibo() = default;
 
     // The 203 x 86 mm receipt band at the top of the page.
@@ -28,11 +32,11 @@ public:
     // owner record first; draws nothing when the owner is not found.
     void DibujarFactura(QPainter& p);
 
-    // Derived texts; settings are read afresh on each call.
+    // Derived texts.
     QString TextoFechaEmision() const;      // "1 DE MARZO DEL 2.005"
-    QString TextoVencimiento() const;       // by Recibo/Vencimiento_Tipo
-    QString TituloNumero() const;           // by Recibo/ReciboFactura
-    QString CabeceraImporte() const;        // "IMPORTE EUROS"
+    QString TextoVencimiento() const;       // by ajustes.vencimiento
+    QString TituloNumero() const;           // by ajustes.recibo_factura
+    QString CabeceraImporte() const;        // "IMPORTE EUROS", by the currency name
     QString PeriodoFactura() const;         // "MARZO del 2.005"
     // Street type (looked up) + direccion + " " + piso.
     QString LineaDireccion() const;
@@ -46,6 +50,7 @@ public:
 
     Database* Base() const { return m_db; }
 
+    AjustesRecibo ajustes;
     QString texto_domiciliacion;
     int en_color = 0;
     QString arrendador, doc_arrendador, direccion, piso, localidad;

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <memory>
 
+#include "settings/ajustes.h"
 #include "widgets/aviso_dlg.h"
 #include "receipts/impresion_recibo.h"
 #include "receipts/llenar_recibo.h"
@@ -44,7 +45,7 @@ bool ImprimirReciboInmueble(QWidget* parent, Database& db, qint64 ref_inmueble,
                             const QDate& fecha, int modelo, QPrinter* impresora)
 {
     try {
-        CImpresionRecibo recibo = ReciboDeInmueble(db, ref_inmueble, fecha, modelo);
+        CImpresionRecibo recibo = ReciboDeInmueble(db, ref_inmueble, fecha, modelo, LeerAjustesRecibo());
         CAvisoDlg(parent, Aviso::RecibosGenerar).Mostrar();
         return ImprimirRecibo(parent, recibo, impresora);
     } catch (const std::exception& e) {

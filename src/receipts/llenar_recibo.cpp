@@ -86,9 +86,10 @@ void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& f, bool
     r.telefono_arrendador = factura ? dueno.telefono_casa : QString();
 }
 
-CImpresionRecibo ReciboModificado(Database& db, const ReciboEmision& form, bool a4)
+CImpresionRecibo ReciboModificado(Database& db, const ReciboEmision& form, bool a4,
+                                  const AjustesRecibo& ajustes)
 {
-    CImpresionRecibo r(&db);
+    CImpresionRecibo r(ajustes, &db);
     const DatosPropietario dueno = PropietarioObligatorio(db, form.arrendador);
     r.doc_arrendador = dueno.Documento();
     r.arrendador = form.arrendador;
@@ -122,7 +123,8 @@ CImpresionRecibo ReciboModificado(Database& db, const ReciboEmision& form, bool 
     return r;
 }
 
-CImpresionRecibo ReciboDeInmueble(Database& db, qint64 ref_inmueble, const QDate& fecha, int modelo)
+CImpresionRecibo ReciboDeInmueble(Database& db, qint64 ref_inmueble, const QDate& fecha, int modelo,
+                                  const AjustesRecibo& ajustes)
 {
     Statement q(db, "SELECT arrendador, direccion, piso, localidad, nom_arrendatario, "
                     "doc_arrendatario_tipo, doc_arrendatario_num, refcatastral, "
@@ -132,7 +134,7 @@ CImpresionRecibo ReciboDeInmueble(Database& db, qint64 ref_inmueble, const QDate
     q.bind(1, ref_inmueble);
     if (!q.next())
         throw UserError(QStringLiteral("El inmueble %1 no existe.").arg(ref_inmueble));
-    CImpresionRecibo r(&db);
+    CImpresionRecibo r(ajustes, &db);
     LlenarComun(r, q, 10);
     r.doc_arrendador = PropietarioObligatorio(db, r.arrendador).Documento();
     r.fecha_emision = fecha;

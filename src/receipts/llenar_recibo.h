@@ -37,9 +37,11 @@ void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& fila, b
 // print it: `a4` false for "Imprimir Recibo/Factura" (receipt layout), true for "Imprimir
 // Factura tamaño A4" (invoice layout). Amounts, concepts, tenant document and number come
 // from the form; town, cadastral reference and tenant address from the staged row.
-CImpresionRecibo ReciboModificado(Database& db, const ReciboEmision& form, bool a4);
+CImpresionRecibo ReciboModificado(Database& db, const ReciboEmision& form, bool a4,
+                                  const AjustesRecibo& ajustes);
 
 // The property `ref_inmueble` as a receipt for `fecha` without storing anything, in the
 // layout `modelo` (1 receipt band, 2 full-page invoice). Refuses a missing property and a
 // missing owner.
-CImpresionRecibo ReciboDeInmueble(Database& db, qint64 ref_inmueble, const QDate& fecha, int modelo);
+CImpresionRecibo ReciboDeInmueble(Database& db, qint64 ref_inmueble, const QDate& fecha, int modelo,
+                                  const AjustesRecibo& ajustes);

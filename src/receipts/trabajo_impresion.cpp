@@ -10,7 +10,8 @@
 #include "util/letras.h"
 #include "util/errores.h"
 
-std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool factura)
+std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool factura,
+                                            const AjustesRecibo& ajustes)
 {
     Statement q(db, QStringLiteral("SELECT %1 FROM recibo r LEFT JOIN inmueble i "
                                    "ON i.direccion = r.direccion AND i.piso IS r.piso "
@@ -20,7 +21,7 @@ std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool
     q.bind(1, mes.toString(QStringLiteral("yyyy-MM")));
     std::vector<CImpresionRecibo> r;
     while (q.next()) {
-        r.emplace_back(&db);
+        r.emplace_back(ajustes, &db);
         LlenarDesdeFila(r.back(), db, q, factura);
     }
     return r;
@@ -47,9 +48,10 @@ void ImprimirRecibos(QPagedPaintDevice& dispositivo, const std::vector<CImpresio
     p.end();
 }
 
-int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool factura, bool enColor)
+int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool factura, bool enColor,
+                   const AjustesRecibo& ajustes)
 {
-    const std::vector<CImpresionRecibo> recibos = RecibosDelMes(db, mes, factura);
+    const std::vector<CImpresionRecibo> recibos = RecibosDelMes(db, mes, factura, ajustes);
     if (recibos.empty())
         throw UserError(QStringLiteral("No hay recibos facturados en %1 de %2.")
                             .arg(NombreMes(mes.month()))

@@ -6,8 +6,9 @@
 class Database;
 class QPagedPaintDevice;
 
-// Every receipt of the billed month of `mes`, in property order, ready to draw.
-std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool factura);
+// Every receipt of the billed month of `mes`, in property order, ready to draw with `ajustes`.
+std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool factura,
+                                            const AjustesRecibo& ajustes);
 
 // Draws each record on its own page of `dispositivo` (a printer or a PDF writer), as a receipt
 // band or as a full-page invoice by each record's `modelo_impresion`.
@@ -16,4 +17,5 @@ void ImprimirRecibos(QPagedPaintDevice& dispositivo, const std::vector<CImpresio
 
 // The receipts of the billed month of `mes` to a PDF file, one per page (A4, 300 dpi).
 // Refuses a month without receipts. Returns how many pages were written.
-int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool factura, bool enColor);
+int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool factura, bool enColor,
+                   const AjustesRecibo& ajustes);

@@ -18,8 +18,8 @@ namespace {
 
 constexpr int kMaxTexto = 4999;
 
-// Printing a month reads a dozen settings per receipt: keep the parsed file and parse it
-// again only when the file on disk is another one (written by us or by another process).
+// A job or a form reads many settings in a row: keep the parsed file and parse it again
+// only when the file on disk is another one (written by us or by another process).
 struct Cache {
     QMutex mutex;
     QString ruta;
@@ -176,3 +176,34 @@ QString NombreMoneda() { return LeerTexto(kMoneda, kNombre, kMonedaNombrePorDefe
 QString SimboloMoneda() { return LeerTexto(kMoneda, kSimbolo, kMonedaSimboloPorDefecto); }
 void PonerNombreMoneda(const QString& nombre) { EscribirTexto(kMoneda, kNombre, nombre); }
 void PonerSimboloMoneda(const QString& simbolo) { EscribirTexto(kMoneda, kSimbolo, simbolo); }
+
+static AjustesImpuestos LeerAjustesImpuestos()
+{
+    return {NombreImpuesto1(), NombreImpuesto2(), PorcentajeImpuesto1(), PorcentajeImpuesto2()};
+}
+
+AjustesRecibo LeerAjustesRecibo()
+{
+    AjustesRecibo a;
+    DisenoRecibo& d = a.diseno;
+    d.color = LeerTexto(kRecibo, kColor);
+    d.fondo = LeerTexto(kRecibo, kFondo);
+    d.rojo = LeerEntero(kRecibo, kColorR, kColorRPorDefecto);
+    d.verde = LeerEntero(kRecibo, kColorG, kColorGPorDefecto);
+    d.azul = LeerEntero(kRecibo, kColorB, kColorBPorDefecto);
+    d.tipo_cuadro_izquierdo = LeerEntero(kRecibo, kTipoCuadroIzquierdo, 0);
+    d.textos = {LeerTexto(kRecibo, kTexto1), LeerTexto(kRecibo, kTexto2), LeerTexto(kRecibo, kTexto3)};
+    d.logo = LeerTexto(kRecibo, kFileLogo);
+    a.vencimiento.tipo = LeerEntero(kRecibo, kVencimientoTipo, 0);
+    a.vencimiento.dia = LeerEntero(kRecibo, kVencimientoDia, kVencimientoDiaPorDefecto);
+    a.vencimiento.otro = LeerTexto(kRecibo, kVencimientoOtro);
+    a.recibo_factura = LeerEntero(kRecibo, kReciboFactura, 0);
+    a.impuestos = LeerAjustesImpuestos();
+    a.moneda = {NombreMoneda(), SimboloMoneda()};
+    return a;
+}
+
+AjustesBanco LeerAjustesBanco()
+{
+    return {LeerEntero(kRecibo, kSufijo, kSufijoPorDefecto), LeerAjustesImpuestos()};
+}

@@ -54,12 +54,13 @@ inline ReciboBanco ReciboSimple(qint64 ref, qint64 rentaCentimos,
     return r;
 }
 
-inline CFicheroCuaderno19 FicheroPrueba(int sufijo = 1, const QString& documento = QStringLiteral("50001774G"))
+inline CFicheroCuaderno19 FicheroPrueba(const AjustesBanco& ajustes = AjustesBanco(),
+                                        const QString& documento = QStringLiteral("50001774G"))
 {
     return CFicheroCuaderno19(QStringLiteral("MUÑOZ LÓPEZ ELENA"), documento,
                               QString::fromLatin1(kCuentaPropietario.banco),
                               QString::fromLatin1(kCuentaPropietario.sucursal),
                               QString::fromLatin1(kCuentaPropietario.dc),
                               QString::fromLatin1(kCuentaPropietario.ccc), QDate(2007, 3, 5),
-                              QDate(2007, 3, 10), sufijo);
+                              QDate(2007, 3, 10), ajustes);
 }

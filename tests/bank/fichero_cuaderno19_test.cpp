@@ -2,7 +2,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "settings/ajustes.h"
 #include "bank/fichero_cuaderno19.h"
 #include "bank_fixture.h"
 #include "util/formato.h"
@@ -18,11 +17,6 @@ QString A(const QString& s, int w)
 
 class Cuaderno19 : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        PonerNombreImpuesto(1, QStringLiteral("IVA 21%"));
-        PonerNombreImpuesto(2, QStringLiteral("Retención"));
-    }
     TempWorkspace ws;
 };
 
@@ -30,7 +24,10 @@ protected:
 
 TEST_F(Cuaderno19, EveryFieldOfEveryRecordOfOneReceipt)
 {
-    CFicheroCuaderno19 f = FicheroPrueba(2);
+    AjustesBanco ajustes;
+    ajustes.sufijo = 2;
+    ajustes.impuestos.nombre2 = QStringLiteral("Retención");
+    CFicheroCuaderno19 f = FicheroPrueba(ajustes);
     ReciboBanco r = ReciboSimple(12345, 65000, QStringLiteral("PÉREZ LÓPEZ ANA"));
     r.codref = QStringLiteral("ABC-1");
     r.fecha_facturacion = QDate(2005, 3, 1);
@@ -161,7 +158,7 @@ TEST_F(Cuaderno19, FieldWidthsPadAndCut)
     };
     for (const auto& d : docs) {
         SCOPED_TRACE(d.documento);
-        CFicheroCuaderno19 f = FicheroPrueba(1, QString::fromLatin1(d.documento));
+        CFicheroCuaderno19 f = FicheroPrueba(AjustesBanco(), QString::fromLatin1(d.documento));
         ReciboBanco r = ReciboSimple(7, 0, QString(45, u'X') + QStringLiteral("YZ"));
         r.renta = Moneda::DeDiezmilesimas(6'505'550);   // 650,555: the fraction of a cent goes
         ASSERT_TRUE(f.AnadirRecibo(r));
@@ -173,19 +170,16 @@ TEST_F(Cuaderno19, FieldWidthsPadAndCut)
     }
 }
 
-TEST_F(Cuaderno19, SuffixComesFromTheSettingsWhenNotGiven)
+TEST_F(Cuaderno19, SuffixOutsideItsRangeBecomesOne)
 {
-    const struct { int guardado; bool hay; const char* escrito; } casos[] = {
-        {0, false, "001"}, {2, true, "002"}, {0, true, "000"}, {999, true, "999"},
-        {1000, true, "001"}, {-3, true, "001"},
+    const struct { int dado; const char* escrito; } casos[] = {
+        {2, "002"}, {0, "000"}, {999, "999"}, {1000, "001"}, {-1, "001"}, {-3, "001"},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(c.guardado);
-        QFile::remove(ws.settingsPath());
-        PonerNombreImpuesto(1, QStringLiteral("IVA"));
-        if (c.hay)
-            EscribirEntero(ajustes::kRecibo, ajustes::kSufijo, c.guardado);
-        CFicheroCuaderno19 f = FicheroPrueba(-1);
+        SCOPED_TRACE(c.dado);
+        AjustesBanco ajustes;
+        ajustes.sufijo = c.dado;
+        CFicheroCuaderno19 f = FicheroPrueba(ajustes);
         ASSERT_TRUE(f.AnadirRecibo(ReciboSimple(1, 100)));
         for (const QByteArray& r : Registros(f.Contenido()))
             EXPECT_EQ(Campo(r, 14, 3), QString::fromLatin1(c.escrito));
@@ -261,7 +255,7 @@ TEST_F(Cuaderno19, AnOwnerAccountTheBankWouldRefuseStopsTheFile)
         EXPECT_THROW(CFicheroCuaderno19(QStringLiteral("PROPIETARIO"), QString::fromLatin1(c.documento),
                                         QString::fromLatin1(c.banco), QString::fromLatin1(c.sucursal),
                                         QString::fromLatin1(c.dc), QString::fromLatin1(c.ccc),
-                                        QDate(2024, 3, 1), QDate(2024, 3, 5), 1),
+                                        QDate(2024, 3, 1), QDate(2024, 3, 5), AjustesBanco()),
                      UserError);
     }
 }

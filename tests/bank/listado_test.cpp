@@ -1,7 +1,6 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include "settings/ajustes.h"
 #include "bank/fichero_cuaderno19.h"
 #include "bank/informe_lineas.h"
 #include "bank_fixture.h"
@@ -75,8 +74,9 @@ TEST(ListadoRemesa, LineOfAReceipt)
 TEST(ListadoRemesa, PdfListsEveryReceiptAndTheSuffixWritten)
 {
     TempWorkspace ws;
-    EscribirEntero(ajustes::kRecibo, ajustes::kSufijo, 2);
-    CFicheroCuaderno19 f = FicheroPrueba(-1);
+    AjustesBanco ajustes;
+    ajustes.sufijo = 2;
+    CFicheroCuaderno19 f = FicheroPrueba(ajustes);
     const int n = 600;   // more than the 500 lines an old listing kept
     for (int i = 1; i <= n; ++i)
         ASSERT_TRUE(f.AnadirRecibo(ReciboSimple(i, 10000, QStringLiteral("INQUILINO %1 FIN").arg(i))));

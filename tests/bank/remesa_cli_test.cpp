@@ -6,6 +6,7 @@
 #include "bank_fixture.h"
 #include "data/workspace.h"
 #include "data/database.h"
+#include "settings/ajustes.h"
 #include "temp_workspace.h"
 
 namespace {
@@ -53,6 +54,7 @@ TEST_F(RemesaCli, WritesTheOwnersDebitsOfTheMonth)
 {
     const QString salida = ws.file(QStringLiteral("remesa.pr1"));
     const QString listado = ws.file(QStringLiteral("listado.pdf"));
+    EscribirEntero(QStringLiteral("Recibo"), QStringLiteral("iSufijo"), 7);   // the job reads it
     QString out, err;
     ASSERT_EQ(RunCli({"remesa", ruta, propietario.toLower(), "2024-03", salida, "--cargo",
                       "05/03/2024", "--listado", listado},
@@ -62,6 +64,7 @@ TEST_F(RemesaCli, WritesTheOwnersDebitsOfTheMonth)
     ASSERT_EQ(reg.size(), 7 * recibos + 4);
     EXPECT_EQ(Campo(reg[1], 23, 6), "050324");
     EXPECT_EQ(Campo(reg[1], 29, 40).trimmed(), propietario);
+    EXPECT_EQ(Campo(reg[1], 14, 3), "007");
 
     Database db = AbrirWorkspace(ruta);
     Statement st(db, "SELECT SUM(renta+iva+irpf+otro_importe1+otro_importe2+otro_importe3) FROM recibo"

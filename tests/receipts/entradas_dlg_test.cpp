@@ -17,6 +17,7 @@
 #include "receipts/llenar_recibo.h"
 #include "receipts/trabajo_impresion.h"
 #include "recibo_fixture.h"
+#include "settings/ajustes.h"
 #include "util/errores.h"
 
 using namespace ajustes;
@@ -92,7 +93,7 @@ protected:
 
 TEST_F(EntradasTest, PropertyReceiptTakesThePropertyRowAndTheChosenDate)
 {
-    const CImpresionRecibo r = ReciboDeInmueble(db, inmueble, QDate(2024, 7, 15), 2);
+    const CImpresionRecibo r = ReciboDeInmueble(db, inmueble, QDate(2024, 7, 15), 2, AjustesRecibo());
     EXPECT_EQ(r.modelo_impresion, 2);
     EXPECT_EQ(r.fecha_emision, QDate(2024, 7, 15));
     EXPECT_EQ(r.doc_arrendador, QStringLiteral("N.I.F. 26216258F"));
@@ -102,16 +103,16 @@ TEST_F(EntradasTest, PropertyReceiptTakesThePropertyRowAndTheChosenDate)
     EXPECT_EQ(r.nota_recibo, QStringLiteral("Pago antes del día 5"));
     EXPECT_EQ(r.texto_numero, QString());
     EXPECT_EQ(r.Total(), Euros(58000 + 12180 - 11020 + 1636));
-    EXPECT_EQ(ReciboDeInmueble(db, inmueble, QDate(2024, 7, 15), 1).modelo_impresion, 1);
+    EXPECT_EQ(ReciboDeInmueble(db, inmueble, QDate(2024, 7, 15), 1, AjustesRecibo()).modelo_impresion, 1);
 
     Statement(db, "UPDATE inmueble SET arrendador = 'DESCONOCIDO'").run();
     try {
-        ReciboDeInmueble(db, inmueble, QDate(2024, 7, 15), 1);
+        ReciboDeInmueble(db, inmueble, QDate(2024, 7, 15), 1, AjustesRecibo());
         ADD_FAILURE() << "a property without owner must be refused";
     } catch (const UserError& e) {
         EXPECT_EQ(e.Mensaje(), QStringLiteral("propietario erroneo no encontrado = DESCONOCIDO"));
     }
-    EXPECT_THROW(ReciboDeInmueble(db, 999, QDate(2024, 7, 15), 1), UserError);
+    EXPECT_THROW(ReciboDeInmueble(db, 999, QDate(2024, 7, 15), 1, AjustesRecibo()), UserError);
 }
 
 TEST_F(EntradasTest, ModifyFormPrintsTheFormWithTheNumberOfEachButton)
@@ -125,7 +126,7 @@ TEST_F(EntradasTest, ModifyFormPrintsTheFormWithTheNumberOfEachButton)
         PrepararEdicionRecibo(db, ref);
         ReciboEmision form = LeerReciboEmision(db, ref);
         form.importes.renta = Euros(60000);   // typed in the form, not stored
-        const CImpresionRecibo r = ReciboModificado(db, form, c.a4);
+        const CImpresionRecibo r = ReciboModificado(db, form, c.a4, AjustesRecibo());
         EXPECT_EQ(r.texto_numero, QString::fromUtf8(c.texto));
         EXPECT_EQ(r.modelo_impresion, c.a4 ? 2 : 1);
         EXPECT_EQ(r.renta, Euros(60000));
@@ -143,7 +144,7 @@ TEST_F(EntradasTest, BilledMonthFillsDomicileNumberAndTelephonePerLayout)
 {
     Recibo(1234, QStringLiteral("0200051332"));
     Recibo(0, QString());
-    std::vector<CImpresionRecibo> recibos = RecibosDelMes(db, QDate(2005, 3, 1), false);
+    std::vector<CImpresionRecibo> recibos = RecibosDelMes(db, QDate(2005, 3, 1), false, AjustesRecibo());
     ASSERT_EQ(recibos.size(), 2u);
     EXPECT_EQ(recibos[0].texto_numero, QStringLiteral("1234"));
     EXPECT_EQ(recibos[0].texto_domiciliacion,
@@ -152,14 +153,14 @@ TEST_F(EntradasTest, BilledMonthFillsDomicileNumberAndTelephonePerLayout)
     EXPECT_EQ(recibos[1].texto_numero, QString());
     EXPECT_EQ(recibos[1].texto_domiciliacion, QString());
 
-    recibos = RecibosDelMes(db, QDate(2005, 3, 1), true);
+    recibos = RecibosDelMes(db, QDate(2005, 3, 1), true, AjustesRecibo());
     EXPECT_EQ(recibos[0].texto_numero, QStringLiteral("1.234"));
     EXPECT_EQ(recibos[0].texto_domiciliacion, QString());
     EXPECT_EQ(recibos[0].telefono_arrendador, QStringLiteral("976638606"));
     EXPECT_EQ(recibos[0].modelo_impresion, 2);
 
     Statement(db, "DELETE FROM propietario").run();
-    EXPECT_THROW(RecibosDelMes(db, QDate(2005, 3, 1), false), UserError);
+    EXPECT_THROW(RecibosDelMes(db, QDate(2005, 3, 1), false, AjustesRecibo()), UserError);
 }
 
 TEST_F(EntradasTest, PrintDialogComesFirstAndCancellingPrintsNothing)
@@ -171,7 +172,7 @@ TEST_F(EntradasTest, PrintDialogComesFirstAndCancellingPrintsNothing)
         QPrinter impresora(QPrinter::HighResolution);
         impresora.setOutputFormat(QPrinter::PdfFormat);
         impresora.setOutputFileName(salida);
-        CImpresionRecibo r = ReciboDeInmueble(db, inmueble, QDate(2024, 7, 1), 1);
+        CImpresionRecibo r = ReciboDeInmueble(db, inmueble, QDate(2024, 7, 1), 1, AjustesRecibo());
         Modales modales(confirmar ? Aceptar : Cancelar);
         EXPECT_EQ(ImprimirRecibo(nullptr, r, &impresora), confirmar);
         EXPECT_EQ(modales.vistos.value(0), QStringLiteral("QPrintDialog"));
@@ -190,7 +191,7 @@ TEST_F(EntradasTest, GreyPrinterGivesTheGreyReceiptAndTheColourNotice)
     impresora.setOutputFormat(QPrinter::PdfFormat);
     impresora.setOutputFileName(ws.file(QStringLiteral("gris.pdf")));
     impresora.setColorMode(QPrinter::GrayScale);
-    CImpresionRecibo r = ReciboDeInmueble(db, inmueble, QDate(2024, 7, 1), 1);
+    CImpresionRecibo r = ReciboDeInmueble(db, inmueble, QDate(2024, 7, 1), 1, AjustesRecibo());
     Modales modales(Aceptar);
     EXPECT_TRUE(ImprimirRecibo(nullptr, r, &impresora));
     EXPECT_EQ(r.en_color, 0);
@@ -206,6 +207,7 @@ TEST_F(EntradasTest, ModifyFormButtonsPrintWhatTheFormShows)
     impresora.setOutputFormat(QPrinter::PdfFormat);
     const QString salida = ws.file(QStringLiteral("a4.pdf"));
     impresora.setOutputFileName(salida);
+    PonerNombreImpuesto(2, QStringLiteral("Retención"));   // the print job reads the settings
     CModificarReciboDlg dlg(nullptr, db, ref);
     dlg.PonerImpresora(&impresora);
     QPushButton* a4 = nullptr;
@@ -223,6 +225,7 @@ TEST_F(EntradasTest, ModifyFormButtonsPrintWhatTheFormShows)
     const PaginaPdf pag = PaginaPdf::Leer(salida);
     EXPECT_TRUE(pag.Tiene(QStringLiteral("FACTURA Nº 1.234")));
     EXPECT_TRUE(pag.Tiene(QStringLiteral("600,00 €")));
+    EXPECT_TRUE(pag.Texto().contains(QStringLiteral("Retención")));
     // Printing stored nothing: the staged row keeps its rent.
     EXPECT_EQ(LeerReciboEmision(db, ref).importes.renta, Euros(58000));
 }

@@ -1,8 +1,6 @@
 #include "pagina_pdf.h"
 #include "recibo_fixture.h"
 
-using namespace ajustes;
-
 namespace {
 
 // Top of body row r of the invoice.
@@ -102,9 +100,9 @@ TEST_F(FacturaTest, CurrencyLineNoteAndSignatureFollowTheCurrencyName)
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.fila_nota);
-        if (c.moneda)
-            PonerNombreMoneda(QString::fromUtf8(c.moneda));
         CImpresionRecibo r = Factura();
+        if (c.moneda)
+            r.ajustes.moneda.nombre = QString::fromUtf8(c.moneda);
         r.nota_recibo = QStringLiteral("Pago antes del día 5");
         const PaginaPdf pag = PaginaPdf::Factura(r);
         if (c.linea)

@@ -4,8 +4,6 @@
 #include "pagina_pdf.h"
 #include "recibo_fixture.h"
 
-using namespace ajustes;
-
 namespace {
 
 // The band drawn on an image of 0.1 mm pixels, so that logical units are pixels.
@@ -79,8 +77,8 @@ TEST_F(ReciboTest, NumberCaptionFollowsTheCaptionMode)
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.modo);
-        EscribirEntero(kRecibo, kReciboFactura, c.modo);
         CImpresionRecibo r = Ejemplo();
+        r.ajustes.recibo_factura = c.modo;
         r.texto_numero = QString::fromUtf8(c.numero);
         const PaginaPdf pag = PaginaPdf::Recibo(r);
         EXPECT_EQ(pag.TextoEn(Zona(350, 30, 730, 62)), QString::fromUtf8(c.titulo));
@@ -91,7 +89,7 @@ TEST_F(ReciboTest, NumberCaptionFollowsTheCaptionMode)
 TEST_F(ReciboTest, DueDateFollowsTheDueDateKind)
 {
     const struct { int tipo; int dia; const char* otro; const char* texto; } casos[] = {
-        {-1, -1, "", "A LA VISTA"},                 // nothing stored
+        {-1, -1, "", "A LA VISTA"},                 // the defaults
         {0, -1, "", "A LA VISTA"},
         {1, -1, "", "6 DE MARZO DEL 2.005"},        // the day defaults to 6
         {1, 15, "", "15 DE MARZO DEL 2.005"},
@@ -101,13 +99,14 @@ TEST_F(ReciboTest, DueDateFollowsTheDueDateKind)
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.texto);
-        TempWorkspace limpio;   // a settings file of its own
+        CImpresionRecibo r = Ejemplo();
+        ReglaVencimiento& v = r.ajustes.vencimiento;
         if (c.tipo >= 0)
-            EscribirEntero(kRecibo, kVencimientoTipo, c.tipo);
+            v.tipo = c.tipo;
         if (c.dia >= 0)
-            EscribirEntero(kRecibo, kVencimientoDia, c.dia);
-        EscribirTexto(kRecibo, kVencimientoOtro, QString::fromUtf8(c.otro));
-        const PaginaPdf pag = PaginaPdf::Recibo(Ejemplo());
+            v.dia = c.dia;
+        v.otro = QString::fromUtf8(c.otro);
+        const PaginaPdf pag = PaginaPdf::Recibo(r);
         EXPECT_EQ(pag.TextoEn(Zona(1165, 150, 2000, 200)), QString::fromUtf8(c.texto));
     }
 }
@@ -246,17 +245,18 @@ TEST_F(ReciboTest, LookUpsBindTheValuesSoQuotesDoNotLoseTheStreetType)
 
 TEST_F(ReciboTest, BackgroundStylesAndColourModes)
 {
-    EscribirEntero(kRecibo, kColorR, 10);
-    EscribirEntero(kRecibo, kColorG, 200);
-    EscribirEntero(kRecibo, kColorB, 30);
+    CImpresionRecibo r = Ejemplo();
+    DisenoRecibo& diseno = r.ajustes.diseno;
+    diseno.rojo = 10;
+    diseno.verde = 200;
+    diseno.azul = 30;
     const QColor relleno(10, 200, 30);
     const QRect hueco(60, 300, 200, 200);   // inside the band, left of every box
 
-    EscribirTexto(kRecibo, kFondo, QStringLiteral("SOLIDO"));
-    CImpresionRecibo r = Ejemplo();
+    diseno.fondo = QStringLiteral("SOLIDO");
     EXPECT_EQ(Contar(Pintar(r), hueco, relleno), hueco.width() * hueco.height());
 
-    EscribirTexto(kRecibo, kFondo, QStringLiteral("LINEAS"));
+    diseno.fondo = QStringLiteral("LINEAS");
     QImage img = Pintar(r);
     EXPECT_GT(Contar(img, hueco, relleno), 0);
     EXPECT_GT(Contar(img, hueco, QColor(155, 155, 255)), 0);   // the gaps of the hatch
@@ -275,17 +275,18 @@ TEST_F(ReciboTest, BackgroundStylesAndColourModes)
     EXPECT_EQ(Contar(img, inquilino, QColor(150, 150, 150)), 0);
     EXPECT_GT(Contar(img, arrendador, QColor(200, 255, 255)), 0);
 
-    EscribirTexto(kRecibo, kColor, QStringLiteral("TRANSPARENTE"));
+    diseno.color = QStringLiteral("TRANSPARENTE");
     EXPECT_EQ(Contar(Pintar(r), hueco, QColor(Qt::white)), hueco.width() * hueco.height());
 }
 
 TEST_F(ReciboTest, LeftStubHoldsTextLinesOrTheLogo)
 {
-    EscribirTexto(kRecibo, kColor, QStringLiteral("TRANSPARENTE"));
-    EscribirEntero(kRecibo, kTipoCuadroIzquierdo, 1);
-    EscribirTexto(kRecibo, kTexto1, QStringLiteral("PISOS"));
-    EscribirTexto(kRecibo, kTexto3, QStringLiteral("UNA LINEA DEMASIADO ANCHA PARA EL TALON"));
-    const CImpresionRecibo r = Ejemplo();
+    CImpresionRecibo r = Ejemplo();
+    DisenoRecibo& diseno = r.ajustes.diseno;
+    diseno.color = QStringLiteral("TRANSPARENTE");
+    diseno.tipo_cuadro_izquierdo = 1;
+    diseno.textos[0] = QStringLiteral("PISOS");
+    diseno.textos[2] = QStringLiteral("UNA LINEA DEMASIADO ANCHA PARA EL TALON");
     const PaginaPdf pag = PaginaPdf::Recibo(r);
     EXPECT_TRUE(DentroDe(pag.Caja(QStringLiteral("PISOS")), Zona(50, 720, 200, 770)));
     for (const Palabra& p : pag.palabras)
@@ -299,12 +300,12 @@ TEST_F(ReciboTest, LeftStubHoldsTextLinesOrTheLogo)
     QImage logo(600, 1500, QImage::Format_RGB32);
     logo.fill(Qt::blue);
     QPainter(&logo).fillRect(0, 0, 300, 750, Qt::red);
-    EscribirEntero(kRecibo, kTipoCuadroIzquierdo, 2);
+    diseno.tipo_cuadro_izquierdo = 2;
     for (const char* formato : {"bmp", "png", "jpg"}) {
         SCOPED_TRACE(formato);
         const QString ruta = ws.file(QStringLiteral("logo.") + QLatin1String(formato));
         ASSERT_TRUE(logo.save(ruta));
-        EscribirTexto(kRecibo, kFileLogo, ruta);
+        diseno.logo = ruta;
         const QImage img = Pintar(r);
         const QColor medio = img.pixelColor(170, 400);
         EXPECT_GT(medio.red(), 200);
@@ -316,6 +317,6 @@ TEST_F(ReciboTest, LeftStubHoldsTextLinesOrTheLogo)
         EXPECT_EQ(azules, 0);
         EXPECT_EQ(img.pixelColor(330, 400), QColor(Qt::white));   // 30 mm wide, no more
     }
-    EscribirTexto(kRecibo, kFileLogo, ws.file(QStringLiteral("no-existe.png")));
+    diseno.logo = ws.file(QStringLiteral("no-existe.png"));
     EXPECT_EQ(Pintar(r).pixelColor(170, 400), QColor(Qt::white));
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "settings/ajustes.h"
 #include "data/database.h"
 #include "data/workspace.h"
 #include "receipts/impresion_recibo.h"
@@ -42,10 +41,11 @@ protected:
         return QueryInteger(db, QStringLiteral("SELECT MAX(ref) FROM inmueble"));
     }
 
-    // A receipt with the texts every layout prints and no database behind it.
+    // A receipt with the texts every layout prints and no database behind it, drawn with
+    // the settings an empty settings file gives.
     static CImpresionRecibo Ejemplo(Database* base = nullptr)
     {
-        CImpresionRecibo r(base);
+        CImpresionRecibo r(AjustesRecibo(), base);
         r.arrendador = QStringLiteral("PÉREZ MORENO SERGIO");
         r.doc_arrendador = QStringLiteral("N.I.F. 26216258F");
         r.direccion = QStringLiteral("MAYOR 5");

@@ -84,3 +84,26 @@ TEST(Floors, EveryIncludeRunsDownAndClosesNoCycle)
             << i.lugar << ": " << i.desde << " includes " << i.hasta << ", which already depends on " << i.desde;
     }
 }
+
+// Logic takes settings as values: outside app/, cli/, widgets/, settings/ and the dialog
+// files, a file may include from settings/ only the header of the value types.
+TEST(Floors, LogicIncludesNoSettingsReader)
+{
+    const fs::path src = fs::path(RENTIVA_SOURCE_DIR) / "src";
+    const std::regex interfaz(R"re(_(dlg|window|widget)\.(h|cpp)$)re");
+    const std::regex ajustes(R"re(^\s*#\s*include\s*"settings/([a-z_]+\.h)")re");
+    const std::set<std::string> leen = {"app", "cli", "widgets", "settings"};
+    for (const auto& e : fs::recursive_directory_iterator(src)) {
+        const std::string ruta = fs::relative(e.path(), src).string();
+        if (!e.is_regular_file() || leen.count(fs::relative(e.path(), src).begin()->string()) ||
+            std::regex_search(ruta, interfaz))
+            continue;
+        std::ifstream in(e.path());
+        std::string linea;
+        std::smatch m;
+        for (int n = 1; std::getline(in, linea); ++n)
+            EXPECT_FALSE(std::regex_search(linea, m, ajustes) && m[1] != "valores.h")
+                << ruta << ":" << n << ": logic includes settings/" << m[1]
+                << "; take the values from the caller (settings/valores.h)";
+    }
+}
