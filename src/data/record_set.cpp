@@ -15,7 +15,8 @@ constexpr int kPagina = 128;
 
 }  // namespace
 
-RecordSet::RecordSet(Database* db, const QString& tabla, const QStringList& columnas, const QString& fuente)
+RecordSet::RecordSet(Database* db, const QString& tabla, const QStringList& columnas, const QString& fuente,
+                     const QString& indice, const QString& orden)
     : m_fuente(fuente), m_tabla(tabla), m_columnas(columnas)
 {
     if (!db)
@@ -43,6 +44,10 @@ RecordSet::RecordSet(Database* db, const QString& tabla, const QStringList& colu
                          .arg(lista.join(QStringLiteral(", ")), QuoteIdentifier(m_tabla),
                               QStringList(kPagina, QStringLiteral("?")).join(u',')));
             m_db = db;
+            if (!orden.isEmpty())
+                m_orden = orden + QStringLiteral(", rowid");
+            else if (const QString o = indice.isEmpty() ? QString() : orderOfIndex(indice); !o.isEmpty())
+                m_orden = o;
             loadKeys();
         } else {
             m_consulta = true;
@@ -93,35 +98,45 @@ Database& RecordSet::database() const
     return *m_db;
 }
 
-void RecordSet::openWithIndex(const QString& indice)
+// The ORDER BY terms of the named index of this table; empty when there is none to follow.
+QString RecordSet::orderOfIndex(const QString& indice) const
 {
-    setCurrentIndex(indice);
+    QStringList orden;
+    Statement es(*m_db, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE"
+                        " AND tbl_name = ?2 COLLATE NOCASE");
+    if (!es.bind(1, indice).bind(2, m_tabla).next())
+        return QString();
+    Statement st(*m_db, "SELECT name, \"desc\" FROM pragma_index_xinfo(?1) WHERE key = 1 ORDER BY seqno");
+    st.bind(1, indice);
+    while (st.next()) {
+        if (st.isNull(0))
+            return QString();   // an expression index: no column order to follow
+        orden << QuoteIdentifier(st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
+    }
+    if (orden.isEmpty())
+        return QString();
+    orden << QStringLiteral("rowid");
+    return orden.join(QStringLiteral(", "));
 }
 
 bool RecordSet::setCurrentIndex(const QString& indice)
 {
     if (!m_db || m_consulta)
         return false;
-    QStringList orden;
-    {
-        Statement es(*m_db, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE"
-                            " AND tbl_name = ?2 COLLATE NOCASE");
-        if (!es.bind(1, indice).bind(2, m_tabla).next())
-            return false;
-        Statement st(*m_db, "SELECT name, \"desc\" FROM pragma_index_xinfo(?1) WHERE key = 1 ORDER BY seqno");
-        st.bind(1, indice);
-        while (st.next()) {
-            if (st.isNull(0))
-                return false;   // an expression index: no column order to follow
-            orden << QuoteIdentifier(st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
-        }
-    }
+    const QString orden = orderOfIndex(indice);
     if (orden.isEmpty())
         return false;
-    orden << QStringLiteral("rowid");
-    m_orden = orden.join(QStringLiteral(", "));
+    m_orden = orden;
     requery();
     return true;
+}
+
+void RecordSet::setOrder(const QString& terminos)
+{
+    if (!m_db || m_consulta)
+        return;
+    m_orden = terminos + QStringLiteral(", rowid");
+    requery();
 }
 
 void RecordSet::requery()
@@ -138,6 +153,8 @@ void RecordSet::requery()
 
 void RecordSet::loadKeys()
 {
+    // Read before the keys: a commit elsewhere in between shows as a change next time.
+    m_versionDatos = QueryInteger(*m_db, QStringLiteral("PRAGMA data_version"));
     std::vector<qint64> claves;
     claves.reserve(m_claves.size());
     Statement st(*m_db, QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(QuoteIdentifier(m_tabla), m_orden));
@@ -146,6 +163,18 @@ void RecordSet::loadKeys()
     m_claves = std::move(claves);
     m_inicioPagina = -1;
     m_cambios = m_db->totalChanges();
+}
+
+// Other connections' commits do not move this connection's change count: asking SQLite
+// costs a statement, so it is done where a caller is about to change a row, not per move.
+void RecordSet::seeOtherConnections()
+{
+    if (!m_db || m_consulta)
+        return;
+    if (QueryInteger(*m_db, QStringLiteral("PRAGMA data_version")) == m_versionDatos)
+        return;
+    m_cambios = -1;         // the next resync reloads the keys...
+    m_inicioPagina = -1;    // ...and the page is read again
 }
 
 // Reloads the keys when anything was written since they were read, staying on the same row.
@@ -349,6 +378,17 @@ void RecordSet::movePrev()
     move(-1);
 }
 
+void RecordSet::moveWrapping(int n)
+{
+    move(n);
+    if (m_claves.empty())
+        return;
+    if (isEOF())
+        moveFirst();
+    else if (isBOF())
+        moveLast();
+}
+
 void RecordSet::move(int n)
 {
     resync();
@@ -428,156 +468,6 @@ QDateTime RecordSet::dateTime(const QString& columna) const
 {
     const QVariant v = value(columna);
     return v.isNull() ? QDateTime() : SqlToDateTime(v.toString());
-}
-
-void RecordSet::setValue(const QString& columna, const QVariant& v)
-{
-    const int i = columnIndex(columna);
-    if (m_modo == EditMode::None)
-        edit();
-    if (v.typeId() == QMetaType::Bool)
-        m_actual[i] = qint64(v.toBool() ? 1 : 0);
-    else if (v.typeId() == QMetaType::Int)
-        m_actual[i] = qint64(v.toInt());
-    else
-        m_actual[i] = v;
-}
-
-void RecordSet::setDateTime(const QString& columna, const QDateTime& v)
-{
-    setValue(columna, v.isValid() ? QVariant(DateTimeToSql(v)) : QVariant());
-}
-
-void RecordSet::setDate(const QString& columna, const QDate& v)
-{
-    setValue(columna, v.isValid() ? QVariant(DateToSql(v)) : QVariant());
-}
-
-void RecordSet::checkCurrent() const
-{
-    if (!m_db)
-        throw UserError(QStringLiteral("No hay base abierta"));
-    if (m_consulta)
-        throw UserError(QStringLiteral("Los datos de esta consulta no se pueden modificar."));
-}
-
-void RecordSet::addNew()
-{
-    checkCurrent();
-    const Tabla* t = BuscarTabla(m_tabla);
-    m_actual = QVariantList(m_columnas.size());
-    m_enLista = true;
-    for (int i = 0; i < m_columnas.size(); ++i) {
-        TipoColumna tipo = TipoColumna::Texto;
-        if (t)
-            for (const Columna& c : t->columnas)
-                if (m_columnas[i].compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0)
-                    tipo = c.tipo;
-        if (tipo == TipoColumna::Texto || tipo == TipoColumna::TextoLargo)
-            m_actual[i] = QStringLiteral("");
-        else if (tipo != TipoColumna::FechaHora)
-            m_actual[i] = qint64(0);
-    }
-    m_modo = EditMode::Add;
-}
-
-void RecordSet::edit()
-{
-    checkCurrent();
-    resync();
-    if (!hasCurrent())
-        throw UserError(QStringLiteral("No hay ningún registro actual que modificar."));
-    readCurrent();
-    materializar();
-    m_modo = EditMode::Edit;
-}
-
-void RecordSet::cancelUpdate()
-{
-    m_modo = EditMode::None;
-    readCurrent();
-}
-
-// After our own write: when the keys were current before it, they still are (an edit or a
-// deletion we track ourselves); otherwise the next move reloads them.
-void RecordSet::noteOwnWrite()
-{
-    m_inicioPagina = -1;
-}
-
-void RecordSet::update()
-{
-    if (m_modo == EditMode::None)
-        return;
-    checkCurrent();
-    // Texts longer than their column are refused, never cut.
-    for (int i = 0; i < m_columnas.size(); ++i)
-        if (m_actual[i].typeId() == QMetaType::QString)
-            ComprobarAncho(m_tabla, m_columnas[i], m_actual[i].toString());
-
-    const bool alDia = m_db->totalChanges() == m_cambios;
-    const Tabla* t = BuscarTabla(m_tabla);
-    if (m_modo == EditMode::Add) {
-        QStringList cols, marcas;
-        QVariantList valores;
-        for (int i = 0; i < m_columnas.size(); ++i) {
-            if (m_columnas[i] == QLatin1String("ref") && t && t->refEsFila
-                && m_actual[i].toLongLong() == 0)
-                continue;   // the row id numbers it
-            QVariant v = m_actual[i];
-            if (m_columnas[i] == QLatin1String("ref") && v.isNull())
-                v = qint64(0);
-            cols << QuoteIdentifier(m_columnas[i]);
-            valores << v;
-            marcas << QStringLiteral("?%1").arg(valores.size());
-        }
-        Statement ins(*m_db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                 .arg(QuoteIdentifier(m_tabla), cols.join(QStringLiteral(", ")),
-                                      marcas.join(QStringLiteral(", "))));
-        for (int i = 0; i < valores.size(); ++i)
-            ins.bind(i + 1, valores[i]);
-        ins.run();
-        const qint64 nueva = m_db->lastInsertId();
-        loadKeys();
-        const auto it = std::find(m_claves.begin(), m_claves.end(), nueva);
-        m_pos = it != m_claves.end() ? int(it - m_claves.begin()) : int(m_claves.size());
-    } else {
-        QStringList sets;
-        for (int i = 0; i < m_columnas.size(); ++i)
-            sets << QStringLiteral("%1 = ?%2").arg(QuoteIdentifier(m_columnas[i])).arg(i + 1);
-        Statement upd(*m_db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
-                                 .arg(QuoteIdentifier(m_tabla), sets.join(QStringLiteral(", ")))
-                                 .arg(m_columnas.size() + 1));
-        for (int i = 0; i < m_columnas.size(); ++i)
-            upd.bind(i + 1, m_actual[i]);
-        upd.bind(int(m_columnas.size()) + 1, m_claves[m_pos]);
-        upd.run();
-        noteOwnWrite();
-        if (alDia)
-            m_cambios = m_db->totalChanges();
-    }
-    m_modo = EditMode::None;
-    readCurrent();
-}
-
-void RecordSet::remove()
-{
-    checkCurrent();
-    resync();
-    if (!hasCurrent())
-        throw UserError(QStringLiteral("No hay ningún registro actual que borrar."));
-    const bool alDia = m_db->totalChanges() == m_cambios;
-    Statement(*m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(QuoteIdentifier(m_tabla)))
-        .bind(1, m_claves[m_pos]).run();
-    m_claves.erase(m_claves.begin() + m_pos);
-    m_pos -= 1;
-    m_borrada = true;
-    m_modo = EditMode::None;
-    noteOwnWrite();
-    if (alDia)
-        m_cambios = m_db->totalChanges();
-    m_actual = QVariantList(m_columnas.size());
-    m_enLista = true;
 }
 
 int ContarRegistros(RecordSet* rs)

@@ -9,17 +9,26 @@
 #include <memory>
 #include <vector>
 
+#include "util/errores.h"
 #include "util/moneda.h"
 
 class Database;
 class Statement;
 
+// The row being stored was changed by another connection since this record set read it:
+// nothing was written. The caller shows the row again as it is now.
+class RowChangedError : public UserError {
+public:
+    using UserError::UserError;
+};
+
 // Keyset cursor: the ordered row ids are read when the set opens, the current row is read
 // on demand (a page at a time). When any row of the connection changes, the next move
-// reloads the keys, so each record set sees what the others stored.
+// reloads the keys, so each record set sees what the others stored; edit() also sees what
+// other connections committed.
 // Opened over a SELECT, it holds a read-only copy of the query's rows in the query's order.
 // Errors are thrown: UserError for the user's mistakes (a text too long, no current row),
-// DbError for the engine's.
+// RowChangedError for a row changed elsewhere meanwhile, DbError for the engine's.
 class RecordSet {
 public:
     enum class EditMode { None, Edit, Add };
@@ -39,10 +48,14 @@ public:
     void moveNext();
     void movePrev();
     void move(int n);
+    // Moves n rows; past the end it goes to the first row, before the beginning to the last
+    // (one step wraps around, a longer one stops at the wrapped end).
+    void moveWrapping(int n);
     bool isBOF() const;
     bool isEOF() const;
     bool hasCurrent() const;
     qint64 currentRowId() const { return hasCurrent() ? m_claves[size_t(m_pos)] : -1; }
+    int position() const { return m_pos; }   // 0 for the first row
     int rowCount();
 
     // Values of the current row (or of the row being edited).
@@ -61,33 +74,49 @@ public:
     void setBoolean(const QString& columna, bool v) { setValue(columna, qint64(v ? 1 : 0)); }
     void setDateTime(const QString& columna, const QDateTime& v);
     void setDate(const QString& columna, const QDate& v);
+    void setValues(const QVariantHash& valores);   // column name -> value
 
     void addNew();        // a new row: texts empty, numbers and flags 0, dates empty
+    // Edits the current row as stored now, other connections' commits included; the values
+    // read after it are the ones update() checks against.
     void edit();
-    void update();        // stores the pending row; a new row becomes the current one
+    // Stores the pending row; a new row becomes the current one. An edited row writes only
+    // the columns whose value changed, and only while those columns still hold what edit()
+    // read: otherwise nothing is written and RowChangedError is thrown.
+    void update();
     void cancelUpdate();
+    void revertEdit();    // the values edit() read, still editing
     void remove();        // deletes the current row; the next move goes on from it
     EditMode editMode() const { return m_modo; }
 
     // Orders the rows by the columns of the named index of this table; false when the index
     // does not exist (the rows then come in stored order).
     bool setCurrentIndex(const QString& indice);
+    // Orders the rows by these ORDER BY terms (the program's own, never user text).
+    void setOrder(const QString& terminos);
     void requery();
     Database& database() const;
 
 protected:
     // fuente: empty for `tabla`, "[name]" for another table, anything else a SELECT.
+    // A table is read in the order of `orden` (ORDER BY terms) when given, else of the index
+    // `indice` when it exists (selecting it never fails the open), else in stored order.
     RecordSet(Database* db, const QString& tabla, const QStringList& columnas,
-              const QString& fuente = QString());
-    void openWithIndex(const QString& indice);   // selecting the index never fails the open
+              const QString& fuente = QString(), const QString& indice = QString(),
+              const QString& orden = QString());
     int columnIndex(const QString& columna) const;
     QString m_fuente;
 
 private:
     void loadKeys();
+    QString orderOfIndex(const QString& indice) const;
+    void seeOtherConnections();
     void resync();
     void readCurrent();
     void checkCurrent() const;
+    void insertNew();
+    void updateColumns(const std::vector<int>& cambiadas);
+    bool orderUses(const std::vector<int>& columnas) const;
     void noteOwnWrite();
 
     Database* m_db = nullptr;
@@ -102,6 +131,7 @@ private:
     int m_pos = -1;                         // -1 before the first row, size() after the last
     bool m_borrada = false;
     qint64 m_cambios = 0;                   // the connection's change count the keys reflect
+    qint64 m_versionDatos = -1;             // PRAGMA data_version when the keys were read
 
     // One stored value as read: numbers as they are, texts as UTF-8 bytes in the page's
     // buffer. Texts become QStrings only when asked for.
@@ -131,6 +161,7 @@ private:
     mutable std::vector<std::unique_ptr<Statement>> m_lecturaColumna;
 
     QVariantList m_actual;
+    QVariantList m_leido;                   // the edited row as edit() read it
     bool m_enLista = true;                  // m_actual holds the row (edited, new, or a query's)
     EditMode m_modo = EditMode::None;
 };

@@ -82,10 +82,10 @@ bool CPropietarioSet::GuardarPropietario()
     return true;
 }
 
-CInmuebleSet::CInmuebleSet(Database* db, const QString& fuente)
-    : RecordSet(db, QStringLiteral("inmueble"), ColumnasInmuebleSet(), fuente)
+CInmuebleSet::CInmuebleSet(Database* db, const QString& fuente, const QString& orden)
+    : RecordSet(db, QStringLiteral("inmueble"), ColumnasInmuebleSet(), fuente,
+                QStringLiteral("InmueblesIndex"), orden)
 {
-    openWithIndex(QStringLiteral("InmueblesIndex"));
 }
 
 bool CInmuebleSet::BuscarInmueble(qint64 ref)
@@ -104,15 +104,14 @@ bool CInmuebleSet::GuardarInmueble()
 }
 
 CReciboSet::CReciboSet(Database* db, const QString& fuente)
-    : RecordSet(db, QStringLiteral("recibo"), ColumnasReciboSet(), fuente)
+    : RecordSet(db, QStringLiteral("recibo"), ColumnasReciboSet(), fuente, QStringLiteral("ReciboIndex"))
 {
-    openWithIndex(QStringLiteral("ReciboIndex"));
 }
 
 CEmisionReciboSet::CEmisionReciboSet(Database* db)
-    : RecordSet(db, QStringLiteral("emision_recibo"), ColumnasEmisionReciboSet())
+    : RecordSet(db, QStringLiteral("emision_recibo"), ColumnasEmisionReciboSet(), QString(),
+                QStringLiteral("Emision_reciboIndex"))
 {
-    openWithIndex(QStringLiteral("Emision_reciboIndex"));
 }
 
 CFacturacionSet::CFacturacionSet(Database* db)

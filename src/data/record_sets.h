@@ -19,7 +19,8 @@ public:
 class CInmuebleSet : public RecordSet {
 public:
     // fuente: empty for inmueble, "[tabla]" for another table, or a SELECT (read-only).
-    explicit CInmuebleSet(Database* db, const QString& fuente = QString());
+    // orden: ORDER BY terms of the program's choosing; empty for the index InmueblesIndex.
+    explicit CInmuebleSet(Database* db, const QString& fuente = QString(), const QString& orden = QString());
     bool BuscarInmueble(qint64 ref);
     // Stores the row being edited and stays on it.
     bool GuardarInmueble();

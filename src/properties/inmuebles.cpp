@@ -1,12 +1,12 @@
 #include "properties/inmuebles.h"
 
-#include <QHash>
 #include <QRegularExpression>
+#include <QVariantHash>
 #include <algorithm>
 #include <limits>
-#include <optional>
 
 #include "data/database.h"
+#include "data/record_sets.h"
 #include "properties/propietarios.h"
 #include "util/cuentas.h"
 #include "util/formato.h"
@@ -15,140 +15,46 @@
 
 namespace {
 
-const char* const kColumnas =
-    "ref, codref, via, direccion, piso, cp, localidad, arrendador, nom_arrendatario, "
-    "doc_arrendatario_tipo, doc_arrendatario_num, nacionalidad_arrendatario, fecha, renta, iva, "
-    "irpf, otro_importe1, otro_importe2, otro_importe3, otro_concepto1, otro_concepto2, "
-    "otro_concepto3, is_recibo_banco, is_recibo_fisico, is_recibo_numerar, banco, sucursal, dc, "
-    "ccc, telefono_casa, telefono_movil, notas, metros, habitaciones, cocina_ind, refcatastral, "
-    "email, direccioninquilino, is_seleccionado, tipo_inmueble, equipamiento, nota_recibo";
-constexpr int kNumColumnas = 42;
-
-FichaInmueble LeerFila(const Statement& s)
+QVariantHash ValoresInmueble(const FichaInmueble& d)
 {
-    FichaInmueble d;
-    int c = 0;
-    d.ref = s.integer(c++);
-    d.codref = s.text(c++);
-    d.via = s.text(c++);
-    d.direccion = s.text(c++);
-    d.piso = s.text(c++);
-    d.cp = s.text(c++);
-    d.localidad = s.text(c++);
-    d.arrendador = s.text(c++);
-    d.nom_arrendatario = s.text(c++);
-    d.doc_arrendatario_tipo = s.text(c++);
-    d.doc_arrendatario_num = s.text(c++);
-    d.nacionalidad_arrendatario = s.text(c++);
-    d.fecha = s.dateTime(c++);
-    d.renta = s.money(c++);
-    d.iva = s.money(c++);
-    d.irpf = s.money(c++);
-    d.otro_importe1 = s.money(c++);
-    d.otro_importe2 = s.money(c++);
-    d.otro_importe3 = s.money(c++);
-    d.otro_concepto1 = s.text(c++);
-    d.otro_concepto2 = s.text(c++);
-    d.otro_concepto3 = s.text(c++);
-    d.is_recibo_banco = s.boolean(c++);
-    d.is_recibo_fisico = s.boolean(c++);
-    d.is_recibo_numerar = s.boolean(c++);
-    d.banco = s.text(c++);
-    d.sucursal = s.text(c++);
-    d.dc = s.text(c++);
-    d.ccc = s.text(c++);
-    d.telefono_casa = s.text(c++);
-    d.telefono_movil = s.text(c++);
-    d.notas = s.text(c++);
-    d.metros = s.integer(c++);
-    d.habitaciones = s.integer(c++);
-    d.cocina_ind = s.integer(c++);
-    d.refcatastral = s.text(c++);
-    d.email = s.text(c++);
-    d.direccioninquilino = s.text(c++);
-    d.is_seleccionado = s.boolean(c++);
-    d.tipo_inmueble = int(s.integer(c++));
-    d.equipamiento = s.text(c++);
-    d.nota_recibo = s.text(c++);
-    return d;
+    return {{"codref", d.codref}, {"via", d.via}, {"direccion", d.direccion}, {"piso", d.piso},
+            {"cp", d.cp}, {"localidad", d.localidad}, {"arrendador", d.arrendador},
+            {"nom_arrendatario", d.nom_arrendatario}, {"doc_arrendatario_tipo", d.doc_arrendatario_tipo},
+            {"doc_arrendatario_num", d.doc_arrendatario_num},
+            {"nacionalidad_arrendatario", d.nacionalidad_arrendatario},
+            {"fecha", d.fecha.isValid() ? QVariant(DateTimeToSql(d.fecha)) : QVariant()},
+            {"renta", d.renta.Diezmilesimas()}, {"iva", d.iva.Diezmilesimas()},
+            {"irpf", d.irpf.Diezmilesimas()}, {"otro_importe1", d.otro_importe1.Diezmilesimas()},
+            {"otro_importe2", d.otro_importe2.Diezmilesimas()},
+            {"otro_importe3", d.otro_importe3.Diezmilesimas()}, {"otro_concepto1", d.otro_concepto1},
+            {"otro_concepto2", d.otro_concepto2}, {"otro_concepto3", d.otro_concepto3},
+            {"is_recibo_banco", qint64(d.is_recibo_banco)}, {"is_recibo_fisico", qint64(d.is_recibo_fisico)},
+            {"is_recibo_numerar", qint64(d.is_recibo_numerar)}, {"banco", d.banco},
+            {"sucursal", d.sucursal}, {"dc", d.dc}, {"ccc", d.ccc}, {"telefono_casa", d.telefono_casa},
+            {"telefono_movil", d.telefono_movil}, {"notas", d.notas}, {"metros", d.metros},
+            {"habitaciones", d.habitaciones}, {"cocina_ind", d.cocina_ind},
+            {"refcatastral", d.refcatastral}, {"email", d.email},
+            {"direccioninquilino", d.direccioninquilino}, {"is_seleccionado", qint64(d.is_seleccionado)},
+            {"tipo_inmueble", qint64(d.tipo_inmueble)}, {"equipamiento", d.equipamiento},
+            {"nota_recibo", d.nota_recibo}};
 }
 
-// Binds ?1..?42 in the order of kColumnas.
-void EnlazarFila(Statement& s, const FichaInmueble& d)
-{
-    int i = 0;
-    const auto b = [&](const auto& v) { s.bind(++i, v); };
-    b(d.ref); b(d.codref); b(d.via); b(d.direccion); b(d.piso); b(d.cp); b(d.localidad);
-    b(d.arrendador); b(d.nom_arrendatario); b(d.doc_arrendatario_tipo);
-    b(d.doc_arrendatario_num); b(d.nacionalidad_arrendatario); b(d.fecha); b(d.renta); b(d.iva);
-    b(d.irpf); b(d.otro_importe1); b(d.otro_importe2); b(d.otro_importe3); b(d.otro_concepto1);
-    b(d.otro_concepto2); b(d.otro_concepto3); b(d.is_recibo_banco); b(d.is_recibo_fisico);
-    b(d.is_recibo_numerar); b(d.banco); b(d.sucursal); b(d.dc); b(d.ccc); b(d.telefono_casa);
-    b(d.telefono_movil); b(d.notas); b(d.metros); b(d.habitaciones); b(d.cocina_ind);
-    b(d.refcatastral); b(d.email); b(d.direccioninquilino); b(d.is_seleccionado);
-    b(d.tipo_inmueble); b(d.equipamiento); b(d.nota_recibo);
-}
+}  // namespace
 
-QString Marcadores()
-{
-    QStringList m;
-    for (int i = 1; i <= kNumColumnas; ++i)
-        m << QStringLiteral("?%1").arg(i);
-    return m.join(QStringLiteral(", "));
-}
-
-QString Asignaciones()
-{
-    const QStringList cols = QString::fromLatin1(kColumnas).split(QStringLiteral(", "));
-    QStringList a;
-    for (int i = 1; i < cols.size(); ++i)   // ref never changes
-        a << QStringLiteral("%1 = ?%2").arg(cols.at(i)).arg(i + 1);
-    return a.join(QStringLiteral(", "));
-}
-
-// The browsing orders the user can choose; the columns of the sort index of each. Texts are
-// folded once per row (es_fold) rather than per comparison, which a collation would do.
-QString ClausulaOrden(int orden)
+QString OrdenBrowsingInmuebles(int orden)
 {
     switch (orden) {
-    case 1: return QStringLiteral("es_fold(localidad), es_fold(direccion), es_fold(piso), rowid");
-    case 2: return QStringLiteral("cp, es_fold(direccion), es_fold(piso), rowid");
-    case 3: return QStringLiteral("es_fold(arrendador), es_fold(localidad), es_fold(direccion), es_fold(piso), rowid");
-    case 4: return QStringLiteral("es_fold(nom_arrendatario), ref, rowid");
-    case 5: return QStringLiteral("fecha, es_fold(arrendador), ref, rowid");
-    case 6: return QStringLiteral("ref, rowid");
+    case 1: return QStringLiteral("es_fold(localidad), es_fold(direccion), es_fold(piso)");
+    case 2: return QStringLiteral("cp, es_fold(direccion), es_fold(piso)");
+    case 3: return QStringLiteral("es_fold(arrendador), es_fold(localidad), es_fold(direccion), es_fold(piso)");
+    case 4: return QStringLiteral("es_fold(nom_arrendatario), ref");
+    case 5: return QStringLiteral("fecha, es_fold(arrendador), ref");
+    case 6: return QStringLiteral("ref");
     default: return QStringLiteral("rowid");
     }
 }
 
-void ComprobarAnchos(const FichaInmueble& d)
-{
-    using namespace ancho_inmueble;
-    ComprobarAncho(d.via, kVia, "Dirección");
-    ComprobarAncho(d.direccion, kDireccion, "Dirección");
-    ComprobarAncho(d.piso, kPiso, "Piso");
-    ComprobarAncho(d.localidad, kLocalidad, "Localidad");
-    ComprobarAncho(d.cp, kCp, "Cód Postal");
-    ComprobarAncho(d.arrendador, kArrendador, "Propietario");
-    ComprobarAncho(d.refcatastral, kRefCatastral, "Ref Catastral");
-    ComprobarAncho(d.nom_arrendatario, kNombre, "Nombre");
-    ComprobarAncho(d.direccioninquilino, kDireccionInquilino, "Dirección");
-    ComprobarAncho(d.banco, kBanco, "Banco");
-    ComprobarAncho(d.sucursal, kSucursal, "Suc");
-    ComprobarAncho(d.dc, kDc, "DC");
-    ComprobarAncho(d.ccc, kCcc, "Cuenta");
-    ComprobarAncho(d.doc_arrendatario_tipo, kDocTipo, "Tipo");
-    ComprobarAncho(d.doc_arrendatario_num, kDocNum, "Numero");
-    ComprobarAncho(d.nacionalidad_arrendatario, kNacionalidad, "Nacionalidad");
-    ComprobarAncho(d.telefono_movil, kTelefono, "Movil");
-    ComprobarAncho(d.telefono_casa, kTelefono, "Teléfono");
-    ComprobarAncho(d.email, kEmail, "email");
-    ComprobarAncho(d.nota_recibo, kNotaRecibo, "Nota recibo fisico/fact");
-    ComprobarAncho(d.codref, kCodRef, "Referencia");
-    ComprobarAncho(d.otro_concepto1, kConcepto, "Concepto");
-    ComprobarAncho(d.otro_concepto2, kConcepto, "Concepto");
-    ComprobarAncho(d.otro_concepto3, kConcepto, "Concepto");
-}
+namespace {
 
 // base × porcentaje / 100 in ten-thousandths, truncated toward zero, on the magnitude.
 Moneda Porcentaje(Moneda base, int porcentaje)
@@ -358,122 +264,59 @@ QStringList Direcciones(Database& db)
                                             "ORDER BY es_fold(direccion)"));
 }
 
-Inmuebles::Inmuebles(Database& db, int orden, const QString& fuente)
-    : m_db(db), m_tabla(QStringLiteral("inmueble")), m_orden(ClausulaOrden(orden))
+FichaInmueble LeerInmueble(const RecordSet& rs)
 {
-    static const QRegularExpression kTabla(QStringLiteral("^\\[([A-Za-z_][A-Za-z0-9_]*)\\]?$"));
-    if (fuente.startsWith(u'[')) {
-        const auto m = kTabla.match(fuente.trimmed());
-        if (!m.hasMatch())
-            throw UserError(QStringLiteral("Toy en open: ") + fuente);
-        m_tabla = m.captured(1);
-    } else if (!fuente.trimmed().isEmpty()) {
-        m_select = fuente;
-    }
-    m_leer = std::make_unique<Statement>(
-        m_db, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1").arg(QString::fromLatin1(kColumnas), m_tabla));
-    Recargar();
-}
-
-Inmuebles::~Inmuebles() = default;
-
-void Inmuebles::Recargar()
-{
-    m_filas.clear();
-    if (m_select.isEmpty()) {
-        Statement s(m_db, QStringLiteral("SELECT rowid, ref FROM %1 ORDER BY %2").arg(m_tabla, m_orden));
-        while (s.next())
-            m_filas.append({s.integer(0), s.integer(1)});
-    } else {
-        // The statement's own order; its refs are matched to the table's rows.
-        QHash<qint64, qint64> rowids;
-        Statement t(m_db, QStringLiteral("SELECT ref, rowid FROM %1").arg(m_tabla));
-        while (t.next())
-            rowids.insert(t.integer(0), t.integer(1));
-        Statement s(m_db, QStringLiteral("SELECT ref FROM (%1)").arg(m_select));
-        while (s.next()) {
-            const auto it = rowids.constFind(s.integer(0));
-            if (it != rowids.constEnd())
-                m_filas.append({it.value(), it.key()});
-        }
-    }
-    m_pos = std::clamp(m_pos, 0, std::max(0, int(m_filas.size()) - 1));
-}
-
-FichaInmueble Inmuebles::LeerRowid(qint64 rowid) const
-{
-    m_leer->reset();
-    m_leer->bind(1, rowid);
-    if (!m_leer->next()) {
-        m_leer->reset();
-        throw UserError(QStringLiteral("El inmueble ya no existe en la base."));
-    }
-    FichaInmueble d = LeerFila(*m_leer);
-    m_leer->reset();
+    const auto t = [&rs](const char* c) { return rs.text(QString::fromLatin1(c)); };
+    const auto m = [&rs](const char* c) { return rs.money(QString::fromLatin1(c)); };
+    const auto b = [&rs](const char* c) { return rs.boolean(QString::fromLatin1(c)); };
+    const auto n = [&rs](const char* c) { return rs.integer(QString::fromLatin1(c)); };
+    FichaInmueble d;
+    d.ref = n("ref");
+    d.codref = t("codref");
+    d.via = t("via");
+    d.direccion = t("direccion");
+    d.piso = t("piso");
+    d.cp = t("cp");
+    d.localidad = t("localidad");
+    d.arrendador = t("arrendador");
+    d.nom_arrendatario = t("nom_arrendatario");
+    d.doc_arrendatario_tipo = t("doc_arrendatario_tipo");
+    d.doc_arrendatario_num = t("doc_arrendatario_num");
+    d.nacionalidad_arrendatario = t("nacionalidad_arrendatario");
+    d.fecha = rs.dateTime(QStringLiteral("fecha"));
+    d.renta = m("renta");
+    d.iva = m("iva");
+    d.irpf = m("irpf");
+    d.otro_importe1 = m("otro_importe1");
+    d.otro_importe2 = m("otro_importe2");
+    d.otro_importe3 = m("otro_importe3");
+    d.otro_concepto1 = t("otro_concepto1");
+    d.otro_concepto2 = t("otro_concepto2");
+    d.otro_concepto3 = t("otro_concepto3");
+    d.is_recibo_banco = b("is_recibo_banco");
+    d.is_recibo_fisico = b("is_recibo_fisico");
+    d.is_recibo_numerar = b("is_recibo_numerar");
+    d.banco = t("banco");
+    d.sucursal = t("sucursal");
+    d.dc = t("dc");
+    d.ccc = t("ccc");
+    d.telefono_casa = t("telefono_casa");
+    d.telefono_movil = t("telefono_movil");
+    d.notas = t("notas");
+    d.metros = n("metros");
+    d.habitaciones = n("habitaciones");
+    d.cocina_ind = n("cocina_ind");
+    d.refcatastral = t("refcatastral");
+    d.email = t("email");
+    d.direccioninquilino = t("direccioninquilino");
+    d.is_seleccionado = b("is_seleccionado");
+    d.tipo_inmueble = int(n("tipo_inmueble"));
+    d.equipamiento = t("equipamiento");
+    d.nota_recibo = t("nota_recibo");
     return d;
 }
 
-qint64 Inmuebles::RowidDeRef(qint64 ref) const
-{
-    if (!m_filas.isEmpty() && m_filas.at(m_pos).ref == ref)
-        return m_filas.at(m_pos).rowid;
-    for (const Fila& f : m_filas)
-        if (f.ref == ref)
-            return f.rowid;
-    Statement s(m_db, QStringLiteral("SELECT rowid FROM %1 WHERE ref = ?1").arg(m_tabla));
-    s.bind(1, ref);
-    if (!s.next())
-        throw UserError(QStringLiteral("El inmueble ya no existe en la base."));
-    return s.integer(0);
-}
-
-FichaInmueble Inmuebles::Actual() const
-{
-    if (m_filas.isEmpty())
-        throw UserError(QStringLiteral("No hay ningún inmueble."));
-    return LeerRowid(m_filas.at(m_pos).rowid);
-}
-
-void Inmuebles::Siguiente()
-{
-    if (!m_filas.isEmpty())
-        m_pos = (m_pos + 1) % int(m_filas.size());
-}
-
-void Inmuebles::Anterior()
-{
-    if (!m_filas.isEmpty())
-        m_pos = m_pos == 0 ? int(m_filas.size()) - 1 : m_pos - 1;
-}
-
-void Inmuebles::AvanzarDiez()
-{
-    if (!m_filas.isEmpty())
-        m_pos = m_pos + 10 >= int(m_filas.size()) ? 0 : m_pos + 10;
-}
-
-void Inmuebles::RetrocederDiez()
-{
-    if (!m_filas.isEmpty())
-        m_pos = m_pos - 10 < 0 ? int(m_filas.size()) - 1 : m_pos - 10;
-}
-
-void Inmuebles::Primero()
-{
-    m_pos = 0;
-}
-
-bool Inmuebles::IrARef(qint64 ref)
-{
-    for (int i = 0; i < m_filas.size(); ++i)
-        if (m_filas.at(i).ref == ref) {
-            m_pos = i;
-            return true;
-        }
-    return false;
-}
-
-FichaInmueble Inmuebles::Nuevo()
+FichaInmueble NuevoInmueble()
 {
     FichaInmueble d;
     d.via = QStringLiteral("CALLE");
@@ -483,83 +326,92 @@ FichaInmueble Inmuebles::Nuevo()
     return d;
 }
 
-FichaInmueble Inmuebles::Guardar(const FichaInmueble& datos, bool cuentaConocidaBuena)
+namespace {
+
+// A new property is checked whole before anything is written.
+void ComprobarNuevo(Database& db, FichaInmueble& d)
 {
-    FichaInmueble d = datos;
-    RedondearImportes(d);
-    std::optional<FichaInmueble> guardado;
-    qint64 rowid = 0;
-    if (d.ref != 0) {
-        rowid = RowidDeRef(d.ref);
-        guardado = LeerRowid(rowid);
-        // Street, floor and owner identify the property and its receipts: fixed once stored.
-        d.via = guardado->via;
-        d.direccion = guardado->direccion;
-        d.piso = guardado->piso;
-        d.arrendador = guardado->arrendador;
-    }
     if (d.arrendador.isEmpty())
         throw UserError(kInmuebleSinPropietario);
     if (d.direccion.trimmed().isEmpty())
         throw UserError(kInmuebleSinDireccion);
     if (d.piso.isEmpty())
         d.piso = QStringLiteral(" ");
-    if (!d.fecha.isValid())
-        throw UserError(QStringLiteral("La fecha de contrato no es una fecha válida. "
-                                       "Escríbala como DD/MM/AAAA."));
-    if (d.codref.isEmpty() || d.codref == QStringLiteral(" "))
-        d.codref = CReferenciaInmueble(d.direccion, d.piso).Codigo();
-    d.dc = MarcarDc(d.banco, d.sucursal, d.dc, d.ccc);
-    if (!cuentaConocidaBuena && CuentaVerifica(d))
-        d.is_recibo_banco = true;
-    ComprobarAnchos(d);
-    if (!guardado && !BuscarPropietario(m_db, d.arrendador))
+    if (!BuscarPropietario(db, d.arrendador))
         throw PropietarioNoEncontrado(d.arrendador);
-
-    if (guardado) {
-        if (*guardado == d)
-            return d;   // nothing changed: browsing writes nothing
-        Transaction tx(m_db);
-        Statement s(m_db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?43").arg(m_tabla, Asignaciones()));
-        EnlazarFila(s, d);
-        s.bind(43, rowid);
-        s.run();
-        tx.commit();
-        if (m_orden != QStringLiteral("rowid") && m_orden != QStringLiteral("ref, rowid")) {
-            Recargar();
-            for (int i = 0; i < m_filas.size(); ++i)
-                if (m_filas.at(i).rowid == rowid)
-                    m_pos = i;
-        }
-        return d;
-    }
-
-    Transaction tx(m_db);
-    d.ref = QueryInteger(m_db, QStringLiteral("SELECT COALESCE(MAX(ref), 0) + 1 FROM %1").arg(m_tabla));
-    Statement s(m_db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(m_tabla, QString::fromLatin1(kColumnas), Marcadores()));
-    EnlazarFila(s, d);
-    s.run();
-    rowid = m_db.lastInsertId();
-    tx.commit();
-    Recargar();
-    for (int i = 0; i < m_filas.size(); ++i)
-        if (m_filas.at(i).rowid == rowid)
-            m_pos = i;
-    return d;
 }
 
-void Inmuebles::Borrar(qint64 ref)
+// The columns a save of a stored property writes: what the user changed, less what
+// identifies the property, with the whole account when part of it changed.
+QSet<QString> ColumnasAEscribir(const QSet<QString>& cambiados)
 {
-    const qint64 rowid = RowidDeRef(ref);
-    const FichaInmueble d = LeerRowid(rowid);
+    QSet<QString> escribir = cambiados;
+    // Street, floor and owner identify the property and its receipts: fixed once stored.
+    for (const char* fija : {"via", "direccion", "piso", "arrendador", "ref"})
+        escribir.remove(QString::fromLatin1(fija));
+    if (escribir.intersects(ColumnasCuenta()))
+        escribir.unite(ColumnasCuenta());
+    return escribir;
+}
+
+}  // namespace
+
+FichaInmueble GuardarCambiosInmueble(CInmuebleSet& rs, const FichaInmueble& datos,
+                                     const QSet<QString>& cambiados, bool cuentaConocidaBuena)
+{
+    FichaInmueble d = datos;
+    RedondearImportes(d);
+    const bool nuevo = d.ref == 0;
+    QSet<QString> escribir;
+    if (nuevo) {
+        ComprobarNuevo(rs.database(), d);
+    } else {
+        if (rs.editMode() != RecordSet::EditMode::Edit || rs.integer(QStringLiteral("ref")) != d.ref)
+            throw UserError(QStringLiteral("El inmueble de %1 %2 ya no está en la base.").arg(d.direccion, d.piso));
+        rs.revertEdit();
+        const FichaInmueble guardado = LeerInmueble(rs);
+        escribir = ColumnasAEscribir(cambiados);
+        if (escribir.isEmpty())
+            return guardado;   // nothing typed: browsing writes nothing
+        d.via = guardado.via;
+        d.direccion = guardado.direccion;
+        d.piso = guardado.piso;
+        d.arrendador = guardado.arrendador;
+    }
+    if ((nuevo || escribir.contains(QStringLiteral("fecha"))) && !d.fecha.isValid())
+        throw UserError(QStringLiteral("La fecha de contrato no es una fecha válida. "
+                                       "Escríbala como DD/MM/AAAA."));
+    if (d.codref.isEmpty() || d.codref == QStringLiteral(" ")) {
+        d.codref = CReferenciaInmueble(d.direccion, d.piso).Codigo();
+        escribir << QStringLiteral("codref");
+    }
+    d.dc = MarcarDc(d.banco, d.sucursal, d.dc, d.ccc);
+    if (!cuentaConocidaBuena && CuentaVerifica(d) && !d.is_recibo_banco) {
+        d.is_recibo_banco = true;
+        escribir << QStringLiteral("is_recibo_banco");
+    }
+    QVariantHash valores = ValoresInmueble(d);
+    if (nuevo) {
+        rs.addNew();
+    } else {
+        for (auto it = valores.begin(); it != valores.end();)
+            it = escribir.contains(it.key()) ? std::next(it) : valores.erase(it);
+    }
+    rs.setValues(valores);
+    rs.GuardarInmueble();
+    return LeerInmueble(rs);
+}
+
+void BorrarInmuebleActual(CInmuebleSet& rs)
+{
+    const QString direccion = rs.text(QStringLiteral("direccion"));
+    const QString piso = rs.text(QStringLiteral("piso"));
+    Database& db = rs.database();
     // Receipts name their property by street and floor: the cascade is ours.
-    Transaction tx(m_db);
+    Transaction tx(db);
     for (const char* sql : {"DELETE FROM recibo WHERE direccion = ?1 AND piso = ?2",
                             "DELETE FROM emision_recibo WHERE direccion = ?1 AND piso = ?2"})
-        Statement(m_db, sql).bind(1, d.direccion).bind(2, d.piso).run();
-    Statement(m_db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(m_tabla)).bind(1, rowid).run();
+        Statement(db, sql).bind(1, direccion).bind(2, piso).run();
+    rs.remove();
     tx.commit();
-    Recargar();
-    m_pos = 0;
 }

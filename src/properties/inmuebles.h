@@ -1,15 +1,15 @@
 #pragma once
 #include <QDate>
 #include <QDateTime>
-#include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
-#include <memory>
 
 #include "util/moneda.h"
 
+class CInmuebleSet;
 class Database;
-class Statement;
+class RecordSet;
 
 // One property row, column for column.
 struct FichaInmueble {
@@ -28,15 +28,6 @@ struct FichaInmueble {
     QString equipamiento, nota_recibo;
     bool operator==(const FichaInmueble&) const = default;
 };
-
-// Widest text each property column accepts; forms limit input with the same numbers.
-namespace ancho_inmueble {
-constexpr int kVia = 20, kDireccion = 50, kPiso = 50, kLocalidad = 30, kCp = 5;
-constexpr int kArrendador = 50, kRefCatastral = 23, kNombre = 50, kDireccionInquilino = 50;
-constexpr int kBanco = 4, kSucursal = 4, kDc = 2, kCcc = 10, kDocTipo = 30, kDocNum = 35;
-constexpr int kNacionalidad = 35, kTelefono = 20, kEmail = 40, kNotaRecibo = 80;
-constexpr int kCodRef = 12, kConcepto = 50;
-}
 
 inline const QString kInmuebleSinPropietario = QStringLiteral("Debe seleccionar un propietario");
 inline const QString kInmuebleSinDireccion = QStringLiteral("El inmueble debe tener una dirección");
@@ -92,53 +83,24 @@ void RefrescarListas(Database& db);
 QStringList Localidades(Database& db);
 QStringList Direcciones(Database& db);
 
-// The properties of a workspace in browsing order, one current row. Rows are read on
-// demand from a list of row ids kept in memory.
-class Inmuebles {
-public:
-    // `orden` is the browsing order chosen by the user (1 to 6; others: order of entry).
-    // `fuente`: empty for the whole table, "[name]" for another table of properties, or a
-    // SELECT whose `ref` column gives the rows in its own order.
-    explicit Inmuebles(Database& db, int orden = 0, const QString& fuente = QString());
-    ~Inmuebles();
+// The browsing orders the user can choose (1 to 6; others: order of entry), as ORDER BY
+// terms for CInmuebleSet. Texts are folded once per row rather than per comparison.
+QString OrdenBrowsingInmuebles(int orden);
 
-    int Cantidad() const { return int(m_filas.size()); }
-    bool Vacio() const { return m_filas.isEmpty(); }
-    int Posicion() const { return m_pos; }
-    FichaInmueble Actual() const;   // throws when empty
+// The property the record set is on (or the one being edited).
+FichaInmueble LeerInmueble(const RecordSet& rs);
+// A new property: street type "CALLE", today's date, the three receipt flags on.
+FichaInmueble NuevoInmueble();
 
-    void Siguiente();        // past the last: the first
-    void Anterior();         // before the first: the last
-    void AvanzarDiez();      // up to ten on; when the end is passed, the first
-    void RetrocederDiez();   // up to ten back; when the beginning is passed, the last
-    void Primero();
-    bool IrARef(qint64 ref);
-
-    // A new property: street type "CALLE", today's date, the three receipt flags on.
-    static FichaInmueble Nuevo();
-    // Checks and stores the row (new when d.ref is 0): empty floor stored as " ", empty
-    // reference filled from street and floor, amounts rounded, failed account marked,
-    // "Recibo Banco" set for a newly verified account unless the account was known good.
-    // Nothing is written when it throws. On success the cursor is on the stored row.
-    FichaInmueble Guardar(const FichaInmueble& d, bool cuentaConocidaBuena);
-    // The property, its receipts and staged receipts: all or nothing.
-    void Borrar(qint64 ref);
-
-    void Recargar();
-
-private:
-    struct Fila {
-        qint64 rowid;
-        qint64 ref;
-    };
-    FichaInmueble LeerRowid(qint64 rowid) const;
-    qint64 RowidDeRef(qint64 ref) const;
-
-    Database& m_db;
-    QString m_tabla;
-    QString m_select;
-    QString m_orden;
-    QList<Fila> m_filas;
-    int m_pos = 0;
-    std::unique_ptr<Statement> m_leer;
-};
+// Stores the property the form holds. A new one (ref 0) is checked and stored whole: empty
+// floor stored as " ". A stored one, which `rs` is editing, gets only the columns in
+// `cambiados` (the fields the user changed; street, floor and owner never change), and
+// nothing at all when that is empty. With what is written: an empty reference is filled
+// from street and floor, amounts rounded, a changed account marked when it fails, and
+// "Recibo Banco" set for a newly verified account unless the account was known good.
+// Throws, with nothing written, on a refusal and on a row another program changed
+// meanwhile (RowChangedError). Returns the property as stored.
+FichaInmueble GuardarCambiosInmueble(CInmuebleSet& rs, const FichaInmueble& d,
+                                     const QSet<QString>& cambiados, bool cuentaConocidaBuena);
+// The property `rs` is on, with its receipts and staged receipts: all or nothing.
+void BorrarInmuebleActual(CInmuebleSet& rs);

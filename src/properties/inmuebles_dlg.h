@@ -1,25 +1,30 @@
 #pragma once
-#include <QDialog>
+#include <QList>
+#include <QSet>
 #include <array>
 #include <memory>
 
 #include "properties/inmuebles.h"
+#include "widgets/ficha_dlg.h"
 
+class CInmuebleSet;
 class Database;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 // "Inmuebles": the property with its tenant, rent, concepts, taxes and account. Every
-// move stores the current property first; a refused store keeps the form where it is.
-class CInmueblesDlg : public QDialog {
+// move stores what the user changed in the current property first; a refused store keeps
+// the form where it is.
+class CInmueblesDlg : public CFichaDlg {
     Q_OBJECT
 public:
-    // `ref` above 0 shows only that property (browsing off); `fuente` as in Inmuebles.
-    CInmueblesDlg(QWidget* parent, Database& db, qint64 ref = 0, const QString& fuente = QString());
+    // `ref` above 0 shows only that property (browsing off).
+    CInmueblesDlg(QWidget* parent, Database& db, qint64 ref = 0);
     ~CInmueblesDlg() override;
 
     int exec() override;   // returns at once when the form could not open
@@ -30,11 +35,18 @@ public:
     QPushButton* Boton(const QString& texto) const;
     QComboBox* ListaPropietarios() const { return m_propietario; }
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
 private:
-    void Mover(void (Inmuebles::*paso)());
+    // Building the form, in the order the constructor runs them.
+    void CrearCampos();
+    void CrearBotones();
+    QGroupBox* GrupoInmueble();
+    QGroupBox* GrupoInquilino();
+    QGroupBox* GrupoAlquiler();
+    void Colocar();
+    void Conectar();
+    bool Abrir(qint64 ref);   // lists and properties; false when the form cannot open
+
+    void Mover(int pasos);
     void Nuevo();
     void Borrar();
     void Aceptar();
@@ -53,13 +65,14 @@ private:
     void EmpezarNuevo();
     void Mostrar(const FichaInmueble& d);
     void MostrarImportes(const FichaInmueble& d);
-    FichaInmueble LeerFormulario() const;   // throws on an unreadable amount or date
-    void LeerImportes(FichaInmueble& d) const;
+    // Throws on an unreadable amount or date among the fields it reads: all of a new
+    // property, only `cambiados` of a stored one.
+    FichaInmueble LeerFormulario(const QSet<QString>& cambiados) const;
+    void LeerImportes(FichaInmueble& d, const QSet<QString>* solo = nullptr) const;
     void ActualizarEstado();
-    void Error(const std::exception& e);
 
     Database& m_db;
-    std::unique_ptr<Inmuebles> m_inmuebles;
+    std::unique_ptr<CInmuebleSet> m_set;
     FichaInmueble m_actual;
     bool m_esNuevo = false;
     bool m_navegar = true;
@@ -79,10 +92,7 @@ private:
     QLineEdit* m_refCatastral;
     QLineEdit* m_inquilino;
     QLineEdit* m_direccionInquilino;
-    QLineEdit* m_banco;
-    QLineEdit* m_sucursal;
-    QLineEdit* m_dc;
-    QLineEdit* m_ccc;
+    CamposCuenta m_cuenta;
     QComboBox* m_docTipo;
     QLineEdit* m_docNumero;
     QLineEdit* m_nacionalidad;
@@ -100,9 +110,19 @@ private:
     QCheckBox* m_reciboFisico;
     QCheckBox* m_reciboBanco;
     QCheckBox* m_numerar;
+
     QPushButton* m_impuesto1;
     QPushButton* m_impuesto2;
-    QList<QPushButton*> m_botones;
-    QList<QPushButton*> m_navegacion;
+    QPushButton* m_fechaContrato;
     QPushButton* m_enviarEmail;
+    QPushButton* m_facturar;
+    QPushButton* m_botonReciboFisico;
+    QPushButton* m_botonReciboBanco;
+    QPushButton* m_calculadora;
+    QPushButton* m_nuevo;
+    QPushButton* m_borrar;
+    QPushButton* m_aceptar;
+    QPushButton* m_cancelar;
+    QList<QPushButton*> m_botones;
+    QList<QPushButton*> m_navegacion;   // "<<", "<", ">", ">>"
 };

@@ -3,90 +3,23 @@
 #include <algorithm>
 
 #include "data/database.h"
+#include "data/record_sets.h"
 #include "util/cuentas.h"
 #include "util/errores.h"
 
 namespace {
 
-const char* const kColumnas =
-    "ref, via, direccion, piso, cp, localidad, nombre, documento_tipo, documento_numero, banco, "
-    "sucursal, dc, ccc, telefono_casa, telefono_movil, notas, numero_recibo, sufijo, datos_banco";
-
-FichaPropietario LeerFila(const Statement& s)
+QVariantHash ValoresPropietario(const FichaPropietario& d)
 {
-    FichaPropietario d;
-    d.ref = s.integer(0);
-    d.via = s.text(1);
-    d.direccion = s.text(2);
-    d.piso = s.text(3);
-    d.cp = s.text(4);
-    d.localidad = s.text(5);
-    d.nombre = s.text(6);
-    d.documento_tipo = s.text(7);
-    d.documento_numero = s.text(8);
-    d.banco = s.text(9);
-    d.sucursal = s.text(10);
-    d.dc = s.text(11);
-    d.ccc = s.text(12);
-    d.telefono_casa = s.text(13);
-    d.telefono_movil = s.text(14);
-    d.notas = s.text(15);
-    d.numero_recibo = s.integer(16);
-    d.sufijo = s.integer(17);
-    d.datos_banco = s.text(18);
-    return d;
-}
-
-// Binds ?2.. in the order of kColumnas after ref and nombre's slot is ?7.
-void EnlazarFila(Statement& s, const FichaPropietario& d)
-{
-    s.bind(2, d.via).bind(3, d.direccion).bind(4, d.piso).bind(5, d.cp).bind(6, d.localidad)
-        .bind(7, d.nombre).bind(8, d.documento_tipo).bind(9, d.documento_numero)
-        .bind(10, d.banco).bind(11, d.sucursal).bind(12, d.dc).bind(13, d.ccc)
-        .bind(14, d.telefono_casa).bind(15, d.telefono_movil).bind(16, d.notas)
-        .bind(17, d.numero_recibo).bind(18, d.sufijo).bind(19, d.datos_banco);
-}
-
-void ComprobarAnchos(const FichaPropietario& d)
-{
-    using namespace ancho_propietario;
-    ComprobarAncho(d.nombre, kNombre, "Nombre");
-    ComprobarAncho(d.documento_tipo, kDocumentoTipo, "Tipo");
-    ComprobarAncho(d.documento_numero, kDocumentoNumero, "Numero");
-    ComprobarAncho(d.via, kVia, "Via");
-    ComprobarAncho(d.direccion, kDireccion, "Dirección");
-    ComprobarAncho(d.piso, kPiso, "Piso");
-    ComprobarAncho(d.localidad, kLocalidad, "Localidad");
-    ComprobarAncho(d.telefono_movil, kTelefono, "Movil");
-    ComprobarAncho(d.telefono_casa, kTelefono, "Teléfono");
-    ComprobarAncho(d.cp, kCp, "Código Postal");
-    ComprobarAncho(d.banco, kBanco, "Banco");
-    ComprobarAncho(d.sucursal, kSucursal, "Suc");
-    ComprobarAncho(d.dc, kDc, "DC");
-    ComprobarAncho(d.ccc, kCcc, "Cuenta");
-    ComprobarAncho(d.datos_banco, kDatosBanco, "Datos Banco");
-    if (d.numero_recibo < 0)
-        throw UserError(QStringLiteral("El número de recibo no puede ser negativo."));
-}
-
-// Another owner (not `ref`) already called `nombre`, ignoring case and Spanish accents.
-bool NombreOcupado(Database& db, const QString& nombre, qint64 ref)
-{
-    Statement s(db, "SELECT 1 FROM propietario WHERE es_fold(nombre) = es_fold(?1) AND ref <> ?2 "
-                    "LIMIT 1");
-    s.bind(1, nombre).bind(2, ref);
-    return s.next();
+    return {{"via", d.via}, {"direccion", d.direccion}, {"piso", d.piso}, {"cp", d.cp},
+            {"localidad", d.localidad}, {"nombre", d.nombre}, {"documento_tipo", d.documento_tipo},
+            {"documento_numero", d.documento_numero}, {"banco", d.banco}, {"sucursal", d.sucursal},
+            {"dc", d.dc}, {"ccc", d.ccc}, {"telefono_casa", d.telefono_casa},
+            {"telefono_movil", d.telefono_movil}, {"notas", d.notas},
+            {"numero_recibo", d.numero_recibo}, {"sufijo", d.sufijo}, {"datos_banco", d.datos_banco}};
 }
 
 }  // namespace
-
-void ComprobarAncho(const QString& texto, int max, const char* campo)
-{
-    if (texto.size() > max)
-        throw UserError(QStringLiteral("El campo \"%1\" admite como máximo %2 caracteres.")
-                            .arg(QString::fromUtf8(campo))
-                            .arg(max));
-}
 
 const QStringList& ListaVias()
 {
@@ -122,6 +55,13 @@ QString MarcarDc(const QString& banco, const QString& sucursal, const QString& d
     return kDcErroneo;
 }
 
+const QSet<QString>& ColumnasCuenta()
+{
+    static const QSet<QString> kCuenta = {QStringLiteral("banco"), QStringLiteral("sucursal"),
+                                          QStringLiteral("dc"), QStringLiteral("ccc")};
+    return kCuenta;
+}
+
 FichaPropietario NormalizarPropietario(FichaPropietario d)
 {
     d.documento_numero = NormalizarDocumento(d.documento_numero);
@@ -134,23 +74,46 @@ bool FaltaCuentaPropietario(const FichaPropietario& d)
     return d.ccc.trimmed().isEmpty();
 }
 
+FichaPropietario LeerPropietario(const RecordSet& rs)
+{
+    const auto t = [&rs](const char* c) { return rs.text(QString::fromLatin1(c)); };
+    FichaPropietario d;
+    d.ref = rs.integer(QStringLiteral("ref"));
+    d.via = t("via");
+    d.direccion = t("direccion");
+    d.piso = t("piso");
+    d.cp = t("cp");
+    d.localidad = t("localidad");
+    d.nombre = t("nombre");
+    d.documento_tipo = t("documento_tipo");
+    d.documento_numero = t("documento_numero");
+    d.banco = t("banco");
+    d.sucursal = t("sucursal");
+    d.dc = t("dc");
+    d.ccc = t("ccc");
+    d.telefono_casa = t("telefono_casa");
+    d.telefono_movil = t("telefono_movil");
+    d.notas = t("notas");
+    d.numero_recibo = rs.integer(QStringLiteral("numero_recibo"));
+    d.sufijo = rs.integer(QStringLiteral("sufijo"));
+    d.datos_banco = t("datos_banco");
+    return d;
+}
+
 std::optional<FichaPropietario> BuscarPropietario(Database& db, const QString& nombre)
 {
-    Statement s(db, QStringLiteral("SELECT %1 FROM propietario WHERE es_fold(nombre) = es_fold(?1) "
-                                   "ORDER BY rowid LIMIT 1")
-                        .arg(QString::fromLatin1(kColumnas)));
-    s.bind(1, nombre);
-    if (!s.next())
+    CPropietarioSet rs(&db);
+    if (!rs.BuscarPropietario(nombre))
         return std::nullopt;
-    return LeerFila(s);
+    return LeerPropietario(rs);
 }
 
 QStringList NombresPropietarios(Database& db)
 {
     QStringList nombres;
-    Statement s(db, "SELECT nombre FROM propietario");
-    while (s.next())
-        nombres << s.text(0);
+    CPropietarioSet rs(&db);
+    for (rs.moveFirst(); !rs.isEOF(); rs.moveNext())
+        nombres << rs.text(QStringLiteral("nombre"));
     // Sorted as a reader expects: accents and case do not move a name away from its letter.
     const auto clave = [](const QString& n) {
         QString base;
@@ -166,123 +129,45 @@ QStringList NombresPropietarios(Database& db)
     return nombres;
 }
 
-Propietarios::Propietarios(Database& db) : m_db(db)
+FichaPropietario GuardarCambiosPropietario(CPropietarioSet& rs, const FichaPropietario& datos,
+                                           const QSet<QString>& cambiados)
 {
-    Recargar();
-}
-
-Propietarios::~Propietarios() = default;
-
-void Propietarios::Recargar()
-{
-    m_refs.clear();
-    Statement s(m_db, "SELECT ref FROM propietario ORDER BY rowid");
-    while (s.next())
-        m_refs << s.integer(0);
-    m_pos = std::clamp(m_pos, 0, std::max(0, int(m_refs.size()) - 1));
-}
-
-FichaPropietario Propietarios::Actual() const
-{
-    if (m_refs.isEmpty())
-        throw UserError(QStringLiteral("No hay ningún propietario."));
-    Statement s(m_db, QStringLiteral("SELECT %1 FROM propietario WHERE ref = ?1")
-                          .arg(QString::fromLatin1(kColumnas)));
-    s.bind(1, m_refs.at(m_pos));
-    if (!s.next())
-        throw UserError(QStringLiteral("El propietario ya no existe en la base."));
-    return LeerFila(s);
-}
-
-void Propietarios::Siguiente()
-{
-    if (!m_refs.isEmpty())
-        m_pos = (m_pos + 1) % int(m_refs.size());
-}
-
-void Propietarios::Anterior()
-{
-    if (!m_refs.isEmpty())
-        m_pos = m_pos == 0 ? int(m_refs.size()) - 1 : m_pos - 1;
-}
-
-void Propietarios::Primero()
-{
-    m_pos = 0;
-}
-
-bool Propietarios::IrARef(qint64 ref)
-{
-    const int i = int(m_refs.indexOf(ref));
-    if (i < 0)
-        return false;
-    m_pos = i;
-    return true;
-}
-
-FichaPropietario Propietarios::Nuevo()
-{
-    return FichaPropietario();
-}
-
-FichaPropietario Propietarios::Guardar(const FichaPropietario& datos)
-{
-    FichaPropietario d = NormalizarPropietario(datos);
-    if (d.ref == 0 && d.nombre.trimmed().isEmpty())
-        throw UserError(kPropietarioSinNombre);
-    if (d.ref != 0) {
-        // The name is the key other tables use: it never changes once stored.
-        Statement s(m_db, "SELECT nombre FROM propietario WHERE ref = ?1");
-        s.bind(1, d.ref);
-        if (!s.next())
-            throw UserError(QStringLiteral("El propietario ya no existe en la base."));
-        d.nombre = s.text(0);
-    }
-    ComprobarAnchos(d);
-    // Checked before anything is written, so a refused name leaves no row behind.
-    if (NombreOcupado(m_db, d.nombre, d.ref))
-        throw UserError(kPropietarioRepetido);
-
-    Transaction tx(m_db);
+    const FichaPropietario d = NormalizarPropietario(datos);
+    if (d.numero_recibo < 0)
+        throw UserError(QStringLiteral("El número de recibo no puede ser negativo."));
+    const QVariantHash valores = ValoresPropietario(d);
     if (d.ref == 0) {
-        d.ref = QueryInteger(m_db, QStringLiteral("SELECT COALESCE(MAX(ref), 0) + 1 FROM propietario"));
-        Statement s(m_db, QStringLiteral("INSERT INTO propietario (%1) VALUES (?1, ?2, ?3, ?4, ?5, ?6, "
-                                         "?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19)")
-                              .arg(QString::fromLatin1(kColumnas)));
-        s.bind(1, d.ref);
-        EnlazarFila(s, d);
-        s.run();
+        if (d.nombre.trimmed().isEmpty())
+            throw UserError(kPropietarioSinNombre);
+        rs.NuevoPropietario();
+        rs.setValues(valores);
     } else {
-        Statement s(m_db, "UPDATE propietario SET via = ?2, direccion = ?3, piso = ?4, cp = ?5, "
-                          "localidad = ?6, nombre = ?7, documento_tipo = ?8, documento_numero = ?9, "
-                          "banco = ?10, sucursal = ?11, dc = ?12, ccc = ?13, telefono_casa = ?14, "
-                          "telefono_movil = ?15, notas = ?16, numero_recibo = ?17, sufijo = ?18, "
-                          "datos_banco = ?19 WHERE ref = ?1");
-        s.bind(1, d.ref);
-        EnlazarFila(s, d);
-        s.run();
+        if (rs.editMode() != RecordSet::EditMode::Edit || rs.integer(QStringLiteral("ref")) != d.ref)
+            throw UserError(QStringLiteral("El propietario %1 ya no está en la base.").arg(d.nombre));
+        rs.revertEdit();
+        QSet<QString> escribir = cambiados;
+        // The name is the key other tables use: it never changes once stored.
+        escribir.remove(QStringLiteral("nombre"));
+        if (escribir.intersects(ColumnasCuenta()))
+            escribir.unite(ColumnasCuenta());
+        for (const QString& c : escribir)
+            if (valores.contains(c))
+                rs.setValue(c, valores.value(c));
     }
-    tx.commit();
-    Recargar();
-    IrARef(d.ref);
-    return d;
+    rs.GuardarPropietario();
+    return LeerPropietario(rs);
 }
 
-void Propietarios::Borrar(qint64 ref)
+void BorrarPropietarioActual(CPropietarioSet& rs)
 {
-    Statement s(m_db, "SELECT nombre FROM propietario WHERE ref = ?1");
-    s.bind(1, ref);
-    if (!s.next())
-        throw UserError(QStringLiteral("El propietario ya no existe en la base."));
-    const QString nombre = s.text(0);
+    const QString nombre = rs.text(QStringLiteral("nombre"));
+    Database& db = rs.database();
     // Rows name their owner by text, not by key: the cascade is ours.
-    Transaction tx(m_db);
+    Transaction tx(db);
     for (const char* sql : {"DELETE FROM recibo WHERE arrendador = ?1",
                             "DELETE FROM emision_recibo WHERE arrendador = ?1",
                             "DELETE FROM inmueble WHERE arrendador = ?1"})
-        Statement(m_db, sql).bind(1, nombre).run();
-    Statement(m_db, "DELETE FROM propietario WHERE ref = ?1").bind(1, ref).run();
+        Statement(db, sql).bind(1, nombre).run();
+    rs.remove();
     tx.commit();
-    Recargar();
-    m_pos = 0;
 }

@@ -1,14 +1,13 @@
 #pragma once
-#include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVariantHash>
 #include <optional>
 
-// Refuses a typed text longer than its field, naming the field as the form labels it.
-void ComprobarAncho(const QString& texto, int max, const char* campo);
-
+class CPropietarioSet;
 class Database;
-class Statement;
+class RecordSet;
 
 // One owner row, column for column.
 struct FichaPropietario {
@@ -20,13 +19,6 @@ struct FichaPropietario {
     QString datos_banco;
     bool operator==(const FichaPropietario&) const = default;
 };
-
-// Widest text each owner column accepts; forms limit input with the same numbers.
-namespace ancho_propietario {
-constexpr int kNombre = 50, kDocumentoTipo = 20, kDocumentoNumero = 20, kVia = 20;
-constexpr int kDireccion = 50, kPiso = 50, kLocalidad = 30, kTelefono = 20, kCp = 5;
-constexpr int kBanco = 4, kSucursal = 4, kDc = 2, kCcc = 10, kDatosBanco = 80;
-}
 
 inline const QString kPropietarioSinNombre = QStringLiteral("El propietario debe tener un nombre");
 inline const QString kPropietarioRepetido = QStringLiteral("Ya existe un propietario con ese nombre");
@@ -42,43 +34,25 @@ QString NormalizarDocumento(const QString& numero);
 // The check digits to show and store: "**" when an account is given and does not verify.
 QString MarcarDc(const QString& banco, const QString& sucursal, const QString& dc,
                  const QString& ccc);
+// The four columns of a bank account: stored together, since the check digits follow the rest.
+const QSet<QString>& ColumnasCuenta();
 // The owner as it is stored: document normalised, a failed account marked.
 FichaPropietario NormalizarPropietario(FichaPropietario d);
 // True when the form should remind the user to give an account for direct debits.
 bool FaltaCuentaPropietario(const FichaPropietario& d);
 
+// The owner the record set is on (or the one being edited).
+FichaPropietario LeerPropietario(const RecordSet& rs);
 // The owner with `nombre`, compared without regard to case or Spanish accents.
 std::optional<FichaPropietario> BuscarPropietario(Database& db, const QString& nombre);
 // Every owner name, sorted as the user reads them.
 QStringList NombresPropietarios(Database& db);
 
-// The owners of a workspace in stored order, one current row, browsing that wraps.
-class Propietarios {
-public:
-    explicit Propietarios(Database& db);
-    ~Propietarios();
-
-    int Cantidad() const { return int(m_refs.size()); }
-    bool Vacio() const { return m_refs.isEmpty(); }
-    int Posicion() const { return m_pos; }
-    FichaPropietario Actual() const;   // throws when empty
-
-    void Siguiente();   // past the last: the first
-    void Anterior();    // before the first: the last
-    void Primero();
-    bool IrARef(qint64 ref);
-
-    static FichaPropietario Nuevo();
-    // Checks and stores the owner (new when d.ref is 0); a stored owner keeps its name.
-    // Nothing is written when it throws. On success the cursor is on the stored row.
-    FichaPropietario Guardar(const FichaPropietario& d);
-    // The owner with its receipts, staged receipts and properties: all or nothing.
-    void Borrar(qint64 ref);
-
-    void Recargar();
-
-private:
-    Database& m_db;
-    QList<qint64> m_refs;
-    int m_pos = 0;
-};
+// Stores the owner the form holds. A new one (ref 0) is stored whole; a stored one, which
+// `rs` is editing, gets only the columns in `cambiados` (the fields the user changed; its
+// name never changes). Throws, with nothing written, on an empty or repeated name and on a
+// row another program changed meanwhile (RowChangedError). Returns the owner as stored.
+FichaPropietario GuardarCambiosPropietario(CPropietarioSet& rs, const FichaPropietario& d,
+                                           const QSet<QString>& cambiados);
+// The owner `rs` is on, with its receipts, staged receipts and properties: all or nothing.
+void BorrarPropietarioActual(CPropietarioSet& rs);

@@ -3,110 +3,97 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/aviso_dlg.h"
 #include "data/database.h"
-#include "widgets/campos_widget.h"
+#include "data/record_sets.h"
 #include "util/errores.h"
+#include "widgets/aviso_dlg.h"
+#include "widgets/campos_widget.h"
 
 namespace {
-const QString kTitulo = QStringLiteral("Propietarios");
+const QString kTabla = QStringLiteral("propietario");
 }
 
-CPropietariosDlg::CPropietariosDlg(QWidget* parent, Database& db) : QDialog(parent), m_db(db)
+CPropietariosDlg::CPropietariosDlg(QWidget* parent, Database& db)
+    : CFichaDlg(parent, QStringLiteral("Propietarios"), kTabla), m_db(db)
 {
-    using namespace ancho_propietario;
-    setWindowTitle(kTitulo);
-    m_nombre = campos::Texto(this, kNombre);
-    m_docTipo = campos::Lista(this, ListaDocumentosPropietario(), kDocumentoTipo);
-    m_docNumero = campos::Mayusculas(this, kDocumentoNumero);
-    m_via = campos::Lista(this, ListaVias(), kVia);
-    m_direccion = campos::Texto(this, kDireccion);
-    m_piso = campos::Texto(this, kPiso);
-    m_localidad = campos::Texto(this, kLocalidad);
-    m_movil = campos::Texto(this, kTelefono);
-    m_telefono = campos::Texto(this, kTelefono);
-    m_cp = campos::Digitos(this, kCp);
+    CrearCampos();
+    Colocar();
+    try {
+        m_set = std::make_unique<CPropietarioSet>(&m_db);
+    } catch (const std::exception& e) {
+        Error(e);
+    }
+    MostrarActual();
+}
+
+CPropietariosDlg::~CPropietariosDlg() = default;
+
+void CPropietariosDlg::CrearCampos()
+{
+    m_nombre = Texto("nombre");
+    m_docTipo = Lista("documento_tipo", ListaDocumentosPropietario());
+    m_docNumero = Mayusculas("documento_numero");
+    m_via = Lista("via", ListaVias());
+    m_direccion = Texto("direccion");
+    m_piso = Texto("piso");
+    m_localidad = Texto("localidad");
+    m_movil = Texto("telefono_movil");
+    m_telefono = Texto("telefono_casa");
+    m_cp = Digitos("cp");
     m_numeroRecibo = campos::Digitos(this, 9);
-    m_banco = campos::Digitos(this, kBanco);
-    m_sucursal = campos::Digitos(this, kSucursal);
-    m_dc = campos::Texto(this, kDc);   // may show "**"
-    m_ccc = campos::Digitos(this, kCcc);
-    m_datosBanco = campos::Texto(this, kDatosBanco);
+    m_numeroRecibo->setObjectName(QStringLiteral("numero_recibo"));
+    m_cuenta = CrearCamposCuenta();
+    m_datosBanco = Texto("datos_banco");
     m_notas = new QPlainTextEdit(this);
+    m_notas->setObjectName(QStringLiteral("notas"));
     m_notas->setTabChangesFocus(true);
     m_notas->setMinimumHeight(70);
-    const std::pair<QWidget*, const char*> nombres[] = {
-        {m_nombre, "nombre"}, {m_docTipo, "documento_tipo"}, {m_docNumero, "documento_numero"},
-        {m_via, "via"}, {m_direccion, "direccion"}, {m_piso, "piso"}, {m_localidad, "localidad"},
-        {m_movil, "telefono_movil"}, {m_telefono, "telefono_casa"}, {m_cp, "cp"},
-        {m_numeroRecibo, "numero_recibo"}, {m_banco, "banco"}, {m_sucursal, "sucursal"},
-        {m_dc, "dc"}, {m_ccc, "ccc"}, {m_datosBanco, "datos_banco"}, {m_notas, "notas"}};
-    for (const auto& [w, n] : nombres)
-        w->setObjectName(QString::fromLatin1(n));
+}
 
+void CPropietariosDlg::Colocar()
+{
     auto* datos = new QGridLayout;
     int f = 0;
+    const auto par = [&](const char* etiqueta, QWidget* w, int columna) {
+        datos->addWidget(new QLabel(QString::fromUtf8(etiqueta)), f, columna);
+        datos->addWidget(w, f, columna + 1);
+    };
     datos->addWidget(new QLabel(QStringLiteral("Nombre")), f, 0);
     datos->addWidget(m_nombre, f++, 1, 1, 3);
-    auto* documento = new QGroupBox(QStringLiteral("Documento"));
-    auto* docLayout = new QHBoxLayout(documento);
-    docLayout->addWidget(new QLabel(QStringLiteral("Tipo")));
-    docLayout->addWidget(m_docTipo);
-    docLayout->addWidget(new QLabel(QStringLiteral("Numero")));
-    docLayout->addWidget(m_docNumero);
-    datos->addWidget(documento, f++, 0, 1, 4);
-    datos->addWidget(new QLabel(QStringLiteral("Via")), f, 0);
-    datos->addWidget(m_via, f, 1);
-    datos->addWidget(new QLabel(QStringLiteral("Dirección")), f, 2);
-    datos->addWidget(m_direccion, f++, 3);
-    datos->addWidget(new QLabel(QStringLiteral("Piso")), f, 0);
-    datos->addWidget(m_piso, f, 1);
-    datos->addWidget(new QLabel(QStringLiteral("Localidad")), f, 2);
-    datos->addWidget(m_localidad, f++, 3);
-    datos->addWidget(new QLabel(QStringLiteral("Código Postal")), f, 0);
-    datos->addWidget(m_cp, f, 1);
-    datos->addWidget(new QLabel(QStringLiteral("Numero recibo")), f, 2);
-    datos->addWidget(m_numeroRecibo, f++, 3);
-    datos->addWidget(new QLabel(QStringLiteral("Movil")), f, 0);
-    datos->addWidget(m_movil, f, 1);
-    datos->addWidget(new QLabel(QStringLiteral("Teléfono")), f, 2);
-    datos->addWidget(m_telefono, f++, 3);
-
-    auto* bancarios = new QGroupBox(QStringLiteral("Datos Bancarios"));
-    auto* banLayout = new QGridLayout(bancarios);
-    banLayout->addWidget(new QLabel(QStringLiteral("Banco")), 0, 1);
-    banLayout->addWidget(new QLabel(QStringLiteral("Suc")), 0, 2);
-    banLayout->addWidget(new QLabel(QStringLiteral("DC")), 0, 3);
-    banLayout->addWidget(new QLabel(QStringLiteral("Cuenta")), 0, 4);
-    banLayout->addWidget(new QLabel(QStringLiteral("Código Cuenta")), 1, 0);
-    banLayout->addWidget(m_banco, 1, 1);
-    banLayout->addWidget(m_sucursal, 1, 2);
-    banLayout->addWidget(m_dc, 1, 3);
-    banLayout->addWidget(m_ccc, 1, 4);
-    banLayout->addWidget(new QLabel(QStringLiteral("Datos Banco")), 2, 0);
-    banLayout->addWidget(m_datosBanco, 2, 1, 1, 4);
-    datos->addWidget(bancarios, f++, 0, 1, 4);
+    datos->addWidget(GrupoDocumento(m_docTipo, m_docNumero), f++, 0, 1, 4);
+    par("Via", m_via, 0);
+    par("Dirección", m_direccion, 2);
+    ++f;
+    par("Piso", m_piso, 0);
+    par("Localidad", m_localidad, 2);
+    ++f;
+    par("Código Postal", m_cp, 0);
+    par("Numero recibo", m_numeroRecibo, 2);
+    ++f;
+    par("Movil", m_movil, 0);
+    par("Teléfono", m_telefono, 2);
+    ++f;
+    datos->addWidget(GrupoDatosBancarios(m_cuenta, m_datosBanco), f++, 0, 1, 4);
     datos->addWidget(new QLabel(QStringLiteral("Notas")), f, 0, Qt::AlignTop);
     datos->addWidget(m_notas, f++, 1, 1, 3);
 
-    auto boton = [this](const QString& texto) {
-        auto* b = new QPushButton(texto, this);
+    auto boton = [this](const char* texto) {
+        auto* b = new QPushButton(QString::fromUtf8(texto), this);
         b->setAutoDefault(false);
         return b;
     };
-    m_anterior = boton(QStringLiteral("<"));
-    m_siguiente = boton(QStringLiteral(">"));
-    m_nuevo = boton(QStringLiteral("Nuevo"));
-    m_borrar = boton(QStringLiteral("Borrar"));
-    m_aceptar = boton(QStringLiteral("Aceptar"));
-    m_salir = boton(QStringLiteral("Salir"));
+    m_anterior = boton("<");
+    m_siguiente = boton(">");
+    m_nuevo = boton("Nuevo");
+    m_borrar = boton("Borrar");
+    m_aceptar = boton("Aceptar");
+    m_salir = boton("Salir");
     auto* botones = new QHBoxLayout;
     for (QPushButton* b : {m_anterior, m_siguiente, m_nuevo, m_borrar})
         botones->addWidget(b);
@@ -118,36 +105,12 @@ CPropietariosDlg::CPropietariosDlg(QWidget* parent, Database& db) : QDialog(pare
     todo->addLayout(datos);
     todo->addLayout(botones);
 
-    connect(m_anterior, &QPushButton::clicked, this, &CPropietariosDlg::Anterior);
-    connect(m_siguiente, &QPushButton::clicked, this, &CPropietariosDlg::Siguiente);
+    connect(m_anterior, &QPushButton::clicked, this, [this] { Mover(-1); });
+    connect(m_siguiente, &QPushButton::clicked, this, [this] { Mover(1); });
     connect(m_nuevo, &QPushButton::clicked, this, &CPropietariosDlg::Nuevo);
     connect(m_borrar, &QPushButton::clicked, this, &CPropietariosDlg::Borrar);
     connect(m_aceptar, &QPushButton::clicked, this, &CPropietariosDlg::Aceptar);
     connect(m_salir, &QPushButton::clicked, this, &QDialog::reject);
-
-    try {
-        m_propietarios = std::make_unique<Propietarios>(m_db);
-    } catch (const std::exception& e) {
-        Error(e);
-    }
-    MostrarActual();
-}
-
-CPropietariosDlg::~CPropietariosDlg() = default;
-
-void CPropietariosDlg::keyPressEvent(QKeyEvent* e)
-{
-    // Enter must not close the form and drop the edits; Escape still leaves.
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        e->accept();
-        return;
-    }
-    QDialog::keyPressEvent(e);
-}
-
-void CPropietariosDlg::Error(const std::exception& e)
-{
-    QMessageBox::critical(this, kTitulo, TextoError(e));
 }
 
 void CPropietariosDlg::Mostrar(const FichaPropietario& dato)
@@ -164,12 +127,13 @@ void CPropietariosDlg::Mostrar(const FichaPropietario& dato)
     m_telefono->setText(d.telefono_casa);
     m_cp->setText(d.cp);
     m_numeroRecibo->setText(QString::number(d.numero_recibo));
-    m_banco->setText(d.banco);
-    m_sucursal->setText(d.sucursal);
-    m_dc->setText(d.dc);
-    m_ccc->setText(d.ccc);
+    m_cuenta.banco->setText(d.banco);
+    m_cuenta.sucursal->setText(d.sucursal);
+    m_cuenta.dc->setText(d.dc);
+    m_cuenta.ccc->setText(d.ccc);
     m_datosBanco->setText(d.datos_banco);
     m_notas->setPlainText(d.notas);
+    RecordarMostrado();
 }
 
 FichaPropietario CPropietariosDlg::LeerFormulario() const
@@ -186,10 +150,10 @@ FichaPropietario CPropietariosDlg::LeerFormulario() const
     d.telefono_casa = m_telefono->text();
     d.cp = m_cp->text();
     d.numero_recibo = m_numeroRecibo->text().toLongLong();
-    d.banco = m_banco->text();
-    d.sucursal = m_sucursal->text();
-    d.dc = m_dc->text();
-    d.ccc = m_ccc->text();
+    d.banco = m_cuenta.banco->text();
+    d.sucursal = m_cuenta.sucursal->text();
+    d.dc = m_cuenta.dc->text();
+    d.ccc = m_cuenta.ccc->text();
     d.datos_banco = m_datosBanco->text();
     d.notas = m_notas->toPlainText();
     return d;
@@ -197,18 +161,20 @@ FichaPropietario CPropietariosDlg::LeerFormulario() const
 
 void CPropietariosDlg::ActualizarEstado()
 {
-    const bool hayFilas = m_propietarios && !m_propietarios->Vacio();
+    const bool hayFilas = m_set && m_set->rowCount() > 0;
     m_nombre->setReadOnly(!m_esNuevo);
-    m_nuevo->setEnabled(m_propietarios != nullptr);
+    m_nuevo->setEnabled(m_set != nullptr);
     m_anterior->setEnabled(hayFilas);
     m_siguiente->setEnabled(hayFilas);
     m_borrar->setEnabled(hayFilas || m_esNuevo);
-    m_aceptar->setEnabled(m_propietarios != nullptr);
+    m_aceptar->setEnabled(m_set != nullptr);
 }
 
 void CPropietariosDlg::EmpezarNuevo()
 {
-    m_actual = Propietarios::Nuevo();
+    if (m_set)
+        m_set->cancelUpdate();
+    m_actual = FichaPropietario();
     m_esNuevo = true;
     Mostrar(m_actual);
     ActualizarEstado();
@@ -218,16 +184,20 @@ void CPropietariosDlg::EmpezarNuevo()
 void CPropietariosDlg::MostrarActual()
 {
     m_esNuevo = false;
-    if (!m_propietarios) {
+    if (!m_set) {
         ActualizarEstado();
         return;
     }
-    if (m_propietarios->Vacio()) {
+    if (m_set->rowCount() == 0) {
         EmpezarNuevo();
         return;
     }
     try {
-        m_actual = m_propietarios->Actual();
+        if (!m_set->hasCurrent())
+            m_set->moveFirst();
+        // Shown as stored now: what a save checks another program has not changed since.
+        m_set->edit();
+        m_actual = LeerPropietario(*m_set);
         Mostrar(m_actual);
     } catch (const std::exception& e) {
         Error(e);
@@ -237,22 +207,29 @@ void CPropietariosDlg::MostrarActual()
 
 bool CPropietariosDlg::Guardar()
 {
-    if (!m_propietarios)
+    if (!m_set)
         return false;
+    const QSet<QString> cambiados = Cambiados();
+    if (!m_esNuevo && cambiados.isEmpty())
+        return true;   // nothing typed: nothing to store
     const FichaPropietario d = LeerFormulario();
     if (m_esNuevo && d.nombre.trimmed().isEmpty()) {
-        QMessageBox::warning(this, kTitulo, kPropietarioSinNombre);
+        QMessageBox::warning(this, windowTitle(), kPropietarioSinNombre);
         m_nombre->setFocus();
         return false;
     }
     if (FaltaCuentaPropietario(d))
         CAvisoDlg(this, Aviso::PropietarioPonerCuenta).Mostrar();
     try {
-        m_actual = m_propietarios->Guardar(d);
-        m_esNuevo = false;
-        Mostrar(m_actual);
-        ActualizarEstado();
-        return true;
+        GuardarCambiosPropietario(*m_set, d, cambiados);
+    } catch (const RowChangedError&) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Otro programa ha modificado el propietario %1 mientras lo "
+                                            "tenía en pantalla: no se ha guardado nada. Se muestran sus "
+                                            "datos actuales; vuelva a escribir lo que quería cambiar.")
+                                 .arg(m_actual.nombre));
+        MostrarActual();
+        return false;
     } catch (const std::exception& e) {
         // Nothing was stored: the typed values stay on the form to be corrected.
         Error(e);
@@ -261,21 +238,15 @@ bool CPropietariosDlg::Guardar()
             m_nombre->setFocus();
         return false;
     }
-}
-
-void CPropietariosDlg::Anterior()
-{
-    if (!Guardar())
-        return;
-    m_propietarios->Anterior();
     MostrarActual();
+    return true;
 }
 
-void CPropietariosDlg::Siguiente()
+void CPropietariosDlg::Mover(int pasos)
 {
     if (!Guardar())
         return;
-    m_propietarios->Siguiente();
+    m_set->moveWrapping(pasos);
     MostrarActual();
 }
 
@@ -289,23 +260,24 @@ void CPropietariosDlg::Nuevo()
 
 void CPropietariosDlg::Borrar()
 {
-    if (!m_propietarios)
+    if (!m_set)
         return;
     if (m_esNuevo) {
         // An owner not yet stored is only dropped: nothing to ask, nothing to delete.
-        m_propietarios->Primero();
+        m_set->cancelUpdate();
+        m_set->moveFirst();
         MostrarActual();
         return;
     }
-    if (QMessageBox::warning(this, kTitulo, kPreguntaBorrarPropietario,
+    if (QMessageBox::warning(this, windowTitle(), kPreguntaBorrarPropietario,
                              QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     try {
-        m_propietarios->Borrar(m_actual.ref);
+        BorrarPropietarioActual(*m_set);
     } catch (const std::exception& e) {
         Error(e);
     }
-    m_propietarios->Primero();
+    m_set->moveFirst();
     MostrarActual();
 }
 

@@ -1,18 +1,19 @@
 #pragma once
-#include <QDialog>
 #include <memory>
 
 #include "properties/propietarios.h"
+#include "widgets/ficha_dlg.h"
 
+class CPropietarioSet;
 class Database;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-// "Propietarios": create, browse, edit and delete owners. Every move stores the current
-// owner first; "Salir" drops the pending edit.
-class CPropietariosDlg : public QDialog {
+// "Propietarios": create, browse, edit and delete owners. Every move stores what the user
+// changed in the current owner first; "Salir" drops the pending edit.
+class CPropietariosDlg : public CFichaDlg {
     Q_OBJECT
 public:
     CPropietariosDlg(QWidget* parent, Database& db);
@@ -26,26 +27,23 @@ public:
     QPushButton* BotonAceptar() const { return m_aceptar; }
     QPushButton* BotonSalir() const { return m_salir; }
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
 private:
-    void Anterior();
-    void Siguiente();
+    void CrearCampos();
+    void Colocar();
+    void Mover(int pasos);
     void Nuevo();
     void Borrar();
     void Aceptar();
 
     bool Guardar();
-    void MostrarActual();            // the cursor's row, or a new owner on an empty table
+    void MostrarActual();            // the current row, or a new owner on an empty table
     void EmpezarNuevo();
     void Mostrar(const FichaPropietario& d);
     FichaPropietario LeerFormulario() const;
     void ActualizarEstado();
-    void Error(const std::exception& e);
 
     Database& m_db;
-    std::unique_ptr<Propietarios> m_propietarios;
+    std::unique_ptr<CPropietarioSet> m_set;
     FichaPropietario m_actual;
     bool m_esNuevo = false;
 
@@ -60,10 +58,7 @@ private:
     QLineEdit* m_telefono;
     QLineEdit* m_cp;
     QLineEdit* m_numeroRecibo;
-    QLineEdit* m_banco;
-    QLineEdit* m_sucursal;
-    QLineEdit* m_dc;
-    QLineEdit* m_ccc;
+    CamposCuenta m_cuenta;
     QLineEdit* m_datosBanco;
     QPlainTextEdit* m_notas;
     QPushButton* m_anterior;

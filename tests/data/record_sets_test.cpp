@@ -366,3 +366,61 @@ TEST_F(RecordSets, ARowDeletedByAnotherConnectionReadsEmpty)
     rs.moveNext();
     EXPECT_EQ(rs.text(QStringLiteral("notas")), QStringLiteral("notas 1"));
 }
+
+TEST_F(RecordSets, WrappingMovesGoRoundAtBothEnds)
+{
+    for (int i = 0; i < 25; ++i)
+        Inmueble(QStringLiteral("Calle %1").arg(i).toUtf8().constData(), " ", "Madrid");
+    CInmuebleSet rs(&db, QString(), QStringLiteral("ref"));
+    // One step wraps around; ten steps stop at the wrapped end.
+    const struct { int desde, paso, hasta; } cases[] = {
+        {24, 1, 0}, {0, -1, 24}, {3, 1, 4}, {0, 10, 10}, {14, 10, 24}, {15, 10, 0},
+        {24, 10, 0}, {24, -10, 14}, {10, -10, 0}, {9, -10, 24}, {0, -10, 24},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.desde * 100 + c.paso);
+        rs.moveFirst();
+        rs.move(c.desde);
+        rs.moveWrapping(c.paso);
+        EXPECT_EQ(rs.position(), c.hasta);
+        EXPECT_EQ(rs.text(QStringLiteral("direccion")), QStringLiteral("Calle %1").arg(c.hasta));
+    }
+}
+
+// Two programs on one workspace: a form holding an owner while a billing run moves its
+// receipt counter.
+TEST_F(RecordSets, AnEditWritesOnlyWhatChangedAndNeverOverAnotherProgramsChange)
+{
+    Statement(db, "INSERT INTO propietario (nombre, numero_recibo, telefono_casa) VALUES ('ANA', 0, '911')").run();
+    Database otra = AbrirWorkspace(ws.workspacePath());
+    CPropietarioSet rs(&db);
+    rs.moveFirst();
+    ASSERT_EQ(rs.integer(QStringLiteral("numero_recibo")), 0);   // the page is read now
+
+    // Stored unchanged: nothing is written.
+    rs.edit();
+    Statement(otra, "UPDATE propietario SET numero_recibo = 1").run();
+    const qint64 antes = db.totalChanges();
+    rs.setText(QStringLiteral("telefono_casa"), QStringLiteral("911"));
+    rs.update();
+    EXPECT_EQ(db.totalChanges(), antes);
+
+    // A column the other program did not touch is written; its change stays.
+    rs.edit();
+    EXPECT_EQ(rs.integer(QStringLiteral("numero_recibo")), 1);   // edit() reads it as stored now
+    Statement(otra, "UPDATE propietario SET numero_recibo = 2").run();
+    rs.setText(QStringLiteral("telefono_casa"), QStringLiteral("922"));
+    rs.update();
+    EXPECT_EQ(QueryInteger(db, "SELECT numero_recibo FROM propietario"), 2);
+    EXPECT_EQ(QueryInteger(db, "SELECT COUNT(*) FROM propietario WHERE telefono_casa = '922'"), 1);
+
+    // The same column changed by both: refused, the other program's value kept.
+    rs.edit();
+    Statement(otra, "UPDATE propietario SET numero_recibo = 3").run();
+    rs.setInteger(QStringLiteral("numero_recibo"), 7);
+    EXPECT_THROW(rs.update(), RowChangedError);
+    EXPECT_EQ(QueryInteger(db, "SELECT numero_recibo FROM propietario"), 3);
+    rs.cancelUpdate();
+    rs.edit();
+    EXPECT_EQ(rs.integer(QStringLiteral("numero_recibo")), 3);
+}

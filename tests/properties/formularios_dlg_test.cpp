@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QTimer>
 
+#include "billing/facturacion.h"
 #include "settings/ajustes.h"
 #include "settings/avisos.h"
 #include "data/workspace.h"
@@ -272,4 +274,82 @@ TEST_F(Formularios, PaperAndBankReceiptButtonsReachTheirForms)
     Clic(dlg.Boton("Recibo Banco"));
     EXPECT_TRUE(vistos.contains(QStringLiteral("CReciboBancoDlg"))) << vistos.join(u',').toStdString();
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo"), 0);
+}
+
+namespace {
+
+QByteArray Bytes(const QString& ruta)
+{
+    QFile f(ruta);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+
+}  // namespace
+
+// Cards shown as they are differ from their rows (an unnormalised document, unverified check
+// digits, an empty reference, a tenth of a cent, an unknown type): browsing them stores nothing.
+TEST_F(Formularios, BrowsingCardsWithoutTypingWritesNothing)
+{
+    m_db.exec("INSERT INTO propietario (ref, nombre, documento_numero, banco, sucursal, dc, ccc, numero_recibo)"
+              " VALUES (1, 'ANA', '12.345.678-z', '2100', '0418', '99', '0200051332', 4), (2, 'BEA', '', '', '', '', '', 0);"
+              "INSERT INTO inmueble (ref, direccion, piso, arrendador, codref, renta, tipo_inmueble, dc, ccc, banco,"
+              " sucursal, fecha) VALUES (1, 'MAYOR 1', ' ', 'ANA', '', 5000050, 25, '99', '0200051332', '2100',"
+              " '0418', NULL), (2, 'SOL 2', '1', 'BEA', ' ', 100, 1, '', '', '', '', '2024-01-05 10:30:00'),"
+              " (3, 'LUNA 3', '2', 'ANA', 'X', 0, 0, '', '', '', '', '2023-02-01 00:00:00')");
+    Respondedor respuestas;
+    const QByteArray antes = Bytes(m_ws.workspacePath());
+    {
+        CPropietariosDlg dlg(nullptr, m_db);
+        dlg.show();
+        for (QPushButton* b : {dlg.BotonSiguiente(), dlg.BotonSiguiente(), dlg.BotonSiguiente(), dlg.BotonAnterior()})
+            Clic(b);
+        Clic(dlg.BotonAceptar());
+    }
+    EXPECT_TRUE(Bytes(m_ws.workspacePath()) == antes) << "owner form";
+    CInmueblesDlg dlg(nullptr, m_db);
+    dlg.show();
+    const QByteArray abierto = Bytes(m_ws.workspacePath());   // opening rebuilds the lookup lists
+    for (const char* paso : {">", ">", ">", "<", "<", ">>", "<<", "<"})
+        Clic(dlg.Boton(QString::fromLatin1(paso)));
+    Clic(dlg.Boton("Aceptar"));
+    EXPECT_TRUE(Bytes(m_ws.workspacePath()) == abierto) << "property form";
+    EXPECT_TRUE(respuestas.m_textos.isEmpty()) << respuestas.m_textos.join(u'|').toStdString();
+}
+
+// Billing from another program while the owner card is open: the card never writes its
+// stale receipt counter back, so the next run goes on from the counter billing left.
+TEST_F(Formularios, AnOpenOwnerCardNeverWritesAStaleReceiptCounterBack)
+{
+    m_db.exec("INSERT INTO propietario (ref, nombre, numero_recibo) VALUES (1, 'ANA', 0), (2, 'BEA', 0);"
+              "INSERT INTO inmueble (ref, direccion, piso, arrendador, renta, is_recibo_numerar, fecha)"
+              " VALUES (1, 'MAYOR 1', ' ', 'ANA', 5000000, 1, '2024-01-01 00:00:00')");
+    Database otra = AbrirWorkspace(m_ws.workspacePath());
+    Respondedor respuestas;
+    CPropietariosDlg dlg(nullptr, m_db);
+    dlg.show();
+    ASSERT_EQ(Campo<QLineEdit>(dlg, "numero_recibo")->text(), QStringLiteral("0"));
+
+    Facturacion(otra).FacturarMes(QDate(2024, 1, 1), QString());
+    ASSERT_EQ(QueryInteger(otra, "SELECT numero_recibo FROM propietario WHERE nombre = 'ANA'"), 1);
+    Escribir(dlg, "telefono_casa", "911223344");
+    Clic(dlg.BotonSiguiente());
+    EXPECT_EQ(Contar("SELECT numero_recibo FROM propietario WHERE nombre = 'ANA'"), 1);
+    EXPECT_EQ(Contar("SELECT COUNT(*) FROM propietario WHERE telefono_casa = '911223344'"), 1);
+    Clic(dlg.BotonAnterior());
+    EXPECT_EQ(Campo<QLineEdit>(dlg, "numero_recibo")->text(), QStringLiteral("1"));
+
+    // The counter typed over one billing moved meanwhile: refused, the card shows it anew.
+    Facturacion(otra).FacturarMes(QDate(2024, 2, 1), QString());
+    Escribir(dlg, "numero_recibo", "9");
+    Clic(dlg.BotonSiguiente());
+    ASSERT_EQ(respuestas.m_textos.size(), 1);
+    EXPECT_TRUE(respuestas.m_textos.first().contains(QStringLiteral("Otro programa ha modificado el propietario ANA")));
+    EXPECT_EQ(Campo<QLineEdit>(dlg, "numero_recibo")->text(), QStringLiteral("2"));
+    Clic(dlg.BotonAceptar());
+
+    Facturacion(otra).FacturarMes(QDate(2024, 3, 1), QString());
+    EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo"), 3);
+    EXPECT_EQ(Contar("SELECT COUNT(DISTINCT numero_recibo) FROM recibo"), 3);
+    EXPECT_EQ(Contar("SELECT MAX(numero_recibo) FROM recibo"), 3);
 }

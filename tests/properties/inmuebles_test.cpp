@@ -95,7 +95,7 @@ using InmuebleLogica = PropsTest;
 
 TEST_F(InmuebleLogica, NewPropertyDefaults)
 {
-    const FichaInmueble d = Inmuebles::Nuevo();
+    const FichaInmueble d = NuevoInmueble();
     EXPECT_EQ(d.via, QStringLiteral("CALLE"));
     EXPECT_EQ(d.fecha.date(), QDate::currentDate());
     EXPECT_TRUE(d.is_recibo_banco && d.is_recibo_fisico && d.is_recibo_numerar);
@@ -107,32 +107,32 @@ TEST_F(InmuebleLogica, EmptyFloorIsStoredAsOneSpaceAndCodeIsFilled)
     CrearPropietario("ANA");
     const FichaInmueble d = CrearInmueble("ANA", "MAYOR 12", "");
     EXPECT_EQ(d.piso, QStringLiteral(" "));
-    Inmuebles i(m_db);
-    const FichaInmueble leido = i.Actual();
+    CInmuebleSet i(&m_db);
+    const FichaInmueble leido = LeerInmueble(i);
     EXPECT_EQ(leido.piso, QStringLiteral(" "));
     EXPECT_FALSE(leido.codref.trimmed().isEmpty());
     EXPECT_LE(leido.codref.size(), 12);
 
-    FichaInmueble otro = Inmuebles::Nuevo();
+    FichaInmueble otro = NuevoInmueble();
     otro.arrendador = "ANA";
     otro.direccion = "MAYOR 14";
     otro.codref = "MIREF";
-    EXPECT_EQ(i.Guardar(otro, true).codref, QStringLiteral("MIREF"));
+    EXPECT_EQ(GuardarCambiosInmueble(i, otro, {}, true).codref, QStringLiteral("MIREF"));
     otro.direccion = "CALLE MAYOR 12";
     otro.piso = "2 A";
     otro.codref = " ";
-    EXPECT_EQ(i.Guardar(otro, true).codref, QStringLiteral("MAYO122 A   "));
+    EXPECT_EQ(GuardarCambiosInmueble(i, otro, {}, true).codref, QStringLiteral("MAYO122 A   "));
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM inmueble WHERE codref = 'MAYO122 A   '"), 1);
 }
 
 TEST_F(InmuebleLogica, ValidationRefusesWithNothingStored)
 {
     CrearPropietario("ANA");
-    Inmuebles i(m_db);
-    FichaInmueble d = Inmuebles::Nuevo();
+    CInmuebleSet i(&m_db);
+    FichaInmueble d = NuevoInmueble();
     d.direccion = "MAYOR 1";
     try {
-        i.Guardar(d, true);
+        GuardarCambiosInmueble(i, d, {}, true);
         FAIL();
     } catch (const UserError& e) {
         EXPECT_EQ(e.Mensaje(), QStringLiteral("Debe seleccionar un propietario"));
@@ -140,17 +140,17 @@ TEST_F(InmuebleLogica, ValidationRefusesWithNothingStored)
     d.arrendador = "ANA";
     d.direccion = "  ";
     try {
-        i.Guardar(d, true);
+        GuardarCambiosInmueble(i, d, {}, true);
         FAIL();
     } catch (const UserError& e) {
         EXPECT_EQ(e.Mensaje(), QStringLiteral("El inmueble debe tener una dirección"));
     }
     d.direccion = "MAYOR 1";
     d.arrendador = "NADIE";
-    EXPECT_THROW(i.Guardar(d, true), UserError);
+    EXPECT_THROW(GuardarCambiosInmueble(i, d, {}, true), UserError);
     d.arrendador = "ANA";
     d.fecha = QDateTime();
-    EXPECT_THROW(i.Guardar(d, true), UserError);
+    EXPECT_THROW(GuardarCambiosInmueble(i, d, {}, true), UserError);
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM inmueble"), 0);
 }
 
@@ -158,100 +158,104 @@ TEST_F(InmuebleLogica, SameAddressAndFloorIsRefusedAndCursorStays)
 {
     CrearPropietario("ANA");
     CrearInmueble("ANA", "MAYOR 1", "1A");
-    Inmuebles i(m_db);
-    FichaInmueble d = Inmuebles::Nuevo();
+    CInmuebleSet i(&m_db);
+    FichaInmueble d = NuevoInmueble();
     d.arrendador = "ANA";
     d.direccion = "MAYOR 1";
     d.piso = "1A";
-    EXPECT_THROW(i.Guardar(d, true), DbError);
-    EXPECT_EQ(i.Cantidad(), 1);
-    EXPECT_EQ(i.Actual().piso, QStringLiteral("1A"));
+    EXPECT_THROW(GuardarCambiosInmueble(i, d, {}, true), DbError);
+    i.cancelUpdate();
+    EXPECT_EQ(i.rowCount(), 1);
+    EXPECT_EQ(LeerInmueble(i).piso, QStringLiteral("1A"));
 }
 
 TEST_F(InmuebleLogica, StoredStreetFloorAndOwnerCannotChange)
 {
     CrearPropietario("ANA");
     CrearPropietario("BEA");
-    FichaInmueble d = CrearInmueble("ANA", "MAYOR 1", "1A");
-    Inmuebles i(m_db);
+    const FichaInmueble creado = CrearInmueble("ANA", "MAYOR 1", "1A");
+    CInmuebleSet i(&m_db);
+    FichaInmueble d = Mostrar(i, creado.ref);
     d.arrendador = "BEA";
     d.direccion = "OTRA";
     d.nom_arrendatario = "PEDRO";
-    const FichaInmueble g = i.Guardar(d, true);
+    const FichaInmueble g = GuardarCambiosInmueble(i, d, {"arrendador", "direccion", "nom_arrendatario"}, true);
     EXPECT_EQ(g.arrendador, QStringLiteral("ANA"));
-    EXPECT_EQ(i.Actual().direccion, QStringLiteral("MAYOR 1"));
-    EXPECT_EQ(i.Actual().nom_arrendatario, QStringLiteral("PEDRO"));
+    EXPECT_EQ(g.direccion, QStringLiteral("MAYOR 1"));
+    EXPECT_EQ(g.nom_arrendatario, QStringLiteral("PEDRO"));
+}
+
+// A form stores what the user typed and nothing else: values it shows differently from
+// how they are stored (an empty reference, unverified check digits, an amount of a tenth of
+// a cent, an unknown type) stay as they are.
+TEST_F(InmuebleLogica, OnlyTheFieldsTypedAreStored)
+{
+    CrearPropietario("ANA");
+    const FichaInmueble creado = CrearInmueble("ANA", "MAYOR 1", "1A");
+    m_db.exec("UPDATE inmueble SET codref = '', banco = '2100', sucursal = '0418', dc = '99', "
+              "ccc = '0200051332', renta = 5000050, tipo_inmueble = 25, fecha = NULL");
+    CInmuebleSet i(&m_db);
+    FichaInmueble d = Mostrar(i, creado.ref);
+    const qint64 antes = m_db.totalChanges();
+    GuardarCambiosInmueble(i, d, {}, CuentaConocidaBuena(d));
+    EXPECT_EQ(m_db.totalChanges(), antes);
+
+    d = Mostrar(i, creado.ref);
+    d.nom_arrendatario = "PEDRO";
+    d.dc = "**";
+    d.renta = Euros(50001);
+    d.tipo_inmueble = 0;
+    GuardarCambiosInmueble(i, d, {"nom_arrendatario"}, CuentaConocidaBuena(d));
+    // The reference is filled with the first store that writes something.
+    EXPECT_EQ(Contar("SELECT COUNT(*) FROM inmueble WHERE nom_arrendatario = 'PEDRO' AND dc = '99' "
+                     "AND renta = 5000050 AND tipo_inmueble = 25 AND fecha IS NULL AND codref <> ''"), 1);
 }
 
 TEST_F(InmuebleLogica, NewlyVerifiedAccountSwitchesOnBankReceipts)
 {
     CrearPropietario("ANA");
-    FichaInmueble d = CrearInmueble("ANA", "MAYOR 1", "1A");
+    const FichaInmueble creado = CrearInmueble("ANA", "MAYOR 1", "1A");
+    CInmuebleSet i(&m_db);
+    FichaInmueble d = Mostrar(i, creado.ref);
     d.is_recibo_banco = false;
     d.banco = "2100";
     d.sucursal = "0418";
     d.dc = "99";
     d.ccc = "0200051332";
-    Inmuebles i(m_db);
-    d = i.Guardar(d, true);
+    const QSet<QString> cuenta = {"banco", "sucursal", "dc", "ccc", "is_recibo_banco"};
+    d = GuardarCambiosInmueble(i, d, cuenta, true);
     EXPECT_EQ(d.dc, QStringLiteral("**"));
     EXPECT_FALSE(d.is_recibo_banco);
     ASSERT_FALSE(CuentaConocidaBuena(d));
+    d = Mostrar(i, creado.ref);
     d.dc = "45";
-    d = i.Guardar(d, CuentaConocidaBuena(i.Actual()));
+    d = GuardarCambiosInmueble(i, d, {"dc"}, CuentaConocidaBuena(LeerInmueble(i)));
     EXPECT_TRUE(d.is_recibo_banco);
-    EXPECT_TRUE(i.Actual().is_recibo_banco);
     // Once known good, the user may switch it off again.
+    d = Mostrar(i, creado.ref);
     d.is_recibo_banco = false;
-    d = i.Guardar(d, CuentaConocidaBuena(i.Actual()));
-    EXPECT_FALSE(i.Actual().is_recibo_banco);
-}
-
-TEST_F(InmuebleLogica, BrowsingByOneAndByTenWraps)
-{
-    CrearPropietario("ANA");
-    for (int n = 0; n < 25; ++n)
-        CrearInmueble("ANA", QStringLiteral("CALLE %1").arg(n), "1");
-    Inmuebles i(m_db);
-    ASSERT_EQ(i.Cantidad(), 25);
-    i.Anterior();
-    EXPECT_EQ(i.Posicion(), 24);
-    i.Siguiente();
-    EXPECT_EQ(i.Posicion(), 0);
-
-    const struct { int desde; bool avanzar; int hasta; } cases[] = {
-        {0, true, 10}, {14, true, 24}, {15, true, 0}, {24, true, 0},
-        {24, false, 14}, {10, false, 0}, {9, false, 24}, {0, false, 24},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.desde);
-        i.Primero();
-        for (int k = 0; k < c.desde; ++k)
-            i.Siguiente();
-        c.avanzar ? i.AvanzarDiez() : i.RetrocederDiez();
-        EXPECT_EQ(i.Posicion(), c.hasta);
-        EXPECT_EQ(i.Actual().direccion, QStringLiteral("CALLE %1").arg(c.hasta));
-    }
+    d = GuardarCambiosInmueble(i, d, {"is_recibo_banco"}, CuentaConocidaBuena(LeerInmueble(i)));
+    EXPECT_FALSE(d.is_recibo_banco);
 }
 
 TEST_F(InmuebleLogica, BrowsingFollowsTheChosenOrder)
 {
     CrearPropietario("ANA");
-    FichaInmueble a = CrearInmueble("ANA", "B", "1");
-    FichaInmueble b = CrearInmueble("ANA", "A", "1");
-    Inmuebles i(m_db);
-    a.localidad = "ZARAGOZA";
-    b.localidad = "avila";
-    i.Guardar(a, true);
-    i.Guardar(b, true);
-    Inmuebles porLocalidad(m_db, 1);
-    EXPECT_EQ(porLocalidad.Actual().direccion, QStringLiteral("A"));
-    Inmuebles porEntrada(m_db, 6);
-    EXPECT_EQ(porEntrada.Actual().direccion, QStringLiteral("B"));
-    // A statement from the search gives the rows in its own order.
-    Inmuebles busqueda(m_db, 0, "SELECT ref FROM inmueble WHERE localidad = 'avila'");
-    EXPECT_EQ(busqueda.Cantidad(), 1);
-    EXPECT_EQ(busqueda.Actual().direccion, QStringLiteral("A"));
+    const FichaInmueble a = CrearInmueble("ANA", "B", "1");
+    const FichaInmueble b = CrearInmueble("ANA", "A", "1");
+    m_db.exec("UPDATE inmueble SET localidad = 'ZARAGOZA' WHERE direccion = 'B'; "
+              "UPDATE inmueble SET localidad = 'avila' WHERE direccion = 'A'");
+    CInmuebleSet porLocalidad(&m_db, QString(), OrdenBrowsingInmuebles(1));
+    EXPECT_EQ(porLocalidad.text("direccion"), QStringLiteral("A"));
+    CInmuebleSet porEntrada(&m_db, QString(), OrdenBrowsingInmuebles(6));
+    EXPECT_EQ(porEntrada.text("direccion"), QStringLiteral("B"));
+    // Storing a changed ordering column moves the row, and the set stays on it.
+    FichaInmueble d = Mostrar(porLocalidad, a.ref);
+    d.localidad = "AAA";
+    GuardarCambiosInmueble(porLocalidad, d, {"localidad"}, true);
+    EXPECT_EQ(porLocalidad.text("direccion"), QStringLiteral("B"));
+    porLocalidad.moveNext();
+    EXPECT_EQ(porLocalidad.integer("ref"), b.ref);
 }
 
 TEST_F(InmuebleLogica, DeletionRemovesItsReceiptsOnlyAllOrNothing)
@@ -261,15 +265,17 @@ TEST_F(InmuebleLogica, DeletionRemovesItsReceiptsOnlyAllOrNothing)
     CrearInmueble("ANA", "O'DONNELL 3", "2");
     Recibo(1, "ANA", "O'DONNELL 3", " ");
     Recibo(2, "ANA", "O'DONNELL 3", "2");
-    Inmuebles i(m_db);
-    i.Borrar(a.ref);
+    CInmuebleSet i(&m_db);
+    ASSERT_TRUE(i.BuscarInmueble(a.ref));
+    BorrarInmuebleActual(i);
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM inmueble"), 1);
     EXPECT_EQ(Contar("SELECT ref FROM recibo"), 2);
     EXPECT_EQ(Contar("SELECT ref FROM emision_recibo"), 2);
 
     m_db.exec("CREATE TRIGGER no_borrar BEFORE DELETE ON inmueble "
               "BEGIN SELECT RAISE(ABORT, 'bloqueado'); END;");
-    EXPECT_THROW(i.Borrar(i.Actual().ref), DbError);
+    i.moveFirst();
+    EXPECT_THROW(BorrarInmuebleActual(i), DbError);
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo"), 1);
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM emision_recibo"), 1);
 }
@@ -277,15 +283,15 @@ TEST_F(InmuebleLogica, DeletionRemovesItsReceiptsOnlyAllOrNothing)
 TEST_F(InmuebleLogica, AmountsAreStoredRoundedToCents)
 {
     CrearPropietario("ANA");
-    Inmuebles i(m_db);
-    FichaInmueble d = Inmuebles::Nuevo();
+    CInmuebleSet i(&m_db);
+    FichaInmueble d = NuevoInmueble();
     d.arrendador = "ANA";
     d.direccion = "MAYOR 1";
     d.renta = Moneda::DeDiezmilesimas(5'000'050);   // 500,005
     d.iva = Moneda::DeDiezmilesimas(-19'950);        // -1,995
-    i.Guardar(d, true);
-    EXPECT_EQ(i.Actual().renta, Euros(50001));
-    EXPECT_EQ(i.Actual().iva, Euros(-200));
+    d = GuardarCambiosInmueble(i, d, {}, true);
+    EXPECT_EQ(d.renta, Euros(50001));
+    EXPECT_EQ(d.iva, Euros(-200));
     EXPECT_EQ(LeerImporte("1.234,56", "Renta"), Euros(123456));
     EXPECT_EQ(LeerImporte("", "Renta"), Moneda());
     EXPECT_THROW(LeerImporte("doce", "Renta"), UserError);
@@ -294,16 +300,16 @@ TEST_F(InmuebleLogica, AmountsAreStoredRoundedToCents)
 TEST_F(InmuebleLogica, LookupListsHoldEachTownAndStreetOnce)
 {
     CrearPropietario("ANA");
-    Inmuebles i(m_db);
+    CInmuebleSet i(&m_db);
     for (const auto& [dir, piso, loc] : {std::tuple{"MAYOR 1", "1", "MADRID"},
                                          std::tuple{"MAYOR 1", "2", "MADRID"},
                                          std::tuple{"SOL 2", "1", ""}}) {
-        FichaInmueble d = Inmuebles::Nuevo();
+        FichaInmueble d = NuevoInmueble();
         d.arrendador = "ANA";
         d.direccion = dir;
         d.piso = piso;
         d.localidad = loc;
-        i.Guardar(d, true);
+        GuardarCambiosInmueble(i, d, {}, true);
     }
     RefrescarListas(m_db);
     EXPECT_EQ(Localidades(m_db), QStringList{"MADRID"});

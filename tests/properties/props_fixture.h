@@ -3,6 +3,7 @@
 
 #include "data/workspace.h"
 #include "data/database.h"
+#include "data/record_sets.h"
 #include "properties/inmuebles.h"
 #include "properties/propietarios.h"
 #include "temp_workspace.h"
@@ -22,22 +23,30 @@ protected:
 
     FichaPropietario CrearPropietario(const QString& nombre)
     {
-        Propietarios p(m_db);
+        CPropietarioSet rs(&m_db);
         FichaPropietario d;
         d.nombre = nombre;
-        return p.Guardar(d);
+        return GuardarCambiosPropietario(rs, d, {});
     }
 
     FichaInmueble CrearInmueble(const QString& arrendador, const QString& direccion, const QString& piso,
                            Moneda renta = Moneda::DeCentimos(50000))
     {
-        Inmuebles i(m_db);
-        FichaInmueble d = Inmuebles::Nuevo();
+        CInmuebleSet rs(&m_db);
+        FichaInmueble d = NuevoInmueble();
         d.arrendador = arrendador;
         d.direccion = direccion;
         d.piso = piso;
         d.renta = renta;
-        return i.Guardar(d, true);
+        return GuardarCambiosInmueble(rs, d, {}, true);
+    }
+
+    // The stored property with `ref` as a form shows it: the set editing it.
+    static FichaInmueble Mostrar(CInmuebleSet& rs, qint64 ref)
+    {
+        EXPECT_TRUE(rs.BuscarInmueble(ref));
+        rs.edit();
+        return LeerInmueble(rs);
     }
 
     void Recibo(qint64 ref, const QString& arrendador, const QString& direccion, const QString& piso)

@@ -1,0 +1,137 @@
+#include "widgets/ficha_dlg.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+
+#include "data/esquema.h"
+#include "util/errores.h"
+#include "widgets/campos_widget.h"
+
+CFichaDlg::CFichaDlg(QWidget* parent, const QString& titulo, const QString& tabla)
+    : QDialog(parent), m_tabla(tabla)
+{
+    setWindowTitle(titulo);
+}
+
+void CFichaDlg::keyPressEvent(QKeyEvent* e)
+{
+    // Enter must not close the card (dropping what was typed) nor press a button.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void CFichaDlg::Error(const std::exception& e)
+{
+    QMessageBox::critical(this, windowTitle(), TextoError(e));
+}
+
+namespace {
+
+template <class W>
+W* Nombrado(W* w, const char* columna)
+{
+    w->setObjectName(QString::fromLatin1(columna));
+    return w;
+}
+
+}  // namespace
+
+QLineEdit* CFichaDlg::Texto(const char* columna)
+{
+    return Nombrado(campos::Texto(this, AnchoColumna(m_tabla, QString::fromLatin1(columna))), columna);
+}
+
+QLineEdit* CFichaDlg::Digitos(const char* columna)
+{
+    return Nombrado(campos::Digitos(this, AnchoColumna(m_tabla, QString::fromLatin1(columna))), columna);
+}
+
+QLineEdit* CFichaDlg::Mayusculas(const char* columna, bool minusculas)
+{
+    return Nombrado(campos::Mayusculas(this, AnchoColumna(m_tabla, QString::fromLatin1(columna)), minusculas),
+                    columna);
+}
+
+QComboBox* CFichaDlg::Lista(const char* columna, const QStringList& items, bool editable)
+{
+    return Nombrado(campos::Lista(this, items, AnchoColumna(m_tabla, QString::fromLatin1(columna)), editable),
+                    columna);
+}
+
+QGroupBox* CFichaDlg::GrupoDocumento(QComboBox* tipo, QLineEdit* numero)
+{
+    auto* grupo = new QGroupBox(QStringLiteral("Documento"));
+    auto* fila = new QHBoxLayout(grupo);
+    fila->addWidget(new QLabel(QStringLiteral("Tipo")));
+    fila->addWidget(tipo);
+    fila->addWidget(new QLabel(QStringLiteral("Numero")));
+    fila->addWidget(numero);
+    return grupo;
+}
+
+CamposCuenta CFichaDlg::CrearCamposCuenta()
+{
+    return {Digitos("banco"), Digitos("sucursal"), Texto("dc"), Digitos("ccc")};
+}
+
+QGroupBox* CFichaDlg::GrupoDatosBancarios(const CamposCuenta& c, QLineEdit* datosBanco)
+{
+    auto* grupo = new QGroupBox(QStringLiteral("Datos Bancarios"));
+    auto* g = new QGridLayout(grupo);
+    const int col = datosBanco ? 1 : 0;
+    const char* const etiquetas[] = {"Banco", "Suc", "DC", "Cuenta"};
+    QLineEdit* const campos[] = {c.banco, c.sucursal, c.dc, c.ccc};
+    for (int i = 0; i < 4; ++i) {
+        g->addWidget(new QLabel(QString::fromUtf8(etiquetas[i])), 0, col + i);
+        g->addWidget(campos[i], 1, col + i);
+    }
+    if (datosBanco) {
+        g->addWidget(new QLabel(QStringLiteral("Código Cuenta")), 1, 0);
+        g->addWidget(new QLabel(QStringLiteral("Datos Banco")), 2, 0);
+        g->addWidget(datosBanco, 2, 1, 1, 4);
+    }
+    return grupo;
+}
+
+QHash<QString, QString> CFichaDlg::Contenido() const
+{
+    QHash<QString, QString> r;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        const QString n = w->objectName();
+        if (n.isEmpty() || n.startsWith(QLatin1String("qt_")))
+            continue;
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            r.insert(n, e->text());
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            r.insert(n, c->currentText());
+        else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+            r.insert(n, t->toPlainText());
+        else if (auto* b = qobject_cast<QCheckBox*>(w))
+            r.insert(n, b->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    return r;
+}
+
+void CFichaDlg::RecordarMostrado()
+{
+    m_mostrado = Contenido();
+}
+
+QSet<QString> CFichaDlg::Cambiados() const
+{
+    QSet<QString> r;
+    const QHash<QString, QString> ahora = Contenido();
+    for (auto it = ahora.cbegin(); it != ahora.cend(); ++it)
+        if (m_mostrado.value(it.key()) != it.value())
+            r.insert(it.key());
+    return r;
+}
