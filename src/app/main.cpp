@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/actualizacion_programa.h"
 #include "app/arranque_window.h"
 #include "app/copia_unica.h"
 #include "app/documento.h"
@@ -44,6 +45,10 @@ int main(int argc, char** argv)
     copia.Escuchar([&](const QString& ruta) { AtenderSegundoInicio(doc, frame, ruta); });
     if (!ArrancarPrograma(doc, frame, dialogos, QApplication::arguments()))
         return 1;
+
+#if RENTIVA_AUTOACTUALIZACION
+    QObject::connect(&doc, &CRentivaDoc::ComprobarActualizaciones, &ComprobarAlSalir);
+#endif
 
     const int rc = app.exec();
     doc.EjecutarPasoDeSalida();

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "app/acerca_dlg.h"
+#include "app/actualizacion_programa.h"
 #include "settings/ajustes.h"
 #include "app/dibujos.h"
 #include "app/documento.h"
@@ -32,6 +33,7 @@
 #include "billing/facturaciones_dlg.h"
 #include "properties/comandos_propiedades_dlg.h"
 #include "receipts/diseno_recibo_dlg.h"
+#include "update/actualizaciones_dlg.h"
 #include "widgets/calculo_nif_ccc_dlg.h"
 #include "util/errores.h"
 
@@ -304,6 +306,17 @@ void CMainFrame::RutearIncorporados()
     Rutear(cmd::SufijoBanco, [this] { CSufijoDlg(this).exec(); });
     Rutear(cmd::DisenoRecibo, [this] { CDisenoReciboDlg(this).exec(); });
     Rutear(cmd::NifCcc, [this] { CCalculoNifCccDlg(this).exec(); });
+
+#if RENTIVA_AUTOACTUALIZACION
+    Rutear(cmd::Actualizaciones, [this] {
+        CActualizador& actualizador = ActualizadorDelPrograma();
+        // A release handed to utilidad: the program ends (closing the workspace as the window
+        // does) so that utilidad can replace it.
+        if (CDlgActualizaciones(actualizador, OpcionesDelPrograma(), this).exec() == QDialog::Accepted &&
+            actualizador.Comprobado())
+            close();
+    });
+#endif
 
     Rutear(cmd::CrearDemo, [this] { CrearDemostracion(); });
     Rutear(cmd::Facturacion, [this] { CFacturacionesDlg(m_doc.Base(), this).exec(); });

@@ -35,6 +35,7 @@ constexpr int kSufijoPorDefecto = 1;
 
 inline const QString kActualizaciones = QStringLiteral("Actualizaciones");
 inline const QString kActualizacionAutomatica = QStringLiteral("Actualizacion_automatica");  // 0
+inline const QString kServidor = QStringLiteral("Servidor");   // text; default set at build time
 
 inline const QString kOpciones = QStringLiteral("Opciones");
 inline const QString kOrden = QStringLiteral("orden");   // 0

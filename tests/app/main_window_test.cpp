@@ -70,6 +70,8 @@ TEST(CMainFrame, FirstStateOffersOnlyBuiltCommandsAndNoButtons)
                                  "Ay&uda/Manual", "Ay&uda/Soporte Técnico por Correo",
                                  "Ay&uda/Acerca de Rentiva"})
         EXPECT_TRUE(items.contains(QString::fromUtf8(esperado))) << esperado;
+    // Self-update is a build option.
+    EXPECT_EQ(items.contains(QStringLiteral("&Opciones/Actualizaciones")), bool(RENTIVA_AUTOACTUALIZACION));
     // Features not built yet are not offered at all.
     for (const char* ausente : {"Ay&uda/Video Tutorial", "&Listados"})
         EXPECT_FALSE(items.contains(QString::fromUtf8(ausente))) << ausente;
