@@ -1,6 +1,8 @@
 #include "app/actualizacion_programa.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 
 #include "settings/ajustes.h"
@@ -20,6 +22,11 @@ OpcionesActualizacion OpcionesDelPrograma()
     o.servidor = LeerTexto(ajustes::kActualizaciones, ajustes::kServidor, kServidorActualizacionesPorDefecto);
     o.carpeta = QCoreApplication::applicationDirPath();
     o.lanzar = LanzarDesacoplado;
+    // Beside the program in the build tree; under libexec once installed.
+    const QDir carpeta(o.carpeta);
+    for (const QString& c : {carpeta.filePath(kProgramaUtilidad), carpeta.filePath(QStringLiteral(RENTIVA_UTILIDAD_INSTALADA))})
+        if (o.utilidad.isEmpty() && QFileInfo(c).isExecutable())
+            o.utilidad = QFileInfo(c).absoluteFilePath();
     return o;
 }
 

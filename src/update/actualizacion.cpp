@@ -177,7 +177,7 @@ void CActualizador::PrepararDescarga()
         return;
     }
     prueba.remove();
-    const QString utilidad = QDir(m_opciones.carpeta).filePath(kProgramaUtilidad);
+    const QString utilidad = Utilidad();
     if (m_opciones.lanzar && !QFileInfo(utilidad).isExecutable()) {
         Terminar(kDescargaFallida, QStringLiteral("No se encuentra el programa de actualización %1. "
                                                   "Reinstale Rentiva.")
@@ -248,7 +248,7 @@ void CActualizador::Entregar(const QString& fichero)
         Terminar(kDescargado, QStringLiteral("Se ha descargado %1 en %2.").arg(m_etiqueta, fichero));
         return;
     }
-    const QString utilidad = QDir(m_opciones.carpeta).filePath(kProgramaUtilidad);
+    const QString utilidad = Utilidad();
     const qint64 pid = m_opciones.pid ? m_opciones.pid : QCoreApplication::applicationPid();
     const QStringList argumentos = {QStringLiteral("--carpeta"), m_opciones.carpeta,
                                     QStringLiteral("--nuevo"),   fichero,
@@ -264,6 +264,11 @@ void CActualizador::Entregar(const QString& fichero)
     Terminar(kDescargado, QStringLiteral("Se ha descargado la actualización %1. Rentiva se cerrará ahora y "
                                          "la instalará; después vuelva a abrirlo.")
                               .arg(m_etiqueta));
+}
+
+QString CActualizador::Utilidad() const
+{
+    return m_opciones.utilidad.isEmpty() ? QDir(m_opciones.carpeta).filePath(kProgramaUtilidad) : m_opciones.utilidad;
 }
 
 void CActualizador::Terminar(int codigo, const QString& motivo)

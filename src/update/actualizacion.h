@@ -38,6 +38,7 @@ struct OpcionesActualizacion {
     int versionLocal = kVersionPrograma;
     LimitesDescarga limites;
     LanzarPrograma lanzar;                // starts utilidad; empty: no hand-over
+    QString utilidad;                     // the updater; empty: <carpeta>/utilidad
     qint64 pid = 0;                       // the process utilidad waits for; 0: this one
 };
 
@@ -89,6 +90,7 @@ private:
     void FicheroRecibido(const QString& motivo);
     void Entregar(const QString& fichero);
     void Terminar(int codigo, const QString& motivo);
+    QString Utilidad() const;
 
     QNetworkAccessManager m_red;
     CDescargaHttp m_descarga;

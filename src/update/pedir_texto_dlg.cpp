@@ -18,7 +18,7 @@ CPedirTextoDlg::CPedirTextoDlg(QWidget* parent) : QDialog(parent)
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(aviso);
     lay->addWidget(m_entrada);
-    lay->addWidget(BotonesDialogo(this, QStringLiteral("OK"), QStringLiteral("Cancel")));
+    lay->addWidget(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
 }
 
 QString CPedirTextoDlg::Texto() const
