@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
-#include <ostream>
 
 #include "data/database.h"
 #include "data/workspace.h"
@@ -63,7 +62,5 @@ protected:
     TempWorkspace ws;
     Database db;
 };
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 inline Moneda Euros(qint64 centimos) { return Moneda::DeCentimos(centimos); }
