@@ -258,7 +258,7 @@ void PonerRepresentante(Database& db, DatosContrato& d, const QString& nombre)
     d.representante = p;
 }
 
-QStringList NombresPropietarios(Database& db)
+QStringList NombresPropietariosEnTabla(Database& db)
 {
     QStringList r;
     Statement st(db, "SELECT nombre FROM propietario ORDER BY rowid");

@@ -106,7 +106,7 @@ int CompactarCoarrendatarios(std::array<Coarrendatario, 3>& filas);
 // The named owner as representative (empty name: none). Refuses a name no owner has.
 void PonerRepresentante(Database& db, DatosContrato& d, const QString& nombre);
 // Every owner's name, in table order.
-QStringList NombresPropietarios(Database& db);
+QStringList NombresPropietariosEnTabla(Database& db);
 
 // The first-payment question of "Aceptar".
 QString PreguntaPrimerPago(const DatosContrato& d);

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "documents/documentos_dlg.h"
 #include "settings/ajustes.h"
 #include "widgets/aviso_dlg.h"
 #include "widgets/fecha_dlg.h"
@@ -228,6 +229,13 @@ CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QS
     ga->addWidget(reciboFisico, f, 0, 1, 2);
     ga->addWidget(reciboBanco, f++, 2);
     ga->addWidget(calculadora, f++, 0, 1, 3);
+    // " Documentos": save, then the documents of this property.
+    auto* documentos = boton(QStringLiteral(" Documentos"));
+    ga->addWidget(documentos, f++, 0, 1, 3);
+    connect(documentos, &QPushButton::clicked, this, [this] {
+        if (Guardar())
+            CDocumentosDlg(this, m_db, m_actual.ref, EntornoDocumentosPorDefecto()).exec();
+    });
     ga->setRowStretch(f, 1);
 
     auto* cuerpo = new QHBoxLayout;
