@@ -35,6 +35,8 @@ CInfoAvanzadaContratoDlg::CInfoAvanzadaContratoDlg(QWidget* parent, const QStrin
         const Coarrendatario& c = coarrendatarios[i];
         f.nombre = new QLineEdit(c.nombre, grupo);
         f.nombre->setMaxLength(50);
+        f.nombre->setMinimumWidth(240);
+        f.nombre->setCursorPosition(0);
         f.tipo = new QComboBox(grupo);
         f.tipo->addItems(tipos);
         f.tipo->setEditable(false);
@@ -43,8 +45,12 @@ CInfoAvanzadaContratoDlg::CInfoAvanzadaContratoDlg(QWidget* parent, const QStrin
         f.tipo->setCurrentText(c.tipo.isEmpty() ? tipos.first() : c.tipo);
         f.numero = new QLineEdit(c.numero, grupo);
         f.numero->setMaxLength(35);
+        f.numero->setMinimumWidth(120);
+        f.numero->setCursorPosition(0);
         f.nacionalidad = new QLineEdit(c.nacionalidad, grupo);
         f.nacionalidad->setMaxLength(35);
+        f.nacionalidad->setMinimumWidth(120);
+        f.nacionalidad->setCursorPosition(0);
         g->addWidget(f.nombre, i + 1, 0);
         g->addWidget(f.tipo, i + 1, 1);
         g->addWidget(f.numero, i + 1, 2);

@@ -6,17 +6,11 @@
 
 #include "documents/rtf.h"
 #include "documents/texto_contrato.h"
-#include "util/formato.h"
 #include "util/letras.h"
 
 namespace {
 
 constexpr int kLargoCampo = 6;
-
-QString ImporteConCifra(Moneda m)
-{
-    return ImporteEnLetras(m) + QStringLiteral(" [") + MonedaATexto(m) + QStringLiteral(" €]");
-}
 
 using Valor = QString (*)(const DatosContrato&);
 
@@ -45,12 +39,7 @@ const Campo kCampos[] = {
     {"Fianza", [](const DatosContrato& d) { return ImporteConCifra(d.fianza); }},
     {"OImtes", [](const DatosContrato& d) { return TextoPagosRecibidos(d, true); }},
     {"CImtes", [](const DatosContrato& d) { return TablasRecibo(d); }},
-    {"Ocupan",
-     [](const DatosContrato& d) {
-         return d.ocupantes > 0 ? QStringLiteral("Debido al tamaño del piso, no podrá ser habitado por mas de ")
-                                      + NumeroANumero(d.ocupantes, kGeneroFemenino) + QStringLiteral(" personas.")
-                                : QString();
-     }},
+    {"Ocupan", [](const DatosContrato& d) { return TextoOcupacion(d); }},
     {"Aval__", [](const DatosContrato& d) { return TextoAval(d); }},
     {"Reunid", [](const DatosContrato& d) { return TextoReunidos(d, true); }},
     {"Interv", [](const DatosContrato& d) { return TextoIntervienen(d); }},

@@ -7,12 +7,6 @@ namespace {
 
 const QString kSangria = QStringLiteral("     ");
 
-// " mil Euros [1.000,00 €]"
-QString ImporteConCifra(Moneda m)
-{
-    return ImporteEnLetras(m) + QStringLiteral(" [") + MonedaATexto(m) + QStringLiteral(" €]");
-}
-
 QString Linea(const QString& etiqueta, const QString& importe)
 {
     return QStringLiteral("  ") + AjustarIzquierda(etiqueta, 40) + AjustarDerecha(importe, 20) + u'\n';
@@ -195,6 +189,19 @@ const char* const kDecimosexta =
     " antelación, una indemnización igual al importe de la fianza.";
 
 }  // namespace
+
+QString ImporteConCifra(Moneda m)
+{
+    return ImporteEnLetras(m) + QStringLiteral(" [") + MonedaATexto(m) + QStringLiteral(" €]");
+}
+
+QString TextoOcupacion(const DatosContrato& d)
+{
+    if (d.ocupantes <= 0)
+        return {};
+    return QStringLiteral("Debido al tamaño del piso, no podrá ser habitado por mas de ")
+         + NumeroANumero(d.ocupantes, kGeneroFemenino) + QStringLiteral(" personas.");
+}
 
 QString TextoTelefonos(const DatosContrato& d)
 {
@@ -404,8 +411,7 @@ QString TextoContratoVivienda(const DatosContrato& d)
                         " autorización por escrito del arrendador") + par;
     t += QString::fromUtf8(kDecimosexta) + par;
     if (d.ocupantes > 0)
-        t += QStringLiteral("DECIMOSEPTIMA.- Debido al tamaño del piso, no podrá ser habitado por mas de ")
-           + NumeroANumero(d.ocupantes, kGeneroFemenino) + QStringLiteral(" personas.") + par;
+        t += QStringLiteral("DECIMOSEPTIMA.- ") + TextoOcupacion(d) + par;
     if (!d.avalNumero.isEmpty())
         t += (d.ocupantes > 0 ? QStringLiteral("DECIMOOCTAVA.- ") : QStringLiteral("DECIMOSEPTIMA.- "))
            + TextoAval(d);

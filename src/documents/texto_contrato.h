@@ -27,5 +27,9 @@ QString TablaPago(const DatosContrato& d, const QString& cabecera);
 QString TextoAval(const DatosContrato& d);
 // " mediante domiciliación bancaria..." and the other ways of paying (field FPago_).
 QString TextoFormaPago(const DatosContrato& d);
+// "Debido al tamaño del piso, ..." with occupants, else empty.
+QString TextoOcupacion(const DatosContrato& d);
+// " mil Euros [1.000,00 €]": the amount in words and in figures.
+QString ImporteConCifra(Moneda m);
 // " telefonos A y B", " telefono A" or empty.
 QString TextoTelefonos(const DatosContrato& d);
