@@ -16,7 +16,7 @@ class Args {
 public:
     QStringList positional;
     QMap<QString, QString> options;   // "--gris" -> "" for flags; the last value given
-    QMap<QString, QStringList> repeated;   // every value of an option given more than once
+    QMap<QString, QStringList> repeated;   // every value given, in order (repeatable options)
 
     const QString& operator[](int i) const { return positional[i]; }
     int size() const { return int(positional.size()); }
