@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -11,30 +13,52 @@
 #include "app/documento.h"
 #include "app/main_window.h"
 #include "billing/demo.h"
+#include "data/workspace.h"
+#include "documents/archivo_documento.h"
+#include "documents/contratos_dlg.h"
+#include "documents/info_avanzada_contrato_dlg.h"
+#include "documents/modelo_contrato.h"
 
 namespace {
 
-// The window as grabbed, under a plain title bar that shows its caption, with an open menu
-// drawn where it would appear.
-bool Guardar(QMainWindow& w, const QString& ruta, QMenu* menu = nullptr, int x = 0)
+// The window as grabbed, under a plain title bar that shows its caption.
+QPixmap ConTitulo(QWidget& w, int* alturaTitulo)
 {
     QCoreApplication::processEvents();
     const QPixmap ventana = w.grab();
     constexpr int kTitulo = 28;
+    *alturaTitulo = kTitulo;
     QPixmap img(ventana.width(), ventana.height() + kTitulo);
     img.fill(QColor(0x2b, 0x3a, 0x55));
     QPainter p(&img);
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, img.width(), kTitulo), Qt::AlignCenter, w.windowTitle());
     p.drawPixmap(0, kTitulo, ventana);
+    return img;
+}
+
+// The main window, with an open menu drawn where it would appear.
+bool Guardar(QMainWindow& w, const QString& ruta, QMenu* menu = nullptr, int x = 0)
+{
+    int titulo = 0;
+    QPixmap img = ConTitulo(w, &titulo);
     if (menu) {
+        QPainter p(&img);
         menu->popup(w.mapToGlobal(QPoint(x, w.menuBar()->height())));
         QCoreApplication::processEvents();
-        p.drawPixmap(x, kTitulo + w.menuBar()->height(), menu->grab());
+        p.drawPixmap(x, titulo + w.menuBar()->height(), menu->grab());
         menu->hide();
     }
-    p.end();
     return img.save(ruta);
+}
+
+bool GuardarDialogo(QDialog& d, const QString& ruta)
+{
+    d.show();
+    int titulo = 0;
+    const bool ok = ConTitulo(d, &titulo).save(ruta);
+    d.hide();
+    return ok;
 }
 
 QMenu* Menu(QMainWindow& w, const QString& titulo, int* x)
@@ -45,6 +69,66 @@ QMenu* Menu(QMainWindow& w, const QString& titulo, int* x)
             return a->menu();
         }
     return nullptr;
+}
+
+// A short housing contract model with the fields a user puts in one.
+QByteArray ModeloEjemplo()
+{
+    return "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fmodern Courier New;}}"
+           "\\paperw11906\\paperh16838\\margl1400\\margr1400\\f0\\fs22\r\n"
+           "{\\pard\\qc\\b\\fs28 CONTRATO DE ARRENDAMIENTO DE VIVIENDA\\par}\r\n"
+           "{\\pard\\qr En &Locali, a &Fecha_.\\par}\\par\r\n"
+           "{\\pard\\b REUNIDOS\\par}\\pard &Reunid"
+           "{\\pard\\b INTERVIENEN\\par}\\pard &Interv\\par\\par\r\n"
+           "{\\pard\\b CL\\'c1USULAS\\par}\r\n"
+           "\\pard\\qj {\\b PRIMERA.- }&Equipa\\par\\par\r\n"
+           "{\\b SEGUNDA.- }El plazo de duraci\\'f3n es de &Duraci, a contar desde hoy.\\par\\par\r\n"
+           "{\\b TERCERA.- }Se pacta una renta mensual de &Renta_, que se pagar\\'e1&FPago_.\\par\\par\r\n"
+           "{\\b CUARTA.- }El arrendatario entrega en concepto de fianza &Fianza.&OImtes\\par\r\n"
+           "{\\pard\\f1\\fs16 &CImtes}\\par\r\n"
+           "\\pard\\qj {\\b QUINTA.- }&Ocupan &Aval__\\par\\par\r\n"
+           "{\\pard\\qc EL ARRENDADOR\\tab\\tab\\tab EL ARRENDATARIO\\par}}\r\n";
+}
+
+// The contract dialogs on the demonstration workspace, and a filled contract model laid out
+// by soffice where it is installed.
+bool CapturasContrato(const QString& demo, const QString& destino, const QString& tmp)
+{
+    Database db = AbrirWorkspace(demo);
+    const qint64 ref = QueryInteger(db, QStringLiteral("SELECT MIN(ref) FROM inmueble"));
+    EntornoDocumentos e;
+    e.hoy = QDate::currentDate();
+    e.carpeta = tmp;
+    e.editarTexto = [](QWidget*, QString&) { return true; };   // the text window's button, enabled
+    CContratosDlg contratos(nullptr, db, ref, e);
+    bool ok = GuardarDialogo(contratos, destino + QStringLiteral("/contratos.png"));
+    std::array<Coarrendatario, 3> coarrendatarios;
+    coarrendatarios[0] = {QStringLiteral("LUCÍA FERNÁNDEZ RUIZ"), QStringLiteral("D.N.I."),
+                          QStringLiteral("12345678Z"), QStringLiteral("española")};
+    const QStringList propietarios = NombresPropietariosEnTabla(db);
+    CInfoAvanzadaContratoDlg avanzada(nullptr, propietarios, propietarios.value(1), coarrendatarios);
+    ok = GuardarDialogo(avanzada, destino + QStringLiteral("/info_avanzada_contrato.png")) && ok;
+
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+        fprintf(stderr, "sin soffice o pdftoppm: no se genera modelo_contrato.png\n");
+        return ok;
+    }
+    DatosContrato d = AbrirContrato(db, ref, AjustesImpuestos{});
+    MarcarFilas(d, 2);
+    d.ocupantes = 3;
+    const QString lleno = tmp + QStringLiteral("/modelo_contrato.rtf");
+    EscribirArchivoDocumento(lleno, RellenarModelo(ModeloEjemplo(), d));
+    QProcess::execute(soffice, {QStringLiteral("-env:UserInstallation=file://") + tmp + QStringLiteral("/perfil"),
+                                QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                                QStringLiteral("--outdir"), tmp, lleno});
+    const QString png = destino + QStringLiteral("/modelo_contrato");
+    QFile::remove(png + QStringLiteral(".png"));
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("70"),
+                                                   QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                   QStringLiteral("1"), QStringLiteral("-singlefile"),
+                                                   tmp + QStringLiteral("/modelo_contrato.pdf"), png});
+    return QFile::exists(png + QStringLiteral(".png")) && ok;
 }
 
 }  // namespace
@@ -73,6 +157,7 @@ int main(int argc, char** argv)
     QMenu* opciones = Menu(frame, QStringLiteral("&Opciones"), &x);
     ok = opciones && Guardar(frame, destino + QStringLiteral("/menu_opciones.png"), opciones, x) && ok;
     doc.CerrarBase();
+    ok = CapturasContrato(demo, destino, tmp.path()) && ok;
 
     // All eleven button pictures in their order on the bar.
     QImage hoja(kNumDibujos * 72, 72, QImage::Format_ARGB32_Premultiplied);

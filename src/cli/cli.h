@@ -15,7 +15,8 @@ constexpr int kExitUsage = 2;
 class Args {
 public:
     QStringList positional;
-    QMap<QString, QString> options;   // "--gris" -> "" for flags
+    QMap<QString, QString> options;   // "--gris" -> "" for flags; the last value given
+    QMap<QString, QStringList> repeated;   // every value given, in order (repeatable options)
 
     const QString& operator[](int i) const { return positional[i]; }
     int size() const { return int(positional.size()); }
@@ -24,6 +25,7 @@ public:
     {
         return options.value(opt, porDefecto);
     }
+    QStringList values(const QString& opt) const { return repeated.value(opt); }
 };
 
 // Misuse of a subcommand: the shared main prints the usage line and exits 2.
@@ -59,4 +61,5 @@ std::vector<Subcommand> AppSubcommands();
 std::vector<Subcommand> BillingSubcommands();
 std::vector<Subcommand> ReceiptsSubcommands();
 std::vector<Subcommand> BankSubcommands();
+std::vector<Subcommand> DocumentsSubcommands();
 std::vector<Subcommand> UpdateSubcommands();

@@ -45,7 +45,7 @@ std::vector<Subcommand> AllSubcommands()
 {
     std::vector<Subcommand> all;
     for (auto list : {UtilSubcommands(), DataSubcommands(), AppSubcommands(), BillingSubcommands(),
-                      ReceiptsSubcommands(), BankSubcommands(), UpdateSubcommands()})
+                      ReceiptsSubcommands(), BankSubcommands(), DocumentsSubcommands(), UpdateSubcommands()})
         all.insert(all.end(), list.begin(), list.end());
     return all;
 }
@@ -139,6 +139,7 @@ int main(int argc, char** argv)
                     return kExitUsage;
                 }
                 args.options[w] = words[++i];
+                args.repeated[w] << words[i];
             } else {
                 args.options[w] = QString();
             }

@@ -1,11 +1,12 @@
-// The feature buttons of the property form: taxes, contract date, e-mail, billing, receipts
-// and calculator. Each stores the property first where the design asks it to.
+// The feature buttons of the property form: taxes, contract date, e-mail, billing, receipts,
+// calculator and documents. Each stores the property first where the design asks it to.
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QUrl>
 
 #include "bank/recibo_banco_dlg.h"
 #include "billing/facturar_inmueble_dlg.h"
+#include "documents/documentos_dlg.h"
 #include "properties/inmuebles_dlg.h"
 #include "receipts/imprimir_recibo_dlg.h"
 #include "settings/ajustes.h"
@@ -87,4 +88,11 @@ void CInmueblesDlg::Calculadora()
     if (!NuevoSinTocar() && !Guardar())
         return;
     CCalculadoraDlg(this).exec();
+}
+
+// " Documentos": save, then the documents of this property.
+void CInmueblesDlg::Documentos()
+{
+    if (Guardar())
+        CDocumentosDlg(this, m_db, m_actual.ref, EntornoDocumentosPorDefecto()).exec();
 }

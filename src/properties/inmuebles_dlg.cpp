@@ -122,6 +122,7 @@ void CInmueblesDlg::CrearBotones()
     m_botonReciboFisico->setObjectName(QStringLiteral("boton_recibo_fisico"));
     m_botonReciboBanco->setObjectName(QStringLiteral("boton_recibo_banco"));
     m_calculadora = boton(QStringLiteral("Calculadora"));
+    m_documentos = boton(QStringLiteral(" Documentos"));
     for (const char* paso : {"<<", "<", ">", ">>"})
         m_navegacion << boton(QString::fromLatin1(paso));
     m_nuevo = boton(QStringLiteral("Nuevo"));
@@ -210,6 +211,7 @@ QGroupBox* CInmueblesDlg::GrupoAlquiler()
     g->addWidget(m_botonReciboFisico, f, 0, 1, 2);
     g->addWidget(m_botonReciboBanco, f++, 2);
     g->addWidget(m_calculadora, f++, 0, 1, 3);
+    g->addWidget(m_documentos, f++, 0, 1, 3);
     g->setRowStretch(f, 1);
     return grupo;
 }
@@ -252,6 +254,7 @@ void CInmueblesDlg::Conectar()
     connect(m_botonReciboFisico, &QPushButton::clicked, this, &CInmueblesDlg::ReciboFisico);
     connect(m_botonReciboBanco, &QPushButton::clicked, this, &CInmueblesDlg::ReciboBanco);
     connect(m_calculadora, &QPushButton::clicked, this, &CInmueblesDlg::Calculadora);
+    connect(m_documentos, &QPushButton::clicked, this, &CInmueblesDlg::Documentos);
     connect(m_email, &QLineEdit::textChanged, this,
             [this](const QString& t) { m_enviarEmail->setEnabled(EmailUtilizable(t)); });
     for (QLineEdit* e : m_importes)

@@ -57,6 +57,7 @@ private:
     void ReciboFisico();
     void ReciboBanco();
     void Calculadora();
+    void Documentos();
     void ReleerImportes();
 
     bool Guardar();
@@ -119,6 +120,7 @@ private:
     QPushButton* m_botonReciboFisico;
     QPushButton* m_botonReciboBanco;
     QPushButton* m_calculadora;
+    QPushButton* m_documentos;
     QPushButton* m_nuevo;
     QPushButton* m_borrar;
     QPushButton* m_aceptar;

@@ -207,3 +207,8 @@ AjustesBanco LeerAjustesBanco()
 {
     return {LeerEntero(kRecibo, kSufijo, kSufijoPorDefecto), LeerAjustesImpuestos()};
 }
+
+AjustesContrato LeerAjustesContrato()
+{
+    return {LeerEntero(kContrato, kAltoLetra, kAltoLetraPorDefecto), LeerAjustesImpuestos()};
+}

@@ -36,3 +36,4 @@ void PonerSimboloMoneda(const QString& simbolo);
 // What a receipt print job or a bank file needs, each read once from the store.
 AjustesRecibo LeerAjustesRecibo();
 AjustesBanco LeerAjustesBanco();
+AjustesContrato LeerAjustesContrato();

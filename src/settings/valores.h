@@ -62,3 +62,11 @@ struct AjustesBanco {
     AjustesImpuestos impuestos;
     bool operator==(const AjustesBanco&) const = default;
 };
+
+// What the contract texts take: the font of the plain-text contract and the tax names of the
+// monthly table.
+struct AjustesContrato {
+    int alto_letra = ajustes::kAltoLetraPorDefecto;   // points
+    AjustesImpuestos impuestos;
+    bool operator==(const AjustesContrato&) const = default;
+};

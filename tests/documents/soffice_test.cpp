@@ -1,0 +1,59 @@
+// Optional: a word processor reads what we write. Skipped where soffice is not installed
+// (libreoffice-writer-nogui is too large for the project's own dependencies).
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "documents/archivo_documento.h"
+#include "documents/modelo_contrato.h"
+#include "documents/rtf.h"
+#include "documents/texto_contrato.h"
+#include "documents_fixture.h"
+
+namespace {
+
+// The text of `rtf` converted to PDF by soffice, then read back by pdftotext.
+QString TextoPorSoffice(const QString& soffice, const QString& rtf, const QString& perfil)
+{
+    const QString carpeta = QFileInfo(rtf).absolutePath();
+    QProcess p;
+    p.start(soffice, {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(perfil).toString(),
+                      QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                      QStringLiteral("--outdir"), carpeta, rtf});
+    if (!p.waitForFinished(180'000))
+        return QStringLiteral("soffice no terminó");
+    const QString pdf = carpeta + u'/' + QFileInfo(rtf).completeBaseName() + QStringLiteral(".pdf");
+    QProcess t;
+    t.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    t.waitForFinished(60'000);
+    return QString::fromUtf8(t.readAllStandardOutput()).simplified();
+}
+
+}  // namespace
+
+TEST_F(DocumentsTest, WordProcessorReadsTheContractAndTheFilledModel)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "soffice or pdftotext is not installed";
+    const QString nombre = QStringLiteral("Ştefan O'Connor {Núñez} \\ Peña");
+    DatosContrato d = Abrir({.inquilino = nombre});
+
+    const QString contrato = ws.file(QStringLiteral("contrato.rtf"));
+    EscribirArchivoDocumento(contrato, DocumentoRtfTexto(TextoContratoVivienda(d), 10));
+    const QString modelo = ws.file(QStringLiteral("modelo.rtf"));
+    EscribirArchivoDocumento(modelo, "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Times New Roman;}}\\f0 "
+                                     "Inquilino: \\b&Nombre\\b0 .\\par Renta: &Renta_.\\par En &Locali, a &Fecha_.}");
+    const QString lleno = ws.file(QStringLiteral("lleno.rtf"));
+    EscribirArchivoDocumento(lleno, RellenarModelo(LeerArchivoDocumento(modelo), d));
+
+    for (const QString& rtf : {contrato, lleno}) {
+        SCOPED_TRACE(rtf.toStdString());
+        const QString texto = TextoPorSoffice(soffice, rtf, ws.file(QStringLiteral("perfil")));
+        EXPECT_TRUE(texto.contains(nombre)) << texto.left(800).toStdString();
+        EXPECT_TRUE(texto.contains(QStringLiteral("seiscientos Euros [600,00 €]"))) << texto.left(800).toStdString();
+        EXPECT_TRUE(texto.contains(QStringLiteral("quince de abril del dos mil veinticuatro")));
+    }
+}
