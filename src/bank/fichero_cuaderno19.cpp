@@ -1,7 +1,6 @@
 #include "bank/fichero_cuaderno19.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <charconv>
 #include <cstring>
@@ -13,6 +12,7 @@
 #include "util/formato.h"
 #include "util/letras.h"
 #include "util/texto.h"
+#include "data/archivo_atomico.h"
 #include "util/errores.h"
 
 
@@ -410,21 +410,12 @@ void CFicheroCuaderno19::Generar(const QString& ruta) const
         throw UserError(QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación"));
     if (ruta.trimmed().isEmpty())
         throw UserError(QStringLiteral("Elija el archivo donde guardar el fichero del banco."));
-    const QByteArray totales = Totales();
-    // Written beside the target and renamed over it only when complete.
-    QSaveFile f(ruta);
-    const auto fallo = [&f] {
-        return UserError(QStringLiteral(" Error al escribir el archivo debido a: ") + f.errorString());
-    };
-    if (!f.open(QIODevice::WriteOnly))
-        throw fallo();
-    if (f.write(m_texto) != m_texto.size() || f.write(totales) != totales.size()) {
-        const UserError e = fallo();
-        f.cancelWriting();
-        throw e;
+    // Written beside the target, synced and renamed over it only when complete.
+    try {
+        EscribirArchivoAtomico(ruta, Contenido());
+    } catch (const UserError& e) {
+        throw UserError(QStringLiteral("Error al escribir el archivo debido a: ") + e.Mensaje());
     }
-    if (!f.commit())
-        throw fallo();
 }
 
 QString CFicheroCuaderno19::NombreFicheroPropuesto(const QString& propietario, const QDate& mes)

@@ -7,6 +7,7 @@
 
 #include "util/moneda.h"
 
+class QIODevice;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -70,7 +71,7 @@ public:
 
     // Writes the file atomically: all of it or, on any failure, nothing (an existing file
     // is kept as it was). Refuses a file without receipts and an empty path. Throws
-    // UserError with " Error al escribir el archivo debido a: " and the cause.
+    // UserError with "Error al escribir el archivo debido a: " and the cause.
     void Generar(const QString& ruta) const;
     // The bytes Generar writes: every record, CR LF between records, none after the last.
     QByteArray Contenido() const;
@@ -82,6 +83,8 @@ public:
     // document does not start is skipped. Throws UserError when the printer is unusable.
     // One copy of the listing to a PDF file (A4), written whole or not at all.
     void ListadoAPdf(const QString& ruta) const;
+    // The same onto a file not yet published (written together with the bank file).
+    void ListadoAPdf(QIODevice& salida) const;
     // Which listing lines go on which page.
     static std::vector<PaginaListado> PaginarListado(int lineas);
 

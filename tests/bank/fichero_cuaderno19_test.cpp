@@ -290,7 +290,8 @@ TEST_F(Cuaderno19, WritingIsAllOrNothing)
         f.Generar(ws.file(QStringLiteral("no/existe/remesa.pr1")));
         ADD_FAILURE() << "escribió en una carpeta inexistente";
     } catch (const UserError& e) {
-        EXPECT_TRUE(e.Mensaje().startsWith(QStringLiteral(" Error al escribir el archivo debido a: ")));
+        EXPECT_TRUE(e.Mensaje().startsWith(QStringLiteral("Error al escribir el archivo debido a: No existe "
+                                                          "la carpeta"))) << e.what();
     }
     EXPECT_FALSE(QDir(ws.file(QStringLiteral("no"))).exists());
 
