@@ -11,10 +11,11 @@
 namespace {
 
 // The one argument the program takes: the workspace to open (the file manager passes it).
+// The program has no options, so a name such as "-reverse" is a file; "--" may precede it.
 QString ArchivoDeLaLineaDeOrdenes(const QStringList& argumentos)
 {
     for (const QString& a : argumentos.mid(1))
-        if (!a.startsWith(u'-'))
+        if (a != QLatin1String("--"))
             return QFileInfo(a).absoluteFilePath();
     return QString();
 }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 
 #include "app/arranque_window.h"
 #include "app/copia_unica.h"
@@ -8,7 +9,12 @@
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    // Qt sees only the program's name: a workspace named "-reverse" or "-style" is a file.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i)
+        argumentos << QFile::decodeName(argv[i]);
     QApplication::setApplicationName(QStringLiteral("Rentiva"));
 
     // A second copy for the same user ends at once: no message, no window.
@@ -19,7 +25,7 @@ int main(int argc, char** argv)
     CRentivaDoc doc;
     DialogosDocumentoVentana dialogos;
     CMainFrame frame(doc);
-    if (!ArrancarPrograma(doc, frame, dialogos, QApplication::arguments()))
+    if (!ArrancarPrograma(doc, frame, dialogos, argumentos))
         return 1;
 
     const int rc = app.exec();

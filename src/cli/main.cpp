@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
@@ -69,8 +70,13 @@ int main(int argc, char** argv)
     qInstallMessageHandler(FiltrarMensajesQt);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList words = app.arguments().mid(1);
+    // Qt would take "-reverse", "-style X" and the like as its own options: it sees only the
+    // program's name, and every word reaches the subcommand, a file named "-style" too.
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << QFile::decodeName(argv[i]);
     const auto all = AllSubcommands();
 
     if (words.isEmpty() || words[0] == QLatin1String("--help") || words[0] == QLatin1String("ayuda")) {
