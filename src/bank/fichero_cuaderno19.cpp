@@ -11,6 +11,7 @@
 #include "util/cuentas.h"
 #include "util/formato.h"
 #include "util/letras.h"
+#include "util/nif.h"
 #include "util/texto.h"
 #include "data/archivo_atomico.h"
 #include "util/errores.h"
@@ -178,7 +179,7 @@ CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& doc
                                        const QString& dc, const QString& ccc,
                                        const QDate& creacion, const QDate& cargo, int sufijo)
     : m_nombre(AdaptarCp1252(nombre.trimmed())),
-      m_documento(AdaptarCp1252(documento.trimmed())),
+      m_documento(AdaptarCp1252(NormalizarDocumento(documento))),
       m_banco(banco.trimmed()),
       m_sucursal(sucursal.trimmed()),
       m_dc(dc.trimmed()),
@@ -195,6 +196,11 @@ CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& doc
     if (m_documento.isEmpty())
         throw UserError(QStringLiteral("El propietario %1 no tiene NIF; escríbalo en su ficha antes "
                                        "de generar el fichero del banco.").arg(m_nombre));
+    // The bank refuses a file whose presenter is not identified by a real NIF, NIE or CIF.
+    if (!DocumentoValido(m_documento))
+        throw UserError(QStringLiteral("El NIF %1 del propietario %2 no es un NIF, NIE ni CIF válido; "
+                                       "corríjalo en su ficha antes de generar el fichero del banco.")
+                            .arg(documento.trimmed(), m_nombre));
     // The credit account receives every debit: a bad one makes the bank refuse the whole file.
     const QString problema = ProblemaCuenta(m_banco, m_sucursal, m_dc, m_ccc);
     if (!problema.isEmpty())

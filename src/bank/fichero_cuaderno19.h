@@ -52,7 +52,8 @@ public:
     static constexpr int kLineasSinTotales = 34;
 
     // Refuses (UserError) what the bank would reject for the whole file: an owner without
-    // name or identifier, an owner account that is empty, marked "**", not digits or whose
+    // name or identifier, an identifier that is not a valid NIF, NIE or CIF (written without
+    // separators), an owner account that is empty, marked "**", not digits or whose
     // check digits fail, a missing date. `sufijo` -1 reads the setting Recibo/iSufijo; a
     // value outside 0..999 becomes 1.
     CFicheroCuaderno19(const QString& nombre, const QString& documento, const QString& banco,

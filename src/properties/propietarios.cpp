@@ -104,16 +104,6 @@ const QStringList& ListaDocumentosPropietario()
     return kTipos;
 }
 
-QString NormalizarDocumento(const QString& numero)
-{
-    QString r;
-    r.reserve(numero.size());
-    for (QChar c : numero)
-        if (!QStringLiteral("-/_,. ").contains(c))
-            r += c;
-    return r.toUpper();
-}
-
 QString MarcarDc(const QString& banco, const QString& sucursal, const QString& dc,
                  const QString& ccc)
 {
@@ -277,9 +267,9 @@ void Propietarios::Borrar(qint64 ref)
     const QString nombre = s.text(0);
     // Rows name their owner by text, not by key: the cascade is ours.
     Transaction tx(m_db);
-    for (const char* sql : {"DELETE FROM recibo WHERE arrendador = ?1",
-                            "DELETE FROM emision_recibo WHERE arrendador = ?1",
-                            "DELETE FROM inmueble WHERE arrendador = ?1"})
+    for (const char* sql : {"DELETE FROM recibo WHERE es_fold(arrendador) = es_fold(?1)",
+                            "DELETE FROM emision_recibo WHERE es_fold(arrendador) = es_fold(?1)",
+                            "DELETE FROM inmueble WHERE es_fold(arrendador) = es_fold(?1)"})
         Statement(m_db, sql).bind(1, nombre).run();
     Statement(m_db, "DELETE FROM propietario WHERE ref = ?1").bind(1, ref).run();
     tx.commit();

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "util/nif.h"
+
 // Refuses a typed text longer than its field, naming the field as the form labels it.
 void ComprobarAncho(const QString& texto, int max, const char* campo);
 
@@ -37,8 +39,7 @@ inline const QString kPreguntaBorrarPropietario = QStringLiteral(
 const QStringList& ListaVias();
 const QStringList& ListaDocumentosPropietario();
 
-// The identity number without '-', '/', '_', ',', '.' or spaces, letters in upper case.
-QString NormalizarDocumento(const QString& numero);
+// NormalizarDocumento (util/nif.h): the identity number without separators, in capitals.
 // The check digits to show and store: "**" when an account is given and does not verify.
 QString MarcarDc(const QString& banco, const QString& sucursal, const QString& dc,
                  const QString& ccc);

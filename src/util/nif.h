@@ -8,3 +8,11 @@
 // a null QChar: a negative one, one beyond the 64-bit range, or text holding letters or other
 // characters than digits and the separators ". -/_," and spaces.
 QChar LetraNif(const QString& numero);
+
+// The identity number without '-', '/', '_', ',', '.' or spaces, letters in upper case
+// ("50.001.774-g" -> "50001774G"), as forms store it and the bank file carries it.
+QString NormalizarDocumento(const QString& numero);
+// True for a valid Spanish tax identifier, after NormalizarDocumento: a NIF (up to eight
+// digits and their letter; also K, L, M and seven digits), a NIE (X, Y or Z, seven digits and
+// the letter) or a CIF (an organisation letter, seven digits and the control digit or letter).
+bool DocumentoValido(const QString& documento);
