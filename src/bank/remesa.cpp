@@ -44,7 +44,7 @@ PropietarioBanco BuscarPropietarioBanco(Database& db, const QString& nombre)
 {
     Statement st(db, "SELECT nombre, COALESCE(documento_numero,''), COALESCE(banco,''),"
                      " COALESCE(sucursal,''), COALESCE(dc,''), COALESCE(ccc,'') FROM propietario"
-                     " WHERE nombre = ?1 COLLATE ES_NOCASE");
+                     " WHERE clave_nombre = es_fold(?1)");
     st.bind(1, nombre.trimmed());
     if (!st.next())
         throw UserError(QStringLiteral("propietario erroneo no encontrado = ") + nombre);
@@ -61,7 +61,7 @@ std::unique_ptr<CFicheroCuaderno19> CrearFichero(const PropietarioBanco& p, cons
 std::vector<ReciboBanco> RecibosBancoDelMes(Database& db, const QString& arrendador, const QDate& mes)
 {
     // By the month's own text: the month after 9999-12 would not sort after it.
-    Statement st(db, QStringLiteral("SELECT %1 FROM recibo WHERE arrendador = ?1 COLLATE ES_NOCASE"
+    Statement st(db, QStringLiteral("SELECT %1 FROM recibo WHERE es_fold(arrendador) = es_fold(?1)"
                                     " AND substr(fecha_facturacion, 1, 7) = ?2"
                                     " AND COALESCE(is_recibo_banco,0) <> 0 ORDER BY ref")
                          .arg(QLatin1String(kColumnasRecibo)));

@@ -13,7 +13,7 @@
 std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool factura)
 {
     Statement q(db, QStringLiteral("SELECT %1 FROM recibo r LEFT JOIN inmueble i "
-                                   "ON i.direccion = r.direccion AND i.piso IS r.piso "
+                                   "ON i.clave_direccion = es_fold(r.direccion) AND i.clave_piso IS es_fold(r.piso) "
                                    "WHERE substr(r.fecha_facturacion, 1, 7) = ?1 "
                                    "ORDER BY i.ref, r.ref")
                         .arg(QLatin1String(kColumnasReciboImpresion)));
