@@ -85,10 +85,13 @@ QString ProblemaIntegridad(Database& db, bool completa)
     Statement st(db, completa ? "PRAGMA integrity_check(20)" : "PRAGMA quick_check(20)");
     QStringList problemas;
     while (st.next())
-        if (!st.text(0).startsWith(QLatin1String("***")))
-            problemas << st.text(0).trimmed();
+        for (const QString& linea : st.text(0).split(u'\n', Qt::SkipEmptyParts))
+            if (!linea.startsWith(QLatin1String("***")))   // "*** in database main ***"
+                problemas << linea.trimmed();
     if (problemas == QStringList{QStringLiteral("ok")})
         return QString();
+    if (problemas.isEmpty())
+        return QStringLiteral("sin detalles");
     // The first finding says enough.
     return problemas.size() <= 1 ? problemas.value(0) : problemas[0] + QStringLiteral("; y otros problemas");
 }
