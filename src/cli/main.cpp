@@ -75,8 +75,17 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     QStringList words;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         words << QFile::decodeName(argv[i]);
+        // Qt cannot carry bytes that are not UTF-8 in a name: it would read or write
+        // another file than the one named.
+        if (QFile::encodeName(words.last()) != QByteArray(argv[i])) {
+            err() << "El nombre «" << words.last() << "» no es texto UTF-8 válido y no se puede usar "
+                     "tal cual. Cambie el nombre del archivo y vuelva a intentarlo.\n";
+            err().flush();
+            return kExitUsage;
+        }
+    }
     const auto all = AllSubcommands();
 
     if (words.isEmpty() || words[0] == QLatin1String("--help") || words[0] == QLatin1String("ayuda")) {

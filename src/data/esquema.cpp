@@ -575,17 +575,12 @@ void ActualizarEsquema(Database& db)
     if (version > kVersionEsquema)
         throw UserError(QStringLiteral("El archivo %1 es de una versión más reciente de Rentiva. "
                                        "Actualice el programa para abrirlo.").arg(db.path()));
-    // An upgrade rewrites tables and indexes: never over damage, and never leaving any.
     const bool pasos = version < kVersionEsquema;
-    if (pasos && version > 0) {
-        const QString problema = ProblemaIntegridad(db, false);
-        if (!problema.isEmpty())
-            throw UserError(MensajeDanado(db.path(), problema));
-    }
     for (const Paso& p : kPasos)
         if (p.version > version)
             p.aplicar(db);
     PasosSiempre(db);
+    // An upgrade rewrites tables and indexes: a file damaged before or after is left as it was.
     if (pasos) {
         const QString problema = ProblemaIntegridad(db, true);
         if (!problema.isEmpty())

@@ -116,6 +116,24 @@ TEST_F(SalidasCli, FilesNamedLikeQtOptionsAreFiles)
     QDir::setCurrent(antes);
 }
 
+// A name that is not UTF-8 cannot travel through Qt unchanged: refused, never written under
+// another name. (QProcess cannot pass such bytes, hence exec.)
+TEST_F(SalidasCli, NamesThatAreNotUtf8AreRefusedNotRenamed)
+{
+    const QByteArray nombre = QFile::encodeName(ws.dir()) + "/caf\xe9.pdf";
+    const QByteArray cli = RENTIVA_CLI_PATH, f = QFile::encodeName(ruta);
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
+        const char* args[] = {cli.constData(), "recibos-pdf", f.constData(), "2024-01", nombre.constData(), nullptr};
+        ::execv(cli.constData(), const_cast<char* const*>(args));
+        ::_exit(127);
+    }
+    int estado = 0;
+    ::waitpid(hijo, &estado, 0);
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 2) << estado;
+    EXPECT_EQ(QDir(ws.dir()).entryList({QStringLiteral("caf*")}, QDir::Files), QStringList());
+}
+
 TEST_F(SalidasCli, TheLastMonthOfTheCalendarIsFoundLikeAnyOther)
 {
     QString enero, diciembre, err;

@@ -102,7 +102,7 @@ TEST_F(Recuperacion, DamagedFilesAreNeitherCopiedOverABackupNorUpgraded)
 {
     const QString danado = ws.file(QStringLiteral("danado.rtv"));
     ASSERT_TRUE(QFile::copy(ruta, danado));
-    DanarIndice(danado, "propietario_clave");
+    DanarIndice(danado, "propietario_ref");
     const QByteArray bytesDanado = LeerBytes(danado);
     const QByteArray bytesCopia = LeerBytes(copia);
 
