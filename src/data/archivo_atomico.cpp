@@ -86,6 +86,23 @@ void PublicarTemporal(const QString& temporal, const QString& ruta)
     SincronizarCarpeta(ruta);
 }
 
+void PublicarNuevo(const QString& temporal, const QString& ruta)
+{
+    int error = 0;
+    if (!SincronizarRuta(temporal))
+        error = errno ? errno : EIO;
+    // link() never replaces: the name is taken whole, or refused if someone took it.
+    else if (::link(Nativo(temporal).constData(), Nativo(ruta).constData()) != 0)
+        error = errno;
+    QFile::remove(temporal);
+    QFile::remove(temporal + QStringLiteral("-journal"));
+    if (error == EEXIST)
+        throw UserError(QStringLiteral("El archivo %1 ya existe; elija otro nombre.").arg(ruta));
+    if (error)
+        throw UserError(MensajeErrorArchivo(error, ruta, AccionArchivo::Escribir));
+    SincronizarCarpeta(ruta);
+}
+
 ArchivoAtomico::ArchivoAtomico(const QString& ruta) : m_ruta(ruta)
 {
     if (ruta.trimmed().isEmpty())

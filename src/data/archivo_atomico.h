@@ -10,6 +10,9 @@
 QString RutaTemporal(const QString& ruta);
 // Removes the temporaries beside ruta whose process is gone (killed runs).
 void BorrarTemporalesHuerfanos(const QString& ruta);
+// Gives the complete file `temporal` the name ruta, which must not exist (a file made there
+// meanwhile is never replaced): UserError "ya existe" then. `temporal` is gone either way.
+void PublicarNuevo(const QString& temporal, const QString& ruta);
 // Syncs `temporal` (written by someone else, e.g. SQLite), renames it over ruta and syncs the
 // folder. On failure removes it and throws UserError naming ruta and the cause.
 void PublicarTemporal(const QString& temporal, const QString& ruta);

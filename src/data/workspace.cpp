@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include "data/archivo_atomico.h"
 #include "data/esquema.h"
 #include "util/errores.h"
 
@@ -53,19 +54,31 @@ QString MensajeDanado(const QString& ruta, const QString& detalle)
                           "Restaure una copia de seguridad.").arg(ruta, detalle);
 }
 
-Database CrearWorkspace(const QString& ruta)
+Database CrearWorkspace(const QString& ruta, const std::function<void(Database&)>& llenar)
 {
     if (QFileInfo::exists(ruta))
         throw UserError(QStringLiteral("El archivo %1 ya existe; elija otro nombre.").arg(ruta));
-    Database db(ruta, Database::Mode::Create);
+    BorrarTemporalesHuerfanos(ruta);
+    const QString temporal = RutaTemporal(ruta);
+    const auto borrar = [&] {
+        for (const char* sufijo : {"", "-journal", "-wal", "-shm"})
+            QFile::remove(temporal + QLatin1String(sufijo));
+    };
+    borrar();
     try {
+        Database db(temporal, Database::Mode::Create);
         CrearTablas(db);
+        if (llenar)
+            llenar(db);
+    } catch (const DbError& e) {
+        borrar();
+        throw DbError(QString::fromUtf8(e.what()).replace(temporal, ruta), e.code(), e.detalle());
     } catch (...) {
-        db.close();
-        QFile::remove(ruta);
+        borrar();
         throw;
     }
-    return db;
+    PublicarNuevo(temporal, ruta);
+    return Database(ruta);
 }
 
 bool EsWorkspace(const QString& ruta)

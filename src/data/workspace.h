@@ -1,11 +1,14 @@
 #pragma once
 // Opening and creating a workspace file.
 #include <QString>
+#include <functional>
 
 #include "data/database.h"
 
-// A new workspace at ruta; refuses an existing file. Throws UserError/DbError.
-Database CrearWorkspace(const QString& ruta);
+// A new workspace at ruta, filled by `llenar` when given, built beside ruta and given its
+// name only when complete: a failure or a kill leaves nothing at ruta. Refuses an existing
+// file. Throws UserError/DbError.
+Database CrearWorkspace(const QString& ruta, const std::function<void(Database&)>& llenar = {});
 // Opens a workspace of ours and upgrades it. SQLite first recovers a file a crash left in the
 // middle of a write; only then is the file judged. A missing, foreign or damaged file is
 // refused with a Spanish UserError and left as it was. comprobarIntegridad: a full integrity

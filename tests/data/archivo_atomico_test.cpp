@@ -13,6 +13,7 @@
 #include "data/archivo_atomico.h"
 #include "data/mensajes_error.h"
 #include "data/rutas_salida.h"
+#include "data/workspace.h"
 #include "temp_workspace.h"
 #include "util/errores.h"
 
@@ -197,4 +198,22 @@ TEST(MensajesError, FailuresOfTheDiskAndOfSqliteSaySpanishSentences)
         EXPECT_TRUE(m.contains(QString::fromUtf8(c.dice)) && m.contains(ruta)) << m.toStdString();
         EXPECT_FALSE(m.contains(QStringLiteral("No space left")) || m.contains(QStringLiteral("Permission denied")));
     }
+}
+
+// A new workspace takes its name only when complete, and never a name taken meanwhile.
+TEST(ArchivoAtomico, ANewWorkspaceIsNamedOnlyWhenComplete)
+{
+    TempWorkspace ws;
+    const QString ruta = ws.file(QStringLiteral("nueva.rtv"));
+    EXPECT_THROW(CrearWorkspace(ruta, [&](Database&) {
+                     EXPECT_FALSE(QFile::exists(ruta));
+                     throw UserError(QStringLiteral("interrumpido"));
+                 }),
+                 UserError);
+    EXPECT_FALSE(QFile::exists(ruta));
+    EXPECT_TRUE(Ocultos(ws.dir()).isEmpty());
+
+    EXPECT_THROW(CrearWorkspace(ruta, [&](Database&) { EscribirBytes(ruta, "de otro programa"); }), UserError);
+    EXPECT_EQ(LeerBytes(ruta), QByteArray("de otro programa"));
+    EXPECT_TRUE(Ocultos(ws.dir()).isEmpty());
 }
