@@ -45,6 +45,30 @@ bool Existe(const QString& ruta)
     return ::lstat(QFile::encodeName(ruta).constData(), &st) == 0;
 }
 
+// The copy to restore, opened (and recovered) once it has proved to be a sound workspace of
+// ours. Only what concerns the copy itself calls it invalid; a full disk or a read-only
+// folder at the target is said as such later.
+Database AbrirCopia(const QString& origen, int appId)
+{
+    const QString noValido = QStringLiteral("El archivo %1 no es una copia de Rentiva válida. "
+                                            "No se ha cambiado nada.").arg(origen);
+    try {
+        Database src = AbrirRecuperando(origen);
+        if (src.applicationId() != appId)
+            throw UserError(noValido);
+        const QString problema = ProblemaIntegridad(src, true);
+        if (!problema.isEmpty())
+            throw UserError(QStringLiteral("La copia %1 está dañada (%2). No se ha cambiado nada; "
+                                           "elija otra copia.").arg(origen, problema));
+        return src;
+    } catch (const DbError& e) {
+        const int primario = e.code() & 0xff;
+        if (primario == SQLITE_NOTADB || primario == SQLITE_CORRUPT)
+            throw UserError(noValido);
+        throw UserError(TextoError(e));
+    }
+}
+
 }  // namespace
 
 void SustituirBase(const QString& temporal, const QString& destino)
@@ -112,8 +136,6 @@ void CopiarBaseA(Database& db, const QString& target)
 void RestaurarArchivo(const QString& origen, const QString& destino, int appId,
                       const std::function<void(const QString&)>& comprobar)
 {
-    const QString noValido = QStringLiteral("El archivo %1 no es una copia de Rentiva válida. "
-                                            "No se ha cambiado nada.").arg(origen);
     if (!QFileInfo(origen).isFile())
         throw UserError(QStringLiteral("No existe el archivo %1. Elija la copia que quiere restaurar.")
                             .arg(origen));
@@ -125,24 +147,7 @@ void RestaurarArchivo(const QString& origen, const QString& destino, int appId,
                             .arg(origen, destino));
     ComprobarSalidas({origen}, {destino});
     RechazarEnlace(destino);
-
-    // Only what concerns the copy itself may call it invalid; a full disk or a read-only
-    // folder at the target is said as such.
-    Database src;
-    try {
-        src = AbrirRecuperando(origen);
-        if (src.applicationId() != appId)
-            throw UserError(noValido);
-        const QString problema = ProblemaIntegridad(src, true);
-        if (!problema.isEmpty())
-            throw UserError(QStringLiteral("La copia %1 está dañada (%2). No se ha cambiado nada; "
-                                           "elija otra copia.").arg(origen, problema));
-    } catch (const DbError& e) {
-        const int primario = e.code() & 0xff;
-        if (primario == SQLITE_NOTADB || primario == SQLITE_CORRUPT)
-            throw UserError(noValido);
-        throw UserError(TextoError(e));
-    }
+    Database src = AbrirCopia(origen, appId);
 
     BorrarTemporalesHuerfanos(destino);
     const QString tmp = RutaTemporal(destino);

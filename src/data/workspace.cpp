@@ -113,7 +113,7 @@ Database AbrirWorkspace(const QString& ruta, bool comprobarIntegridad)
 {
     Database db = AbrirWorkspaceSinActualizar(ruta, comprobarIntegridad);
     try {
-        // An upgrade that had work to do checks the file before and after, inside its savepoint.
+        // An upgrade that had work to do checks the file after its steps, inside its savepoint.
         ActualizarEsquema(db);
     } catch (const DbError& e) {
         const int primario = e.code() & 0xff;

@@ -12,7 +12,7 @@ Database CrearWorkspace(const QString& ruta, const std::function<void(Database&)
 // Opens a workspace of ours and upgrades it. SQLite first recovers a file a crash left in the
 // middle of a write; only then is the file judged. A missing, foreign or damaged file is
 // refused with a Spanish UserError and left as it was. comprobarIntegridad: a full integrity
-// check before the upgrade (which checks again after its steps whenever it has any).
+// check before the upgrade (which checks the file after its steps whenever it has any).
 Database AbrirWorkspace(const QString& ruta, bool comprobarIntegridad = false);
 // The same without the upgrade: for reading a workspace as it is (a backup of it).
 Database AbrirWorkspaceSinActualizar(const QString& ruta, bool comprobarIntegridad = false);
