@@ -513,5 +513,9 @@ TEST(Emision, MonthCopyTakesTheWholeMonthAndNothingElse)
     }
     EXPECT_FALSE(st.next());
     EXPECT_EQ(RangoMes(2010, 12).hasta, QStringLiteral("2011-01-01 00:00:00"));
+    // The month after 9999-12 would sort before it as text: the range still holds its days.
+    const RangoFechas fin = RangoMes(9999, 12);
+    EXPECT_LT(fin.desde, QStringLiteral("9999-12-31 23:59:59"));
+    EXPECT_LT(QStringLiteral("9999-12-31 23:59:59"), fin.hasta);
     EXPECT_THROW(RangoMes(2010, 13), UserError);
 }
