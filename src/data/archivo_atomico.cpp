@@ -71,36 +71,39 @@ void BorrarTemporalesHuerfanos(const QString& ruta)
     }
 }
 
-void PublicarTemporal(const QString& temporal, const QString& ruta)
+namespace {
+
+// Syncs temporal and gives it the name ruta: rename() replaces what is there, link() never
+// does (a name taken meanwhile is refused). On failure temporal is removed.
+void Publicar(const QString& temporal, const QString& ruta, bool reemplazar)
 {
     int error = 0;
     if (!SincronizarRuta(temporal))
         error = errno ? errno : EIO;
-    else if (::rename(Nativo(temporal).constData(), Nativo(ruta).constData()) != 0)
+    else if ((reemplazar ? ::rename(Nativo(temporal).constData(), Nativo(ruta).constData())
+                         : ::link(Nativo(temporal).constData(), Nativo(ruta).constData())) != 0)
         error = errno;
-    if (error) {
+    if (error || !reemplazar) {
         QFile::remove(temporal);
         QFile::remove(temporal + QStringLiteral("-journal"));
-        throw UserError(MensajeErrorArchivo(error, ruta, AccionArchivo::Escribir));
     }
-    SincronizarCarpeta(ruta);
-}
-
-void PublicarNuevo(const QString& temporal, const QString& ruta)
-{
-    int error = 0;
-    if (!SincronizarRuta(temporal))
-        error = errno ? errno : EIO;
-    // link() never replaces: the name is taken whole, or refused if someone took it.
-    else if (::link(Nativo(temporal).constData(), Nativo(ruta).constData()) != 0)
-        error = errno;
-    QFile::remove(temporal);
-    QFile::remove(temporal + QStringLiteral("-journal"));
-    if (error == EEXIST)
+    if (error == EEXIST && !reemplazar)
         throw UserError(QStringLiteral("El archivo %1 ya existe; elija otro nombre.").arg(ruta));
     if (error)
         throw UserError(MensajeErrorArchivo(error, ruta, AccionArchivo::Escribir));
     SincronizarCarpeta(ruta);
+}
+
+}  // namespace
+
+void PublicarTemporal(const QString& temporal, const QString& ruta)
+{
+    Publicar(temporal, ruta, true);
+}
+
+void PublicarNuevo(const QString& temporal, const QString& ruta)
+{
+    Publicar(temporal, ruta, false);
 }
 
 ArchivoAtomico::ArchivoAtomico(const QString& ruta) : m_ruta(ruta)

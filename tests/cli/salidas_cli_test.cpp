@@ -25,13 +25,8 @@ protected:
     void SetUp() override
     {
         ruta = ws.file(QStringLiteral("F.rtv"));
-        ASSERT_EQ(RunCli({"demo", ruta, "--inmuebles", "12"}), 0);
-        ASSERT_EQ(RunCli({"facturar", ruta, "2024-01"}), 0);
-        Database db = AbrirWorkspace(ruta);
-        Statement st(db, "SELECT arrendador FROM recibo WHERE is_recibo_banco <> 0 GROUP BY arrendador"
-                         " ORDER BY COUNT(*) DESC LIMIT 1");
-        ASSERT_TRUE(st.next());
-        propietario = st.text(0);
+        propietario = DemoFacturada(ruta, 12);
+        ASSERT_FALSE(propietario.isEmpty());
     }
 
     // The command is refused with a Spanish sentence on standard error and leaves the

@@ -19,13 +19,8 @@ protected:
         if (!EsRoot())
             GTEST_SKIP() << "montar un disco pequeño necesita root";
         ruta = ws.file(QStringLiteral("F.rtv"));
-        ASSERT_EQ(RunCli({"demo", ruta, "--inmuebles", "30"}), 0);
-        ASSERT_EQ(RunCli({"facturar", ruta, "2024-01"}), 0);
-        Database db = AbrirWorkspace(ruta);
-        Statement st(db, "SELECT arrendador FROM recibo WHERE is_recibo_banco <> 0 GROUP BY arrendador"
-                         " ORDER BY COUNT(*) DESC LIMIT 1");
-        ASSERT_TRUE(st.next());
-        propietario = st.text(0);
+        propietario = DemoFacturada(ruta, 30);
+        ASSERT_FALSE(propietario.isEmpty());
         lleno = ws.file(QStringLiteral("lleno"));
         ASSERT_TRUE(QDir().mkpath(lleno));
         disco = std::make_unique<DiscoPequeno>(lleno, "2m");
