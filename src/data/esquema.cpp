@@ -515,11 +515,12 @@ QStringList NombresColumnas(const QString& tabla)
 
 QString ExpresionOrden(const QString& tabla, const QString& columna)
 {
+    const QString nombre = Comillas(columna);
     if (const Tabla* t = BuscarTabla(tabla))
         for (const Columna& c : t->columnas)
             if (c.sinCaso && columna.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0)
-                return QStringLiteral("es_fold(%1)").arg(columna);
-    return columna;
+                return QStringLiteral("es_fold(%1)").arg(nombre);
+    return nombre;
 }
 
 int AnchoColumna(const QString& tabla, const QString& columna)

@@ -35,8 +35,8 @@ std::span<const Tabla> TablasEsquema();
 const Tabla* BuscarTabla(const QString& nombre);
 QStringList NombresColumnas(const QString& tabla);
 
-// How the column compares and sorts: "es_fold(columna)" for the columns compared ignoring
-// case (Spanish letters too), the column itself otherwise. The file holds no collation of
+// How the column compares and sorts, its name quoted: es_fold("columna") for the columns
+// compared ignoring case (Spanish letters too), "columna" otherwise. The file holds no collation of
 // ours; unique ones of them keep their folded text in "clave_<columna>".
 QString ExpresionOrden(const QString& tabla, const QString& columna);
 

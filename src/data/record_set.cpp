@@ -118,10 +118,8 @@ bool RecordSet::setCurrentIndex(const QString& indice)
         while (st.next()) {
             if (st.isNull(0))
                 return false;   // an expression index: no column order to follow
-            // Texts compared ignoring case sort folded (es_fold); a known column of ours then.
-            const QString columna = st.text(0), expresion = ExpresionOrden(m_tabla, columna);
-            orden << (expresion == columna ? Nombre(columna) : expresion)
-                         + (st.integer(1) ? QStringLiteral(" DESC") : QString());
+            // Texts compared ignoring case sort folded (es_fold).
+            orden << ExpresionOrden(m_tabla, st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
         }
     }
     if (orden.isEmpty())
