@@ -138,7 +138,8 @@ TEST_F(Recuperacion, RefusedRestoresNameWhatFailed)
     const QByteArray antes = LeerBytes(destino);
     {
         CarpetaSoloLectura ro(carpeta);
-        ASSERT_TRUE(ro.Lista());
+        if (!ro.Lista())
+            GTEST_SKIP() << "no se puede proteger la carpeta aquí";
         EXPECT_EQ(RunCli({"restaurar", copia, destino}, nullptr, &err), 1);
         EXPECT_TRUE(err.contains(QStringLiteral("solo lectura")) || err.contains(QStringLiteral("permiso")))
             << err.toStdString();
