@@ -27,10 +27,11 @@ void PrimerInicio()
 
 }  // namespace
 
+// The program has no options, so a name such as "-reverse" is a file; "--" may precede it.
 QString ArchivoDeLaLineaDeOrdenes(const QStringList& argumentos)
 {
     for (const QString& a : argumentos.mid(1))
-        if (!a.startsWith(u'-'))
+        if (a != QLatin1String("--"))
             return QFileInfo(a).absoluteFilePath();
     return QString();
 }

@@ -3,10 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 
 #include "settings/ajustes.h"
+#include "data/archivo_atomico.h"
 #include "data/copia_segura.h"
+#include "data/rutas_salida.h"
 #include "data/esquema.h"
 #include "data/workspace.h"
 #include "util/errores.h"
@@ -27,12 +28,6 @@ void BorrarArchivo(const QString& ruta)
 {
     for (const char* sufijo : {"", "-journal", "-wal", "-shm"})
         QFile::remove(ruta + QLatin1String(sufijo));
-}
-
-QString Temporal(const QString& ruta)
-{
-    const QFileInfo fi(ruta);
-    return fi.absolutePath() + QStringLiteral("/.") + fi.fileName() + QStringLiteral(".nuevo");
 }
 
 QString Detalle(const QString& cabecera, const std::exception& e)
@@ -117,18 +112,25 @@ bool CRentivaDoc::Reabrir(const QString& ruta)
 
 bool CRentivaDoc::AbrirBase(const QString& ruta)
 {
-    m_ruta = ruta;
-    m_titulo = TituloDe(ruta);
+    Database nueva;
     try {
-        Cerrar();
         if (ruta.isEmpty())
             throw UserError(QStringLiteral("No se ha indicado ning\u00FAn archivo."));
-        m_db = AbrirWorkspace(ruta);   // runs the layout upgrade
+        nueva = AbrirWorkspace(ruta);   // runs the layout upgrade
     } catch (const std::exception& e) {
+        // A refused file leaves the workspace that was open as it was.
+        if (m_db.isOpen()) {
+            Avisar(TextoError(e));
+            return false;
+        }
         // The path goes too: a file that does not open must not become the last workspace.
         Fallo(TextoError(e));
         return false;
     }
+    Cerrar();
+    m_db = std::move(nueva);
+    m_ruta = ruta;
+    m_titulo = TituloDe(ruta);
     Cambiado();
     emit BaseAbierta();
     return true;
@@ -153,32 +155,34 @@ bool CRentivaDoc::CrearBase(const QString& ruta)
 
 bool CRentivaDoc::CrearBase()
 {
-    Cerrar();
     const QString ruta = m_ruta;
-    // A file already at the path (confirmed in the save dialog) is replaced only once the
-    // new workspace is complete, so a failed creation never costs the old file.
-    const bool existia = QFileInfo::exists(ruta);
-    const QString destino = existia ? Temporal(ruta) : ruta;
     try {
         if (ruta.isEmpty())
             throw UserError(QStringLiteral("No se ha indicado ning\u00FAn archivo."));
-        BorrarArchivo(destino);
-        CrearWorkspace(destino).close();
-        if (existia) {
-            // A stale journal of the old file would be replayed into the new one.
-            for (const char* sufijo : {"-journal", "-wal", "-shm"})
-                QFile::remove(ruta + QLatin1String(sufijo));
-            if (::rename(QFile::encodeName(destino).constData(), QFile::encodeName(ruta).constData()) != 0)
-                throw UserError(QStringLiteral("No se puede escribir el archivo %1.").arg(ruta));
+        ComprobarSalidas({}, {ruta});
+        // Built beside the path and put there only when complete: a failed or killed creation
+        // never costs a file already there (confirmed in the save dialog) nor leaves half a one.
+        BorrarTemporalesHuerfanos(ruta);
+        const QString temporal = RutaTemporal(ruta);
+        BorrarArchivo(temporal);
+        try {
+            CrearWorkspace(temporal).close();
+        } catch (...) {
+            BorrarArchivo(temporal);
+            throw;
         }
-        m_db = AbrirWorkspace(ruta);
-    } catch (const std::exception& e) {
+        SustituirBase(temporal, ruta);
+        Database nueva = AbrirWorkspace(ruta);
         Cerrar();
-        BorrarArchivo(destino);
+        m_db = std::move(nueva);
+    } catch (const std::exception& e) {
         Avisar(TextoError(e));
-        m_ruta.clear();
-        m_titulo = kTituloSinBase;
-        EscribirTexto(ajustes::kArchivosRecientes, ajustes::kUltimo, QString());
+        // The workspace that was open stays open; the last one is forgotten only when gone.
+        m_ruta = m_db.isOpen() ? m_db.path() : QString();
+        m_titulo = m_db.isOpen() ? TituloDe(m_ruta) : kTituloSinBase;
+        const QString ultimo = LeerTexto(ajustes::kArchivosRecientes, ajustes::kUltimo);
+        if (!ultimo.isEmpty() && !QFileInfo::exists(ultimo))
+            EscribirTexto(ajustes::kArchivosRecientes, ajustes::kUltimo, QString());
         Cambiado();
         return false;
     }
@@ -213,6 +217,15 @@ void CRentivaDoc::ArchivoNuevo()
     const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
     if (ruta.isEmpty())
         return;
+    // The open workspace is never wiped by a new one chosen over it.
+    if (m_db.isOpen()) {
+        try {
+            ComprobarSalidas({m_db.path()}, {ruta});
+        } catch (const std::exception& e) {
+            Avisar(TextoError(e));
+            return;
+        }
+    }
     if (CrearBase(ruta))
         AbrirBase(ruta);
 }

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
@@ -18,7 +19,12 @@ int main(int argc, char** argv)
         std::printf("rentiva %s\n", RENTIVA_VERSION);
         return 0;
     }
-    QApplication app(argc, argv);
+    // Qt sees only the program's name: a workspace named "-reverse" or "-style" is a file.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i)
+        argumentos << QFile::decodeName(argv[i]);
     QApplication::setApplicationName(QStringLiteral("Rentiva"));
     QApplication::setApplicationVersion(QStringLiteral(RENTIVA_VERSION));
     Q_INIT_RESOURCE(resources);  // resources.qrc lives in a static library: link it in
@@ -30,7 +36,7 @@ int main(int argc, char** argv)
     // A second copy for the same user hands its file to the running one and ends.
     CopiaUnica copia;
     if (!copia.Adquirir()) {
-        if (copia.Entregar(ArchivoDeLaLineaDeOrdenes(QApplication::arguments())))
+        if (copia.Entregar(ArchivoDeLaLineaDeOrdenes(argumentos)))
             return 0;
         QMessageBox::warning(nullptr, QStringLiteral("Rentiva"),
                              QStringLiteral("Rentiva ya está en marcha pero no responde. Ciérrelo (o "
@@ -43,7 +49,7 @@ int main(int argc, char** argv)
     CMainFrame frame(doc);
     // Listening before start-up: a later start during the welcome or a question still answers.
     copia.Escuchar([&](const QString& ruta) { AtenderSegundoInicio(doc, frame, ruta); });
-    if (!ArrancarPrograma(doc, frame, dialogos, QApplication::arguments()))
+    if (!ArrancarPrograma(doc, frame, dialogos, argumentos))
         return 1;
 
 #if RENTIVA_AUTOACTUALIZACION

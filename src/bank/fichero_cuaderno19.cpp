@@ -1,7 +1,6 @@
 #include "bank/fichero_cuaderno19.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <charconv>
 #include <cstring>
@@ -11,7 +10,9 @@
 #include "util/cuentas.h"
 #include "util/formato.h"
 #include "util/letras.h"
+#include "util/nif.h"
 #include "util/texto.h"
+#include "data/archivo_atomico.h"
 #include "util/errores.h"
 
 
@@ -176,7 +177,7 @@ CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& doc
                                        const QDate& creacion, const QDate& cargo,
                                        const AjustesBanco& ajustes)
     : m_nombre(AdaptarCp1252(nombre.trimmed())),
-      m_documento(AdaptarCp1252(documento.trimmed())),
+      m_documento(AdaptarCp1252(NormalizarDocumento(documento))),
       m_banco(banco.trimmed()),
       m_sucursal(sucursal.trimmed()),
       m_dc(dc.trimmed()),
@@ -193,6 +194,11 @@ CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& doc
     if (m_documento.isEmpty())
         throw UserError(QStringLiteral("El propietario %1 no tiene NIF; escríbalo en su ficha antes "
                                        "de generar el fichero del banco.").arg(m_nombre));
+    // The bank refuses a file whose presenter is not identified by a real NIF, NIE or CIF.
+    if (!DocumentoValido(m_documento))
+        throw UserError(QStringLiteral("El NIF %1 del propietario %2 no es un NIF, NIE ni CIF válido; "
+                                       "corríjalo en su ficha antes de generar el fichero del banco.")
+                            .arg(documento.trimmed(), m_nombre));
     // The credit account receives every debit: a bad one makes the bank refuse the whole file.
     const QString problema = ProblemaCuenta(m_banco, m_sucursal, m_dc, m_ccc);
     if (!problema.isEmpty())
@@ -408,21 +414,12 @@ void CFicheroCuaderno19::Generar(const QString& ruta) const
         throw UserError(QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación"));
     if (ruta.trimmed().isEmpty())
         throw UserError(QStringLiteral("Elija el archivo donde guardar el fichero del banco."));
-    const QByteArray totales = Totales();
-    // Written beside the target and renamed over it only when complete.
-    QSaveFile f(ruta);
-    const auto fallo = [&f] {
-        return UserError(QStringLiteral(" Error al escribir el archivo debido a: ") + f.errorString());
-    };
-    if (!f.open(QIODevice::WriteOnly))
-        throw fallo();
-    if (f.write(m_texto) != m_texto.size() || f.write(totales) != totales.size()) {
-        const UserError e = fallo();
-        f.cancelWriting();
-        throw e;
+    // Written beside the target, synced and renamed over it only when complete.
+    try {
+        EscribirArchivoAtomico(ruta, Contenido());
+    } catch (const UserError& e) {
+        throw UserError(QStringLiteral("Error al escribir el archivo debido a: ") + e.Mensaje());
     }
-    if (!f.commit())
-        throw fallo();
 }
 
 QString CFicheroCuaderno19::NombreFicheroPropuesto(const QString& propietario, const QDate& mes)

@@ -8,6 +8,7 @@
 #include "settings/valores.h"   // the types only: the caller reads the store
 #include "util/moneda.h"
 
+class QIODevice;
 class QPainter;
 class QPagedPaintDevice;
 
@@ -52,9 +53,10 @@ public:
     static constexpr int kLineasSinTotales = 34;
 
     // Refuses (UserError) what the bank would reject for the whole file: an owner without
-    // name or identifier, an owner account that is empty, marked "**", not digits or whose
-    // check digits fail, a missing date. The suffix and the tax names of the concept text
-    // come in `ajustes`; a suffix outside 0..999 becomes 1.
+    // name or identifier, an identifier that is not a valid NIF, NIE or CIF (written without
+    // separators), an owner account that is empty, marked "**", not digits or whose check
+    // digits fail, a missing date. The suffix and the tax names of the concept text come in
+    // `ajustes`; a suffix outside 0..999 becomes 1.
     CFicheroCuaderno19(const QString& nombre, const QString& documento, const QString& banco,
                        const QString& sucursal, const QString& dc, const QString& ccc,
                        const QDate& creacion, const QDate& cargo, const AjustesBanco& ajustes);
@@ -71,7 +73,7 @@ public:
 
     // Writes the file atomically: all of it or, on any failure, nothing (an existing file
     // is kept as it was). Refuses a file without receipts and an empty path. Throws
-    // UserError with " Error al escribir el archivo debido a: " and the cause.
+    // UserError with "Error al escribir el archivo debido a: " and the cause.
     void Generar(const QString& ruta) const;
     // The bytes Generar writes: every record, CR LF between records, none after the last.
     QByteArray Contenido() const;
@@ -83,6 +85,8 @@ public:
     // document does not start is skipped. Throws UserError when the printer is unusable.
     // One copy of the listing to a PDF file (A4), written whole or not at all.
     void ListadoAPdf(const QString& ruta) const;
+    // The same onto a file not yet published (written together with the bank file).
+    void ListadoAPdf(QIODevice& salida) const;
     // Which listing lines go on which page.
     static std::vector<PaginaListado> PaginarListado(int lineas);
 

@@ -5,6 +5,7 @@
 #include "bank/fichero_cuaderno19.h"
 #include "util/formato.h"
 #include "bank/pagina_listado.h"
+#include "receipts/salida_pdf.h"
 
 using namespace pagina_listado;
 
@@ -115,8 +116,16 @@ int CFicheroCuaderno19::DibujarListado(QPainter& p, QPagedPaintDevice& dispositi
     return int(paginas.size());
 }
 
+namespace {
+const QString kTituloListado = QStringLiteral("Informe Recibos Banco");
+}
+
 void CFicheroCuaderno19::ListadoAPdf(const QString& ruta) const
 {
-    APdf(ruta, QStringLiteral("Informe Recibos Banco"),
-         [this](QPainter& p, QPagedPaintDevice& d) { DibujarListado(p, d); });
+    APdf(ruta, kTituloListado, [this](QPainter& p, QPagedPaintDevice& d) { DibujarListado(p, d); });
+}
+
+void CFicheroCuaderno19::ListadoAPdf(QIODevice& salida) const
+{
+    EscribirPdf(salida, kTituloListado, [this](QPainter& p, QPagedPaintDevice& d) { DibujarListado(p, d); });
 }

@@ -1,13 +1,11 @@
 #include "bank/pagina_listado.h"
 
-#include <QFile>
-#include <cstdio>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include "util/formato.h"
 #include "receipts/impresion_recibo.h"
+#include "receipts/salida_pdf.h"
 #include "util/errores.h"
 
 namespace pagina_listado {
@@ -60,36 +58,7 @@ void PrepararPagina(QPainter& p)
 
 void APdf(const QString& ruta, const QString& titulo, const Dibujo& dibujar)
 {
-    const QString temporal = ruta + QStringLiteral(".part");
-    bool ok = false;
-    {
-        QPdfWriter pdf(temporal);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(300);
-        pdf.setCreator(QStringLiteral("Rentiva"));
-        pdf.setTitle(titulo);
-        QPainter p;
-        if (p.begin(&pdf)) {
-            try {
-                dibujar(p, pdf);
-            } catch (...) {
-                p.end();
-                QFile::remove(temporal);
-                throw;
-            }
-            ok = p.end();
-        }
-    }
-    if (!ok) {
-        QFile::remove(temporal);
-        throw UserError(QStringLiteral("No se pudo escribir el PDF %1.").arg(ruta));
-    }
-    // rename() replaces the old file in one step: there is never a moment without one.
-    if (std::rename(QFile::encodeName(temporal).constData(), QFile::encodeName(ruta).constData()) != 0) {
-        QFile::remove(temporal);
-        throw UserError(QStringLiteral("No se pudo escribir el PDF %1.").arg(ruta));
-    }
+    EscribirPdf(ruta, titulo, dibujar);
 }
 
 }  // namespace pagina_listado

@@ -40,7 +40,8 @@ void PrepararPagina(QPainter& p);
 // Draws one copy of a document on the painter, which paints on the device.
 using Dibujo = std::function<void(QPainter&, QPagedPaintDevice&)>;
 
-// One A4 document at `ruta`, written beside it and renamed over it only when complete.
+// One A4 document at `ruta`, written beside it and renamed over it only when complete and
+// synced; a failure (a full disk included) keeps the old file and throws UserError.
 void APdf(const QString& ruta, const QString& titulo, const Dibujo& dibujar);
 
 }  // namespace pagina_listado

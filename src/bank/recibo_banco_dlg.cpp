@@ -19,6 +19,8 @@
 #include "settings/ajustes.h"
 #include "bank/copias_informe_dlg.h"
 #include "bank/impresion_listado_dlg.h"
+#include "data/database.h"
+#include "data/rutas_salida.h"
 #include "receipts/trabajo_impresion.h"
 #include "util/errores.h"
 #include "util/formato.h"
@@ -251,13 +253,13 @@ void GenerarReciboBanco(QWidget* parent, Database& db, qint64 refInmueble)
                                      fichero->Excluidos().back().Texto());
             return;
         }
-        GuardarFicheroBanco(parent, *fichero, propietario.nombre, dlg.FechaEmision(), true);
+        GuardarFicheroBanco(parent, db.path(), *fichero, propietario.nombre, dlg.FechaEmision(), true);
     } catch (const std::exception& e) {
         QMessageBox::warning(parent, kTitulo, TextoError(e));
     }
 }
 
-bool GuardarFicheroBanco(QWidget* parent, const CFicheroCuaderno19& fichero,
+bool GuardarFicheroBanco(QWidget* parent, const QString& workspace, const CFicheroCuaderno19& fichero,
                          const QString& propietario, const QDate& mes, bool listadoConCeroCopias)
 {
     const QString titulo = QStringLiteral("Fichero Recibos Banco");
@@ -281,6 +283,7 @@ bool GuardarFicheroBanco(QWidget* parent, const CFicheroCuaderno19& fichero,
     if (guardar.exec() != QDialog::Accepted || guardar.selectedFiles().isEmpty())
         return false;
     try {
+        ComprobarSalidas({workspace}, {guardar.selectedFiles().constFirst()});
         fichero.Generar(guardar.selectedFiles().constFirst());
     } catch (const std::exception& e) {
         QMessageBox::critical(parent, titulo, TextoError(e));

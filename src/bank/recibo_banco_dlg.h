@@ -55,6 +55,7 @@ void GenerarReciboBanco(QWidget* parent, Database& db, qint64 refInmueble);
 // The end of both direct-debit flows: names the receipts left out (and asks whether to go
 // on), asks where to save (proposing a file in the documents folder named after the owner
 // and `mes`), writes the file and offers the listing. `listadoConCeroCopias` shows the print
-// dialog even for 0 copies (the property's flow). True when the file was written.
-bool GuardarFicheroBanco(QWidget* parent, const CFicheroCuaderno19& fichero,
+// dialog even for 0 copies (the property's flow). A chosen file that is the open workspace
+// `workspace` (or one of its side files) is refused. True when the file was written.
+bool GuardarFicheroBanco(QWidget* parent, const QString& workspace, const CFicheroCuaderno19& fichero,
                          const QString& propietario, const QDate& mes, bool listadoConCeroCopias);

@@ -1,6 +1,8 @@
 #include "bank/remesa.h"
 
+#include "data/archivo_atomico.h"
 #include "data/database.h"
+#include "data/rutas_salida.h"
 #include "util/errores.h"
 
 namespace {
@@ -42,7 +44,7 @@ PropietarioBanco BuscarPropietarioBanco(Database& db, const QString& nombre)
 {
     Statement st(db, "SELECT nombre, COALESCE(documento_numero,''), COALESCE(banco,''),"
                      " COALESCE(sucursal,''), COALESCE(dc,''), COALESCE(ccc,'') FROM propietario"
-                     " WHERE nombre = ?1 COLLATE ES_NOCASE");
+                     " WHERE clave_nombre = es_fold(?1)");
     st.bind(1, nombre.trimmed());
     if (!st.next())
         throw PropietarioNoEncontrado(nombre);
@@ -58,12 +60,12 @@ std::unique_ptr<CFicheroCuaderno19> CrearFichero(const PropietarioBanco& p, cons
 
 std::vector<ReciboBanco> RecibosBancoDelMes(Database& db, const QString& arrendador, const QDate& mes)
 {
-    const QDate desde(mes.year(), mes.month(), 1);
-    Statement st(db, QStringLiteral("SELECT %1 FROM recibo WHERE arrendador = ?1 COLLATE ES_NOCASE"
-                                    " AND fecha_facturacion >= ?2 AND fecha_facturacion < ?3"
+    // By the month's own text: the month after 9999-12 would not sort after it.
+    Statement st(db, QStringLiteral("SELECT %1 FROM recibo WHERE es_fold(arrendador) = es_fold(?1)"
+                                    " AND substr(fecha_facturacion, 1, 7) = ?2"
                                     " AND COALESCE(is_recibo_banco,0) <> 0 ORDER BY ref")
                          .arg(QLatin1String(kColumnasRecibo)));
-    st.bind(1, arrendador).bind(2, desde).bind(3, desde.addMonths(1));
+    st.bind(1, arrendador).bind(2, mes.toString(QStringLiteral("yyyy-MM")));
     std::vector<ReciboBanco> r;
     while (st.next())
         r.push_back(LeerFila(st));
@@ -135,6 +137,10 @@ ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDa
                               const QDate& creacion, const QDate& cargo, const AjustesBanco& ajustes,
                               const QString& ruta, const QString& listadoPdf)
 {
+    QStringList salidas{ruta};
+    if (!listadoPdf.isEmpty())
+        salidas << listadoPdf;
+    ComprobarSalidas({db.path()}, salidas);
     const PropietarioBanco propietario = BuscarPropietarioBanco(db, arrendador);
     const std::vector<ReciboBanco> recibos = RecibosBancoDelMes(db, propietario.nombre, mes);
     if (recibos.empty())
@@ -151,8 +157,15 @@ ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDa
         throw UserError(QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación") +
                         motivos);
     }
-    fichero->Generar(ruta);
-    if (!listadoPdf.isEmpty())
-        fichero->ListadoAPdf(listadoPdf);
+    // Both files or neither: each is finished and synced before either takes its name.
+    ArchivoAtomico banco(ruta);
+    banco.write(fichero->Contenido());
+    if (listadoPdf.isEmpty()) {
+        banco.Publicar();
+    } else {
+        ArchivoAtomico listado(listadoPdf);
+        fichero->ListadoAPdf(listado);
+        ArchivoAtomico::PublicarJuntos({&banco, &listado});
+    }
     return resultado;
 }

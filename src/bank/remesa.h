@@ -49,8 +49,9 @@ struct ResultadoRemesa {
 };
 
 // The owner's direct-debit file of the month `mes` at `ruta` (and its listing as PDF at
-// `listadoPdf` when given). Changes nothing in the workspace. Refuses a month without
-// such receipts and a file in which no receipt is left.
+// `listadoPdf` when given): both written whole or neither. Changes nothing in the workspace.
+// Refuses a month without such receipts, a file in which no receipt is left, and outputs
+// that are the workspace (or its side files) or the same file twice.
 ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDate& mes,
                               const QDate& creacion, const QDate& cargo, const AjustesBanco& ajustes,
                               const QString& ruta, const QString& listadoPdf = QString());

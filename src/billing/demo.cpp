@@ -1,7 +1,6 @@
 #include "billing/demo.h"
 
 #include <QDate>
-#include <QFile>
 #include <QSet>
 #include <random>
 
@@ -215,14 +214,6 @@ void LlenarDemo(Database& db, int inmuebles, quint32 semilla)
 
 void CrearArchivoDemo(const QString& ruta, int inmuebles)
 {
-    Database db = CrearWorkspace(ruta);
-    try {
-        LlenarDemo(db, inmuebles);
-    } catch (...) {
-        // The file was ours and is still empty: leave nothing half-made behind.
-        db.close();
-        for (const char* sufijo : {"", "-journal", "-wal", "-shm"})
-            QFile::remove(ruta + QLatin1String(sufijo));
-        throw;
-    }
+    // Built beside ruta and named only when full: nothing half-made is ever left there.
+    CrearWorkspace(ruta, [inmuebles](Database& db) { LlenarDemo(db, inmuebles); });
 }

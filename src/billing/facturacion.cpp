@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "data/database.h"
+#include "data/esquema.h"
 #include "util/errores.h"
 #include "util/letras.h"
 
@@ -56,14 +57,16 @@ QString OrdenInmuebles(Database& db)
     if (a < 0 || b <= a)
         return QStringLiteral("ref");
     static const QRegularExpression kColumna(
-        QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*( +(ASC|DESC))?$"),
+        QStringLiteral("^([A-Za-z_][A-Za-z0-9_]*)(( +(ASC|DESC))?)$"),
         QRegularExpression::CaseInsensitiveOption);
     QStringList columnas;
     for (QString c : sql.mid(a + 1, b - a - 1).split(u',')) {
         c = c.trimmed().remove(u'[').remove(u']').remove(u'"');
-        if (!kColumna.match(c).hasMatch())
+        const auto m = kColumna.match(c);
+        if (!m.hasMatch())
             return QStringLiteral("ref");
-        columnas << c;
+        // Texts compared ignoring case sort folded, as the index's columns did under ES_NOCASE.
+        columnas << ExpresionOrden(QStringLiteral("inmueble"), m.captured(1)) + m.captured(2);
     }
     columnas << QStringLiteral("ref");
     return columnas.join(QStringLiteral(", "));

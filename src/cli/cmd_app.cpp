@@ -1,3 +1,5 @@
+#include <QFileInfo>
+
 #include "data/copia_segura.h"
 #include "cli/cli.h"
 #include "data/database.h"
@@ -8,11 +10,12 @@
 namespace {
 
 // The copy must be a workspace of ours that opens (and upgrades, on the copy) before it
-// replaces the target; the replacement is atomic.
+// replaces the target; the replacement is atomic. A target that is not ours is never
+// overwritten; a damaged one of ours may be, which is what a restore is for.
 int cmdRestaurar(const Args& a)
 {
-    if (!EsWorkspace(a[1]))
-        throw UserError(QStringLiteral("El archivo %1 no es un archivo de Rentiva.").arg(a[1]));
+    if (QFileInfo::exists(a[1]) && !EsWorkspace(a[1]))
+        throw UserError(MensajeNoEsWorkspace(a[1]));
     RestaurarArchivo(a[0], a[1], kAplicacionId, [](const QString& copia) { AbrirWorkspace(copia).close(); });
     out() << "restaurado " << a[1] << '\n';
     return kExitOk;

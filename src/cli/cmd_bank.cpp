@@ -6,6 +6,7 @@
 #include "cli/cli.h"
 #include "settings/ajustes.h"
 #include "data/database.h"
+#include "data/rutas_salida.h"
 
 namespace {
 
@@ -18,7 +19,17 @@ int cmdRemesa(const Args& a)
         cargo = QDate::fromString(a.option(QStringLiteral("--cargo")), QStringLiteral("dd/MM/yyyy"));
         if (!cargo.isValid())
             throw UsageError{QStringLiteral("La fecha de cargo debe escribirse DD/MM/AAAA, por ejemplo 05/03/2024.")};
+        // The bank cannot charge before the file is issued (today).
+        if (cargo < hoy)
+            throw UsageError{QStringLiteral("La fecha de cargo %1 es anterior a la de emisión del fichero "
+                                            "(hoy, %2). Indique hoy o una fecha posterior.")
+                                 .arg(cargo.toString(QStringLiteral("dd/MM/yyyy")),
+                                      hoy.toString(QStringLiteral("dd/MM/yyyy")))};
     }
+    QStringList salidas{a[3]};
+    if (a.has(QStringLiteral("--listado")))
+        salidas << a.option(QStringLiteral("--listado"));
+    ComprobarSalidas({a[0]}, salidas);
     Database db = AbrirWorkspace(a[0]);
     const ResultadoRemesa r = GenerarRemesa(db, a[1], mes, hoy, cargo, LeerAjustesBanco(), a[3],
                                             a.option(QStringLiteral("--listado")));

@@ -1,10 +1,8 @@
-#include <QFileInfo>
-
 #include "data/copia_segura.h"
 #include "cli/cli.h"
 #include "data/database.h"
+#include "data/rutas_salida.h"
 #include "data/workspace.h"
-#include "util/errores.h"
 
 namespace {
 
@@ -15,22 +13,20 @@ int cmdCrear(const Args& a)
     return kExitOk;
 }
 
+// A damaged file is refused before the upgrade touches it, and checked again after it.
 int cmdActualizar(const Args& a)
 {
-    Database db = AbrirWorkspace(a[0]);
+    Database db = AbrirWorkspace(a[0], true);
     out() << "actualizado " << a[0] << " (versión " << db.userVersion() << ")\n";
     return kExitOk;
 }
 
 // A backup for a scheduler: the source may be open in the program, so it is read through
-// SQLite's online backup and never upgraded or written here.
+// SQLite's online backup and never upgraded here (a crash's journal is rolled back first).
 int cmdCopia(const Args& a)
 {
-    if (!QFileInfo(a[0]).isFile())
-        throw UserError(QStringLiteral("No se encuentra el archivo %1.").arg(a[0]));
-    if (!EsWorkspace(a[0]))
-        throw UserError(QStringLiteral("El archivo %1 no es un archivo de Rentiva.").arg(a[0]));
-    Database origen(a[0], Database::Mode::ReadOnly);
+    ComprobarSalidas({a[0]}, {a[1]});
+    Database origen = AbrirWorkspaceSinActualizar(a[0]);
     CopiarBaseA(origen, a[1]);
     out() << "copiado " << a[0] << " en " << a[1] << '\n';
     return kExitOk;

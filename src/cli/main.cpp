@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <cstdio>
@@ -84,8 +85,22 @@ int main(int argc, char** argv)
     qInstallMessageHandler(FiltrarMensajesQt);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList words = app.arguments().mid(1);
+    // Qt would take "-reverse", "-style X" and the like as its own options: it sees only the
+    // program's name, and every word reaches the subcommand, a file named "-style" too.
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    QStringList words;
+    for (int i = 1; i < argc; ++i) {
+        words << QFile::decodeName(argv[i]);
+        // Qt cannot carry bytes that are not UTF-8 in a name: it would read or write
+        // another file than the one named.
+        if (QFile::encodeName(words.last()) != QByteArray(argv[i])) {
+            err() << "El nombre «" << words.last() << "» no es texto UTF-8 válido y no se puede usar "
+                     "tal cual. Cambie el nombre del archivo y vuelva a intentarlo.\n";
+            err().flush();
+            return kExitUsage;
+        }
+    }
     const auto all = AllSubcommands();
 
     if (!words.isEmpty() && words[0] == QLatin1String("--version")) {

@@ -3,15 +3,19 @@
 #include <QFile>
 #include <sqlite3.h>
 
+#include "data/mensajes_error.h"
 #include "util/errores.h"
 
 namespace {
 
-QString Mensaje(sqlite3* db, int rc)
+// The failure of the last call on db (or of rc when there is no connection), in Spanish.
+DbError Fallo(sqlite3* db, int rc, const QString& ruta)
 {
-    if (db)
-        return QString::fromUtf8(sqlite3_errmsg(db));
-    return QString::fromUtf8(sqlite3_errstr(rc));
+    const int codigo = db ? sqlite3_extended_errcode(db) : rc;
+    const QString detalle = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    // A failed step reports its own code; the connection's may be stale after a reset.
+    const int usado = (codigo & 0xff) == (rc & 0xff) ? codigo : rc;
+    return DbError(MensajeErrorSqlite(usado, ruta, detalle), usado, detalle);
 }
 
 int CollationEs(void*, int la, const void* a, int lb, const void* b)
@@ -102,9 +106,9 @@ void Database::open(const QString& path, Mode mode)
     const QByteArray p = QFile::encodeName(path);
     const int rc = sqlite3_open_v2(p.constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString msg = Mensaje(db, rc);
+        const DbError e = Fallo(db, rc, path);
         sqlite3_close(db);
-        throw DbError(msg, rc);
+        throw e;
     }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 5000);
@@ -130,11 +134,9 @@ void Database::exec(const QString& sql)
     char* err = nullptr;
     const QByteArray s = sql.toUtf8();
     const int rc = sqlite3_exec(m_db, s.constData(), nullptr, nullptr, &err);
-    if (rc != SQLITE_OK) {
-        const QString msg = err ? QString::fromUtf8(err) : Mensaje(m_db, rc);
-        sqlite3_free(err);
-        throw DbError(msg, rc);
-    }
+    sqlite3_free(err);
+    if (rc != SQLITE_OK)
+        throw Fallo(m_db, rc, m_path);
 }
 
 qint64 Database::lastInsertId() const
@@ -177,23 +179,25 @@ void Database::setUserVersion(int v)
     exec(QStringLiteral("PRAGMA user_version = %1").arg(v));
 }
 
-void Database::backupTo(const QString& target) const
+void Database::backupTo(const QString& target, const QString& nombre) const
 {
     if (!m_db)
         throw DbError(QStringLiteral("No hay base abierta"), SQLITE_MISUSE);
+    const QString destino = nombre.isEmpty() ? target : nombre;
     sqlite3* dst = nullptr;
     const QByteArray p = QFile::encodeName(target);
     int rc = sqlite3_open_v2(p.constData(), &dst, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
-        const QString msg = Mensaje(dst, rc);
+        const DbError e = Fallo(dst, rc, destino);
         sqlite3_close(dst);
-        throw DbError(msg, rc);
+        throw e;
     }
+    sqlite3_extended_result_codes(dst, 1);
     sqlite3_backup* b = sqlite3_backup_init(dst, "main", m_db, "main");
     if (!b) {
-        const QString msg = Mensaje(dst, sqlite3_errcode(dst));
+        const DbError e = Fallo(dst, SQLITE_ERROR, destino);
         sqlite3_close(dst);
-        throw DbError(msg, SQLITE_ERROR);
+        throw e;
     }
     // Copy in steps so that a busy source is retried rather than failed.
     do {
@@ -202,11 +206,17 @@ void Database::backupTo(const QString& target) const
             sqlite3_sleep(20);
     } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
     sqlite3_backup_finish(b);
-    const int final = rc == SQLITE_DONE ? SQLITE_OK : rc;
-    const QString msg = final == SQLITE_OK ? QString() : Mensaje(dst, final);
+    if (rc == SQLITE_DONE) {
+        sqlite3_close(dst);
+        return;
+    }
+    // Writing failures belong to the copy; reading ones to this workspace.
+    const int primario = rc & 0xff;
+    const bool delDestino = primario == SQLITE_FULL || primario == SQLITE_READONLY || primario == SQLITE_CANTOPEN
+        || primario == SQLITE_IOERR || primario == SQLITE_PERM;
+    const DbError e = delDestino ? Fallo(dst, rc, destino) : Fallo(m_db, rc, m_path);
     sqlite3_close(dst);
-    if (final != SQLITE_OK)
-        throw DbError(msg, final);
+    throw e;
 }
 
 Statement::Statement(Database& db, const QString& sql) : m_db(&db)
@@ -216,10 +226,10 @@ Statement::Statement(Database& db, const QString& sql) : m_db(&db)
     const QByteArray s = sql.toUtf8();
     const int rc = sqlite3_prepare_v2(db.handle(), s.constData(), int(s.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK) {
-        const QString msg = Mensaje(db.handle(), rc);
+        const DbError e = Fallo(db.handle(), rc, db.path());
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
-        throw DbError(msg, rc);
+        throw e;
     }
 }
 
@@ -247,7 +257,7 @@ Statement& Statement::operator=(Statement&& o) noexcept
 void Statement::check(int rc) const
 {
     if (rc != SQLITE_OK)
-        throw DbError(Mensaje(m_db->handle(), rc), rc);
+        throw Fallo(m_db->handle(), rc, m_db->path());
 }
 
 Statement& Statement::bind(int i, const QString& v)
@@ -309,9 +319,9 @@ bool Statement::next()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    const QString msg = Mensaje(m_db->handle(), rc);
+    const DbError e = Fallo(m_db->handle(), rc, m_db->path());
     sqlite3_reset(m_stmt);
-    throw DbError(msg, rc);
+    throw e;
 }
 
 void Statement::run()
@@ -463,7 +473,12 @@ RangoFechas RangoMes(int anio, int mes)
     const QDate primero(anio, mes, 1);
     if (!primero.isValid())
         throw UserError(QStringLiteral("El mes %1/%2 no es válido.").arg(mes).arg(anio));
-    return {DateToSql(primero), DateToSql(primero.addMonths(1))};
+    // "10000-01-01" would sort before the days of 9999-12: end that month on its last day's
+    // midnight, which sorts after every time of it.
+    const QDate siguiente = primero.addMonths(1);
+    if (siguiente.year() > 9999)
+        return {DateToSql(primero), QStringLiteral("9999-12-31 24:00:00")};
+    return {DateToSql(primero), DateToSql(siguiente)};
 }
 
 QString QuoteIdentifier(const QString& name)

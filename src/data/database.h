@@ -13,14 +13,17 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-// A database failure, carrying SQLite's own message and result code.
+// A database failure: a Spanish sentence naming the file (what()), SQLite's result code and
+// its own English text (detalle()).
 class DbError : public std::runtime_error {
 public:
-    DbError(const QString& mensaje, int codigo)
-        : std::runtime_error(mensaje.toStdString()), m_codigo(codigo) {}
+    DbError(const QString& mensaje, int codigo, const QString& detalle = QString())
+        : std::runtime_error(mensaje.toStdString()), m_codigo(codigo), m_detalle(detalle) {}
     int code() const { return m_codigo; }
+    QString detalle() const { return m_detalle; }
 private:
     int m_codigo;
+    QString m_detalle;
 };
 
 // One connection to a workspace file. Movable, not copyable; closes in its destructor.
@@ -55,8 +58,9 @@ public:
     int userVersion();
     void setUserVersion(int v);
 
-    // Online backup of this connection's database into a new file at target.
-    void backupTo(const QString& target) const;
+    // Online backup of this connection's database into a new file at target. Failures to
+    // write name `nombre` (the file the copy is for) when given, else target.
+    void backupTo(const QString& target, const QString& nombre = QString()) const;
 
     sqlite3* handle() const { return m_db; }
 

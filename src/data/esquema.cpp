@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/database.h"
+#include "data/workspace.h"
 #include "util/errores.h"
 
 namespace {
@@ -180,9 +181,39 @@ QString DefinicionColumna(const Tabla& t, const Columna& c, bool nueva)
         d += QStringLiteral(" NOT NULL");
     if (c.tipo == Contador && !t.refEsFila)
         d += QStringLiteral(" DEFAULT 0");
-    if (c.sinCaso)
-        d += QStringLiteral(" COLLATE ES_NOCASE");
     return d;
+}
+
+// Columns compared ignoring case that must be unique: each keeps its folded text in a column
+// "clave_<name>" with a plain unique index, filled by triggers. Any SQLite reader can then
+// check and query the file; the old ES_NOCASE collation made stock tools fail.
+struct ClavePlegada {
+    const char* tabla;
+    const char* columnas[2];
+};
+constexpr ClavePlegada kClaves[] = {
+    {"propietario", {"nombre", nullptr}},
+    {"inmueble", {"direccion", "piso"}},
+    {"direccion", {"direccion", nullptr}},
+    {"localidad", {"localidad", nullptr}},
+    {"conceptos_recibos", {"descripcion", nullptr}},
+};
+
+const ClavePlegada* ClaveDe(const Tabla& t)
+{
+    for (const ClavePlegada& k : kClaves)
+        if (qstrcmp(k.tabla, t.nombre) == 0)
+            return &k;
+    return nullptr;
+}
+
+QStringList ColumnasClave(const ClavePlegada& k)
+{
+    QStringList r;
+    for (const char* c : k.columnas)
+        if (c)
+            r << QString::fromLatin1(c);
+    return r;
 }
 
 QString CrearTablaSql(const Tabla& t)
@@ -190,6 +221,9 @@ QString CrearTablaSql(const Tabla& t)
     QStringList partes;
     for (const Columna& c : t.columnas)
         partes << DefinicionColumna(t, c, true);
+    if (const ClavePlegada* k = ClaveDe(t))
+        for (const QString& c : ColumnasClave(*k))
+            partes << QStringLiteral("clave_%1 TEXT").arg(c);
     if (t.restriccion)
         partes << QString::fromLatin1(t.restriccion);
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(QString::fromLatin1(t.nombre),
@@ -329,6 +363,68 @@ void PasoEstructura(Database& db)
     }
 }
 
+// Rebuilds a table whose definition still names a collation of ours, keeping its indexes.
+void QuitarColacion(Database& db, const Tabla& t)
+{
+    const QString tabla = QString::fromLatin1(t.nombre);
+    {
+        Statement st(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 AND sql LIKE '%ES_NOCASE%'");
+        if (!st.bind(1, tabla).next())
+            return;
+    }
+    QStringList indices;
+    {
+        Statement st(db, "SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ?1 AND sql IS NOT NULL");
+        st.bind(1, tabla);
+        while (st.next())
+            indices << st.text(0);
+    }
+    RehacerTabla(db, t);
+    for (const QString& sql : indices)
+        db.exec(sql);
+}
+
+void CrearClave(Database& db, const ClavePlegada& k)
+{
+    const QString tabla = QString::fromLatin1(k.tabla);
+    const QStringList columnas = ColumnasClave(k);
+    const QList<InfoColumna> enArchivo = ColumnasEnArchivo(db, tabla);
+    QStringList asignaciones, claves, nuevas;
+    for (const QString& c : columnas) {
+        const QString clave = QStringLiteral("clave_") + c;
+        if (std::none_of(enArchivo.begin(), enArchivo.end(), [&](const InfoColumna& a) { return a.nombre == clave; }))
+            db.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT").arg(tabla, clave));
+        asignaciones << QStringLiteral("%1 = es_fold(%2)").arg(clave, c);
+        nuevas << QStringLiteral("%1 = es_fold(NEW.%2)").arg(clave, c);
+        claves << clave;
+    }
+    db.exec(QStringLiteral("UPDATE %1 SET %2").arg(tabla, asignaciones.join(QStringLiteral(", "))));
+    db.exec(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1_clave ON %1(%2)")
+                .arg(tabla, claves.join(QStringLiteral(", "))));
+    const QString cuerpo = QStringLiteral("BEGIN UPDATE %1 SET %2 WHERE rowid = NEW.rowid; END")
+                               .arg(tabla, nuevas.join(QStringLiteral(", ")));
+    db.exec(QStringLiteral("DROP TRIGGER IF EXISTS %1_clave_insert").arg(tabla));
+    db.exec(QStringLiteral("CREATE TRIGGER %1_clave_insert AFTER INSERT ON %1 %2").arg(tabla, cuerpo));
+    db.exec(QStringLiteral("DROP TRIGGER IF EXISTS %1_clave_update").arg(tabla));
+    db.exec(QStringLiteral("CREATE TRIGGER %1_clave_update AFTER UPDATE OF %2 ON %1 %3")
+                .arg(tabla, columnas.join(QStringLiteral(", ")), cuerpo));
+}
+
+// Layout 2: no collation of ours in the file. Uniqueness ignoring case (Spanish letters too)
+// moves to folded key columns; the program compares and sorts with es_fold().
+void PasoClavesPlegadas(Database& db)
+{
+    for (const Tabla& t : kTablas)
+        QuitarColacion(db, t);
+    for (const ClavePlegada& k : kClaves)
+        CrearClave(db, k);
+    // A rebuilt table lost its triggers with the old one.
+    for (const Tabla& t : kTablas) {
+        CrearContador(db, t);
+        CrearTriggersAncho(db, t);
+    }
+}
+
 struct Paso {
     int version;
     void (*aplicar)(Database&);
@@ -336,6 +432,7 @@ struct Paso {
 
 const Paso kPasos[] = {
     {1, PasoEstructura},
+    {2, PasoClavesPlegadas},
 };
 
 // Steps run on every upgrade, each a no-op when the file is already as it should be.
@@ -411,6 +508,16 @@ QStringList NombresColumnas(const QString& tabla)
     return r;
 }
 
+QString ExpresionOrden(const QString& tabla, const QString& columna)
+{
+    const QString nombre = QuoteIdentifier(columna);
+    if (const Tabla* t = BuscarTabla(tabla))
+        for (const Columna& c : t->columnas)
+            if (c.sinCaso && columna.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0)
+                return QStringLiteral("es_fold(%1)").arg(nombre);
+    return nombre;
+}
+
 int AnchoColumna(const QString& tabla, const QString& columna)
 {
     if (const Tabla* t = BuscarTabla(tabla))
@@ -464,10 +571,17 @@ void ActualizarEsquema(Database& db)
     if (version > kVersionEsquema)
         throw UserError(QStringLiteral("El archivo %1 es de una versión más reciente de Rentiva. "
                                        "Actualice el programa para abrirlo.").arg(db.path()));
+    const bool pasos = version < kVersionEsquema;
     for (const Paso& p : kPasos)
         if (p.version > version)
             p.aplicar(db);
     PasosSiempre(db);
+    // An upgrade rewrites tables and indexes: a file damaged before or after is left as it was.
+    if (pasos) {
+        const QString problema = ProblemaIntegridad(db, true);
+        if (!problema.isEmpty())
+            throw UserError(MensajeDanado(db.path(), problema));
+    }
     if (version != kVersionEsquema)
         db.setUserVersion(kVersionEsquema);
     pg.release();

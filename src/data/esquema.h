@@ -10,7 +10,7 @@ class Database;
 
 // PRAGMA application_id of every workspace ("RTVA"); user_version numbers the layout.
 constexpr int kAplicacionId = 0x52545641;
-constexpr int kVersionEsquema = 1;
+constexpr int kVersionEsquema = 2;
 constexpr int kLongitudTelefono = 20;
 
 enum class TipoColumna { Contador, Texto, TextoLargo, FechaHora, Moneda, Bit, Entero };
@@ -20,7 +20,7 @@ struct Columna {
     TipoColumna tipo;
     int ancho = 0;          // characters, for Texto; 0 = no limit
     bool noNulo = false;
-    bool sinCaso = false;   // compared ignoring case, Spanish letters included (ES_NOCASE)
+    bool sinCaso = false;   // compared and sorted ignoring case, Spanish letters too (es_fold)
 };
 
 struct Tabla {
@@ -34,6 +34,11 @@ struct Tabla {
 std::span<const Tabla> TablasEsquema();
 const Tabla* BuscarTabla(const QString& nombre);
 QStringList NombresColumnas(const QString& tabla);
+
+// How the column compares and sorts, its name quoted: es_fold("columna") for the columns
+// compared ignoring case (Spanish letters too), "columna" otherwise. The file holds no collation of
+// ours; unique ones of them keep their folded text in "clave_<columna>".
+QString ExpresionOrden(const QString& tabla, const QString& columna);
 
 // Width of a text column in characters; 0 when the column has no limit or is not text.
 int AnchoColumna(const QString& tabla, const QString& columna);

@@ -111,7 +111,8 @@ QString RecordSet::orderOfIndex(const QString& indice) const
     while (st.next()) {
         if (st.isNull(0))
             return QString();   // an expression index: no column order to follow
-        orden << QuoteIdentifier(st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
+        // Texts compared ignoring case sort folded (es_fold).
+        orden << ExpresionOrden(m_tabla, st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
     }
     if (orden.isEmpty())
         return QString();

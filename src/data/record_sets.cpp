@@ -73,8 +73,8 @@ bool CPropietarioSet::GuardarPropietario()
     const QString nombre = text(QStringLiteral("nombre")).trimmed();
     if (nombre.isEmpty())
         throw UserError(QStringLiteral("El propietario debe tener un nombre"));
-    // nombre compares with ES_NOCASE, the column's own rule.
-    Statement st(database(), "SELECT COUNT(*) FROM propietario WHERE nombre = ?1 AND rowid <> ?2");
+    // Names compare ignoring case, Spanish letters too: the folded key column.
+    Statement st(database(), "SELECT COUNT(*) FROM propietario WHERE clave_nombre = es_fold(?1) AND rowid <> ?2");
     st.bind(1, text(QStringLiteral("nombre"))).bind(2, editMode() == EditMode::Add ? qint64(-1) : currentRowId());
     if (st.next() && st.integer(0) > 0)
         throw UserError(QStringLiteral("Ya existe un propietario con ese nombre"));

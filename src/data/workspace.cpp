@@ -4,87 +4,150 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include "data/archivo_atomico.h"
 #include "data/esquema.h"
 #include "util/errores.h"
 
 namespace {
 
-// What the file header says, read without opening the file as a database.
-enum class Cabecera { Nuestra, Ajena, Danada };
-
-Cabecera LeerCabecera(const QString& ruta)
+// Our mark in the header: SQLite's magic text and our application id. Nothing more is read
+// from it: a file a crash left half-written is judged only once SQLite has recovered it.
+bool CabeceraNuestra(const QString& ruta)
 {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly))
-        return Cabecera::Ajena;
+        return false;
     const QByteArray h = f.read(100);
     if (h.size() < 100 || !h.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return Cabecera::Ajena;
-    const auto* p = reinterpret_cast<const uchar*>(h.constData());
-    if (qFromBigEndian<qint32>(p + 68) != kAplicacionId)
-        return Cabecera::Ajena;
-    qint64 tamPagina = qFromBigEndian<quint16>(p + 16);
-    if (tamPagina == 1)
-        tamPagina = 65536;
-    if (tamPagina < 512 || (tamPagina & (tamPagina - 1)) != 0)
-        return Cabecera::Danada;
-    const qint64 tam = f.size();
-    if (tam % tamPagina != 0)
-        return Cabecera::Danada;
-    // The page count is valid when the change counter matches "version valid for".
-    const quint32 paginas = qFromBigEndian<quint32>(p + 28);
-    if (qFromBigEndian<quint32>(p + 24) == qFromBigEndian<quint32>(p + 92) && paginas != 0
-        && qint64(paginas) * tamPagina > tam)
-        return Cabecera::Danada;
-    return Cabecera::Nuestra;
+        return false;
+    return qFromBigEndian<qint32>(reinterpret_cast<const uchar*>(h.constData()) + 68) == kAplicacionId;
 }
 
-QString Danado(const QString& ruta, const QString& detalle)
+bool HayDiario(const QString& ruta)
 {
-    return QStringLiteral("El archivo %1 está dañado y no se puede abrir (%2). No se ha modificado.")
-        .arg(ruta, detalle);
+    for (const char* sufijo : {"-journal", "-wal"})
+        if (QFileInfo(ruta + QLatin1String(sufijo)).size() > 0)
+            return true;
+    return false;
+}
+
+bool Escribible(const QString& ruta)
+{
+    return ::access(QFile::encodeName(ruta).constData(), W_OK) == 0
+        && ::access(QFile::encodeName(QFileInfo(ruta).absolutePath()).constData(), W_OK) == 0;
+}
+
+void ComprobarIntegridad(Database& db, const QString& ruta)
+{
+    const QString problema = ProblemaIntegridad(db, true);
+    if (!problema.isEmpty())
+        throw UserError(MensajeDanado(ruta, problema));
 }
 
 }  // namespace
 
-Database CrearWorkspace(const QString& ruta)
+QString MensajeDanado(const QString& ruta, const QString& detalle)
+{
+    return QStringLiteral("El archivo %1 está dañado y no se puede usar (%2). No se ha modificado. "
+                          "Restaure una copia de seguridad.").arg(ruta, detalle);
+}
+
+Database CrearWorkspace(const QString& ruta, const std::function<void(Database&)>& llenar)
 {
     if (QFileInfo::exists(ruta))
         throw UserError(QStringLiteral("El archivo %1 ya existe; elija otro nombre.").arg(ruta));
-    Database db(ruta, Database::Mode::Create);
+    BorrarTemporalesHuerfanos(ruta);
+    const QString temporal = RutaTemporal(ruta);
+    const auto borrar = [&] {
+        for (const char* sufijo : {"", "-journal", "-wal", "-shm"})
+            QFile::remove(temporal + QLatin1String(sufijo));
+    };
+    borrar();
     try {
+        Database db(temporal, Database::Mode::Create);
         CrearTablas(db);
+        if (llenar)
+            llenar(db);
+    } catch (const DbError& e) {
+        borrar();
+        throw DbError(QString::fromUtf8(e.what()).replace(temporal, ruta), e.code(), e.detalle());
     } catch (...) {
-        db.close();
-        QFile::remove(ruta);
+        borrar();
         throw;
     }
-    return db;
+    PublicarNuevo(temporal, ruta);
+    return Database(ruta);
 }
 
 bool EsWorkspace(const QString& ruta)
 {
-    return LeerCabecera(ruta) == Cabecera::Nuestra;
+    return CabeceraNuestra(ruta);
 }
 
-Database AbrirWorkspace(const QString& ruta)
+Database AbrirRecuperando(const QString& ruta)
 {
-    if (!QFileInfo(ruta).isFile())
-        throw UserError(QStringLiteral("No se encuentra el archivo %1.").arg(ruta));
-    switch (LeerCabecera(ruta)) {
-    case Cabecera::Ajena: throw UserError(MensajeNoEsWorkspace(ruta));
-    case Cabecera::Danada: throw UserError(Danado(ruta, QStringLiteral("el tamaño no es el esperado")));
-    case Cabecera::Nuestra: break;
-    }
+    Database db(ruta, Escribible(ruta) ? Database::Mode::OpenExisting : Database::Mode::ReadOnly);
+    db.applicationId();
+    return db;
+}
+
+QString ProblemaIntegridad(Database& db, bool completa)
+{
+    Statement st(db, completa ? "PRAGMA integrity_check(20)" : "PRAGMA quick_check(20)");
+    QStringList problemas;
+    while (st.next())
+        for (const QString& linea : st.text(0).split(u'\n', Qt::SkipEmptyParts))
+            if (!linea.startsWith(QLatin1String("***")))   // "*** in database main ***"
+                problemas << linea.trimmed();
+    if (problemas == QStringList{QStringLiteral("ok")})
+        return QString();
+    if (problemas.isEmpty())
+        return QStringLiteral("sin detalles");
+    // The first finding says enough.
+    return problemas.size() <= 1 ? problemas.value(0) : problemas[0] + QStringLiteral("; y otros problemas");
+}
+
+Database AbrirWorkspace(const QString& ruta, bool comprobarIntegridad)
+{
+    Database db = AbrirWorkspaceSinActualizar(ruta, comprobarIntegridad);
     try {
-        Database db(ruta);
+        // An upgrade that had work to do checks the file after its steps, inside its savepoint.
         ActualizarEsquema(db);
-        return db;
     } catch (const DbError& e) {
         const int primario = e.code() & 0xff;
         if (primario == SQLITE_CORRUPT || primario == SQLITE_NOTADB)
-            throw UserError(Danado(ruta, TextoError(e)));
-        throw UserError(QStringLiteral("No se ha podido abrir el archivo %1: %2").arg(ruta, TextoError(e)));
+            throw UserError(MensajeDanado(ruta, e.detalle()));
+        throw UserError(TextoError(e));
+    }
+    return db;
+}
+
+Database AbrirWorkspaceSinActualizar(const QString& ruta, bool comprobarIntegridad)
+{
+    const QFileInfo fi(ruta);
+    if (!fi.exists())
+        throw UserError(QStringLiteral("No se encuentra el archivo %1.").arg(ruta));
+    if (!fi.isFile())
+        throw UserError(QStringLiteral("%1 no es un archivo. Elija un archivo de Rentiva.").arg(ruta));
+    const bool nuestra = CabeceraNuestra(ruta);
+    // A foreign file is not even opened, unless a journal beside it may change its header.
+    if (!nuestra && !HayDiario(ruta))
+        throw UserError(MensajeNoEsWorkspace(ruta));
+    try {
+        Database db = AbrirRecuperando(ruta);
+        if (db.applicationId() != kAplicacionId)
+            throw UserError(MensajeNoEsWorkspace(ruta));
+        if (comprobarIntegridad)
+            ComprobarIntegridad(db, ruta);
+        return db;
+    } catch (const DbError& e) {
+        const int primario = e.code() & 0xff;
+        if (primario == SQLITE_NOTADB && !nuestra)
+            throw UserError(MensajeNoEsWorkspace(ruta));
+        if (primario == SQLITE_CORRUPT || primario == SQLITE_NOTADB)
+            throw UserError(MensajeDanado(ruta, e.detalle()));
+        throw UserError(TextoError(e));
     }
 }

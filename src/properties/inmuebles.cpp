@@ -241,10 +241,10 @@ void RefrescarListas(Database& db)
     Transaction tx(db);
     db.exec(QStringLiteral("DELETE FROM localidad; DELETE FROM direccion;"));
     db.exec(QStringLiteral(
-        "INSERT OR IGNORE INTO localidad (localidad) SELECT DISTINCT localidad FROM inmueble "
-        "WHERE localidad IS NOT NULL AND localidad <> '';"
-        "INSERT OR IGNORE INTO direccion (direccion) SELECT DISTINCT direccion FROM inmueble "
-        "WHERE direccion IS NOT NULL AND direccion <> '';"));
+        "INSERT OR IGNORE INTO localidad (localidad) SELECT MIN(localidad) FROM inmueble "
+        "WHERE localidad IS NOT NULL AND localidad <> '' GROUP BY es_fold(localidad);"
+        "INSERT OR IGNORE INTO direccion (direccion) SELECT MIN(direccion) FROM inmueble "
+        "WHERE direccion IS NOT NULL AND direccion <> '' GROUP BY es_fold(direccion);"));
     tx.commit();
 }
 

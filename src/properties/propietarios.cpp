@@ -37,16 +37,6 @@ const QStringList& ListaDocumentosPropietario()
     return kTipos;
 }
 
-QString NormalizarDocumento(const QString& numero)
-{
-    QString r;
-    r.reserve(numero.size());
-    for (QChar c : numero)
-        if (!QStringLiteral("-/_,. ").contains(c))
-            r += c;
-    return r.toUpper();
-}
-
 QString MarcarDc(const QString& banco, const QString& sucursal, const QString& dc,
                  const QString& ccc)
 {
@@ -164,9 +154,9 @@ void BorrarPropietarioActual(CPropietarioSet& rs)
     Database& db = rs.database();
     // Rows name their owner by text, not by key: the cascade is ours.
     Transaction tx(db);
-    for (const char* sql : {"DELETE FROM recibo WHERE arrendador = ?1",
-                            "DELETE FROM emision_recibo WHERE arrendador = ?1",
-                            "DELETE FROM inmueble WHERE arrendador = ?1"})
+    for (const char* sql : {"DELETE FROM recibo WHERE es_fold(arrendador) = es_fold(?1)",
+                            "DELETE FROM emision_recibo WHERE es_fold(arrendador) = es_fold(?1)",
+                            "DELETE FROM inmueble WHERE es_fold(arrendador) = es_fold(?1)"})
         Statement(db, sql).bind(1, nombre).run();
     rs.remove();
     tx.commit();

@@ -5,6 +5,8 @@
 #include <QVariantHash>
 #include <optional>
 
+#include "util/nif.h"
+
 class CPropietarioSet;
 class Database;
 class RecordSet;
@@ -29,8 +31,7 @@ inline const QString kPreguntaBorrarPropietario = QStringLiteral(
 const QStringList& ListaVias();
 const QStringList& ListaDocumentosPropietario();
 
-// The identity number without '-', '/', '_', ',', '.' or spaces, letters in upper case.
-QString NormalizarDocumento(const QString& numero);
+// NormalizarDocumento (util/nif.h): the identity number without separators, in capitals.
 // The check digits to show and store: "**" when an account is given and does not verify.
 QString MarcarDc(const QString& banco, const QString& sucursal, const QString& dc,
                  const QString& ccc);

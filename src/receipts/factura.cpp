@@ -63,7 +63,7 @@ void CImpresionRecibo::DibujarFactura(QPainter& p)
         try {
             // Bound, so an address with a quote still finds its street type and town.
             Statement i(*m_db, "SELECT via, cp, localidad FROM inmueble "
-                               "WHERE direccion = ?1 AND piso = ?2");
+                               "WHERE clave_direccion = es_fold(?1) AND clave_piso = es_fold(?2)");
             i.bind(1, direccion).bind(2, piso);
             if (i.next()) {
                 i_via = i.text(0);

@@ -81,7 +81,8 @@ QString CImpresionRecibo::LineaDireccion() const
     if (m_db) {
         try {
             // Bound, so an address with a quote keeps its street type.
-            Statement q(*m_db, "SELECT via FROM inmueble WHERE direccion = ?1 AND piso = ?2");
+            Statement q(*m_db, "SELECT via FROM inmueble WHERE clave_direccion = es_fold(?1)"
+                                          " AND clave_piso = es_fold(?2)");
             q.bind(1, direccion).bind(2, piso);
             if (q.next())
                 prefijo = q.text(0) + u' ';
@@ -122,7 +123,7 @@ void CImpresionRecibo::DireccionArrendador(QString& calle, QString& pueblo, QStr
         return;
     try {
         Statement q(*m_db, "SELECT direccion, localidad, cp FROM propietario "
-                           "WHERE nombre = ?1 COLLATE ES_NOCASE");
+                           "WHERE clave_nombre = es_fold(?1)");
         q.bind(1, arrendador);
         if (q.next()) {
             calle = q.text(0);

@@ -28,7 +28,7 @@ std::optional<DatosPropietario> BuscarDatosPropietario(Database& db, const QStri
 {
     Statement q(db, "SELECT nombre, via, direccion, piso, cp, localidad, documento_tipo, "
                     "documento_numero, telefono_casa FROM propietario "
-                    "WHERE nombre = ?1 COLLATE ES_NOCASE");
+                    "WHERE clave_nombre = es_fold(?1)");
     q.bind(1, nombre);
     if (!q.next())
         return std::nullopt;

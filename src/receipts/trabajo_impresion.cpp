@@ -1,11 +1,11 @@
 #include "receipts/trabajo_impresion.h"
 
-#include <QFile>
 #include <QPagedPaintDevice>
-#include <QPdfWriter>
 #include <QPainter>
 
 #include "data/database.h"
+#include "data/rutas_salida.h"
+#include "receipts/salida_pdf.h"
 #include "receipts/llenar_recibo.h"
 #include "util/letras.h"
 #include "util/errores.h"
@@ -14,7 +14,7 @@ std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool
                                             const AjustesRecibo& ajustes)
 {
     Statement q(db, QStringLiteral("SELECT %1 FROM recibo r LEFT JOIN inmueble i "
-                                   "ON i.direccion = r.direccion AND i.piso IS r.piso "
+                                   "ON i.clave_direccion = es_fold(r.direccion) AND i.clave_piso IS es_fold(r.piso) "
                                    "WHERE substr(r.fecha_facturacion, 1, 7) = ?1 "
                                    "ORDER BY i.ref, r.ref")
                         .arg(QLatin1String(kColumnasReciboImpresion)));
@@ -33,6 +33,14 @@ void ImprimirRecibos(QPagedPaintDevice& dispositivo, const std::vector<CImpresio
     QPainter p;
     if (!p.begin(&dispositivo))
         throw UserError(QStringLiteral("No se puede abrir la impresora o el archivo de salida."));
+    ImprimirRecibos(p, dispositivo, recibos, enColor);
+    if (!p.end())
+        throw UserError(QStringLiteral("No se ha podido terminar la impresión de los recibos."));
+}
+
+void ImprimirRecibos(QPainter& p, QPagedPaintDevice& dispositivo,
+                     const std::vector<CImpresionRecibo>& recibos, bool enColor)
+{
     bool primera = true;
     for (const CImpresionRecibo& r0 : recibos) {
         if (!primera)
@@ -45,37 +53,18 @@ void ImprimirRecibos(QPagedPaintDevice& dispositivo, const std::vector<CImpresio
         else
             r.DibujarRecibo(p);
     }
-    p.end();
 }
 
 int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool factura, bool enColor,
                    const AjustesRecibo& ajustes)
 {
+    ComprobarSalidas({db.path()}, {ruta});
     const std::vector<CImpresionRecibo> recibos = RecibosDelMes(db, mes, factura, ajustes);
     if (recibos.empty())
         throw UserError(QStringLiteral("No hay recibos facturados en %1 de %2.")
                             .arg(NombreMes(mes.month()))
                             .arg(mes.year()));
-    // Written beside the target and renamed at the end: a failed run leaves no half file.
-    const QString temporal = ruta + QStringLiteral(".part");
-    {
-        QPdfWriter pdf(temporal);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(300);
-        pdf.setCreator(QStringLiteral("Rentiva"));
-        pdf.setTitle(factura ? QStringLiteral("Facturas") : QStringLiteral("Recibos"));
-        try {
-            ImprimirRecibos(pdf, recibos, enColor);
-        } catch (...) {
-            QFile::remove(temporal);
-            throw;
-        }
-    }
-    QFile::remove(ruta);
-    if (!QFile::rename(temporal, ruta)) {
-        QFile::remove(temporal);
-        throw UserError(QStringLiteral("No se puede escribir el archivo %1.").arg(ruta));
-    }
+    EscribirPdf(ruta, factura ? QStringLiteral("Facturas") : QStringLiteral("Recibos"),
+                [&](QPainter& p, QPagedPaintDevice& d) { ImprimirRecibos(p, d, recibos, enColor); });
     return int(recibos.size());
 }

@@ -14,15 +14,6 @@ QChar LetraDe(qint64 n)
     return QChar::fromLatin1(kLetras[n % 23]);
 }
 
-QString Compacto(const QString& texto)
-{
-    QString r;
-    for (QChar c : texto)
-        if (!QStringLiteral(" .-/_").contains(c))
-            r += c.toUpper();
-    return r;
-}
-
 ComprobacionDocumento Resultado(TipoDocumento tipo, bool valido, const QString& control,
                                 const QString& mensaje)
 {
@@ -53,8 +44,11 @@ QChar LetraNif(const QString& numero)
 
 ComprobacionDocumento ComprobarDocumento(const QString& texto)
 {
-    const QString d = Compacto(texto);
-    static const QRegularExpression kDni(QStringLiteral("^[0-9]{8}[A-Z]$"));
+    const QString d = NormalizarDocumento(texto);
+    // A NIF may be written without its leading zeros; K, L and M numbers (Spaniards without a
+    // DNI) carry the letter of their seven digits.
+    static const QRegularExpression kDni(QStringLiteral("^[0-9]{1,8}[A-Z]$"));
+    static const QRegularExpression kKlm(QStringLiteral("^[KLM][0-9]{7}[A-Z]$"));
     static const QRegularExpression kNie(QStringLiteral("^[XYZ][0-9]{7}[A-Z]$"));
     static const QRegularExpression kCif(QStringLiteral("^[ABCDEFGHJNPQRSUVW][0-9]{7}[0-9A-J]$"));
     if (d.isEmpty())
@@ -63,14 +57,15 @@ ComprobacionDocumento ComprobarDocumento(const QString& texto)
     // Only the shape of the start decides the kind: a word such as a passport's is not checked.
     if (d.size() < 2 || !d[1].isDigit())
         return {};
-    if (primero.isDigit()) {
-        if (!kDni.match(d).hasMatch())
+    if (primero.isDigit() || kKlm.match(d).hasMatch()) {
+        if (!kDni.match(d).hasMatch() && !kKlm.match(d).hasMatch())
             return Resultado(TipoDocumento::Dni, false, QString(),
                              QStringLiteral("El DNI %1 debe tener 8 cifras y una letra.").arg(texto.trimmed()));
-        const QString letra(LetraNif(d.left(8)));
+        const QString numero = d.chopped(1);
+        const QString letra(LetraNif(primero.isDigit() ? numero : numero.mid(1)));
         return Resultado(TipoDocumento::Dni, d.back() == letra[0], letra,
                          QStringLiteral("La letra del DNI %1 no es correcta: para %2 es %3.")
-                             .arg(texto.trimmed(), d.left(8), letra));
+                             .arg(texto.trimmed(), numero, letra));
     }
     if (QStringLiteral("XYZ").contains(primero)) {
         if (!kNie.match(d).hasMatch())
@@ -123,4 +118,19 @@ QString NombreTipoDocumento(TipoDocumento t)
     case TipoDocumento::Otro: break;
     }
     return QString();
+}
+
+QString NormalizarDocumento(const QString& numero)
+{
+    QString r;
+    r.reserve(numero.size());
+    for (QChar c : numero)
+        if (!QStringLiteral("-/_,. ").contains(c))
+            r += c;
+    return r.toUpper();
+}
+
+bool DocumentoValido(const QString& documento)
+{
+    return ComprobarDocumento(documento).valido;
 }

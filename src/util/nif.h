@@ -25,6 +25,12 @@ struct ComprobacionDocumento {
 // and a letter), NIE (X/Y/Z, 7 digits and a letter), CIF (a letter of ABCDEFGHJNPQRSUVW,
 // 7 digits and a control digit or letter).
 ComprobacionDocumento ComprobarDocumento(const QString& texto);
-QString NombreTipoDocumento(TipoDocumento t);
+QString NombreTipoDocumento(TipoDocumento t);   // "DNI", "NIE", "CIF", "" for Otro
 // The control digit of a CIF for its seven digits (the letter form is "JABCDEFGHI"[digit]).
-int DigitoControlCif(const QString& sieteCifras);   // "DNI", "NIE", "CIF", "" for Otro
+int DigitoControlCif(const QString& sieteCifras);
+// The identity number without '-', '/', '_', ',', '.' or spaces, letters in upper case
+// ("50.001.774-g" -> "50001774G"), as forms store it and the bank file carries it.
+QString NormalizarDocumento(const QString& numero);
+// True for a valid Spanish tax identifier (ComprobarDocumento says valid): a NIF (up to eight
+// digits and their letter; also K, L, M and seven digits), a NIE or a CIF.
+bool DocumentoValido(const QString& documento);

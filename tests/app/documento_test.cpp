@@ -70,6 +70,14 @@ QStringList Archivos(const QString& dir)
     return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
+// What a workspace command left in the folder, the settings file aside.
+QStringList ArchivosDeTrabajo(const QString& dir)
+{
+    QStringList r = Archivos(dir);
+    r.removeAll(QStringLiteral("rentiva.conf"));
+    return r;
+}
+
 // Counts the emissions of a signal.
 template <typename Senal>
 std::shared_ptr<int> Contar(CRentivaDoc& doc, Senal senal)
@@ -135,10 +143,10 @@ TEST(Documento, FailedCreateLeavesNoFileAndClearsTheLastWorkspace)
     EXPECT_TRUE(Ultimo().isEmpty());
     EXPECT_EQ(f.guion.avisos.size(), 1);
     EXPECT_FALSE(QFile::exists(ruta));
-    EXPECT_EQ(Archivos(f.tw.dir()), QStringList{"rentiva.conf"});
+    EXPECT_TRUE(ArchivosDeTrabajo(f.tw.dir()).isEmpty()) << ArchivosDeTrabajo(f.tw.dir()).join(u' ').toStdString();
 }
 
-TEST(Documento, OpenRefusesMissingForeignAndCorruptFilesAndForgetsThePath)
+TEST(Documento, OpenRefusesMissingForeignAndCorruptFilesAndKeepsTheOpenWorkspace)
 {
     Fixture f;
     const QString buena = f.tw.file("buena.rtv");
@@ -155,18 +163,28 @@ TEST(Documento, OpenRefusesMissingForeignAndCorruptFilesAndForgetsThePath)
         SCOPED_TRACE(nombre);
         const QString ruta = f.tw.file(nombre);
         const QByteArray antes = Bytes(ruta);
-        ASSERT_TRUE(f.doc.AbrirBase(buena));
-        f.guion.avisos.clear();
 
+        // Nothing open: the refused path is forgotten, never recorded as the last workspace.
+        ASSERT_FALSE(f.doc.EstaAbierta());
+        f.guion.avisos.clear();
         EXPECT_FALSE(f.doc.AbrirBase(ruta));
         EXPECT_FALSE(f.doc.EstaAbierta());
         EXPECT_EQ(f.guion.avisos.size(), 1);
         EXPECT_EQ(f.doc.Titulo(), "Rentiva - Abra o Cree un archivo");
         EXPECT_TRUE(f.doc.Ruta().isEmpty());
+
+        // A workspace open: the refusal leaves it open, path and caption as they were.
+        ASSERT_TRUE(f.doc.AbrirBase(buena));
+        f.guion.avisos.clear();
+        EXPECT_FALSE(f.doc.AbrirBase(ruta));
+        EXPECT_EQ(f.guion.avisos.size(), 1);
+        ASSERT_TRUE(f.doc.EstaAbierta());
+        EXPECT_EQ(f.doc.Ruta(), buena);
+        EXPECT_EQ(f.doc.Titulo(), "Rentiva - " + buena);
+        EXPECT_EQ(QueryInteger(f.doc.Base(), "SELECT count(*) FROM propietario"), 1);
         EXPECT_EQ(Bytes(ruta), antes);
         EXPECT_EQ(QFile::exists(ruta), !antes.isEmpty());
 
-        // The unopenable file must not become the workspace of the next start.
         f.doc.CerrarBase();
         EXPECT_EQ(Ultimo(), buena);
     }
@@ -248,12 +266,15 @@ TEST(Documento, StartUpCreationFailureIsReportedOnceAndLeavesNothing)
     ASSERT_EQ(f.guion.avisos.size(), 2);   // the reason, then "Error al crear " with the path
     EXPECT_EQ(f.guion.avisos[1], "Error al crear " + f.tw.file("no_existe/rentiva.rtv"));
     EXPECT_TRUE(Ultimo().isEmpty());
-    EXPECT_EQ(Archivos(f.tw.dir()), QStringList{"rentiva.conf"});
+    EXPECT_TRUE(ArchivosDeTrabajo(f.tw.dir()).isEmpty()) << ArchivosDeTrabajo(f.tw.dir()).join(u' ').toStdString();
 }
 
-TEST(Documento, NewReplacesAnExistingFileWithAFreshWorkspace)
+TEST(Documento, NewReplacesAnExistingFileWithAFreshWorkspaceButNeverTheOpenOne)
 {
     Fixture f;
+    const QString otra = f.tw.file("otra.rtv");
+    ASSERT_TRUE(f.doc.CrearBase(otra));
+    PonerPropietario(f.doc, "Benito");
     const QString ruta = f.tw.workspacePath();
     ASSERT_TRUE(f.doc.CrearBase(ruta));
     PonerPropietario(f.doc, "Ana");
@@ -262,12 +283,43 @@ TEST(Documento, NewReplacesAnExistingFileWithAFreshWorkspace)
     f.doc.ArchivoNuevo();   // cancelled
     EXPECT_EQ(Propietario(ruta), "Ana");
 
-    f.guion.guardar = ruta;
+    // Chosen over the open workspace (or through a link to it): refused, nothing changes.
+    ASSERT_TRUE(QFile::link(ruta, f.tw.file("enlace.rtv")));
+    for (const QString& elegido : {ruta, f.tw.file("enlace.rtv")}) {
+        f.guion.avisos.clear();
+        f.guion.guardar = elegido;
+        f.doc.ArchivoNuevo();
+        ASSERT_EQ(f.guion.avisos.size(), 1);
+        EXPECT_TRUE(f.guion.avisos[0].contains("archivo de trabajo")) << f.guion.avisos[0].toStdString();
+        EXPECT_EQ(f.doc.Ruta(), ruta);
+        EXPECT_EQ(QueryInteger(f.doc.Base(), "SELECT count(*) FROM propietario"), 1);
+    }
+    QFile::remove(f.tw.file("enlace.rtv"));
+
+    f.guion.guardar = otra;
     f.doc.ArchivoNuevo();
     EXPECT_TRUE(f.doc.EstaAbierta());
-    EXPECT_EQ(f.doc.Ruta(), ruta);
+    EXPECT_EQ(f.doc.Ruta(), otra);
     EXPECT_EQ(QueryInteger(f.doc.Base(), "SELECT count(*) FROM propietario"), 0);
-    EXPECT_EQ(Archivos(f.tw.dir()), (QStringList{"prueba.rtv", "rentiva.conf"}));
+    EXPECT_EQ(Propietario(ruta), "Ana");
+    EXPECT_EQ(Archivos(f.tw.dir()), (QStringList{"otra.rtv", "prueba.rtv", "rentiva.conf"}));
+}
+
+TEST(Documento, FailedNewKeepsTheOpenWorkspaceAndTheLastOne)
+{
+    Fixture f;
+    const QString ruta = f.tw.workspacePath();
+    ASSERT_TRUE(f.doc.CrearBase(ruta));
+    PonerPropietario(f.doc, "Ana");
+    ASSERT_EQ(Ultimo(), ruta);
+    f.guion.guardar = f.tw.file("no_existe/nueva.rtv");
+    f.doc.ArchivoNuevo();
+    EXPECT_EQ(f.guion.avisos.size(), 1);
+    ASSERT_TRUE(f.doc.EstaAbierta());
+    EXPECT_EQ(f.doc.Ruta(), ruta);
+    EXPECT_EQ(f.doc.Titulo(), "Rentiva - " + ruta);
+    EXPECT_EQ(Ultimo(), ruta);
+    EXPECT_EQ(QueryInteger(f.doc.Base(), "SELECT count(*) FROM propietario"), 1);
 }
 
 TEST(Documento, NewThatCannotReplaceTheChosenPathLeavesNoStrayFile)
@@ -280,7 +332,7 @@ TEST(Documento, NewThatCannotReplaceTheChosenPathLeavesNoStrayFile)
     EXPECT_FALSE(f.doc.EstaAbierta());
     EXPECT_EQ(f.guion.avisos.size(), 1);
     EXPECT_TRUE(QFileInfo(f.tw.file("carpeta.rtv")).isDir());
-    EXPECT_EQ(Archivos(f.tw.dir()), QStringList{"rentiva.conf"});
+    EXPECT_TRUE(ArchivosDeTrabajo(f.tw.dir()).isEmpty()) << ArchivosDeTrabajo(f.tw.dir()).join(u' ').toStdString();
 }
 
 TEST(Documento, SaveAsLeavesTheOldFileAndContinuesOnTheNewOne)

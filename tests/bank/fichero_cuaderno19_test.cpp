@@ -154,7 +154,8 @@ TEST_F(Cuaderno19, CountsAndTotalsGrowWithTheReceipts)
 TEST_F(Cuaderno19, FieldWidthsPadAndCut)
 {
     const struct { const char* documento; const char* escrito; } docs[] = {
-        {"1234", "000001234"}, {"ABCDEFGHIJK", "CDEFGHIJK"}, {"50001774G", "50001774G"},
+        {"1234567L", "01234567L"}, {"50.001.774-g", "50001774G"}, {"X1234567L", "X1234567L"},
+        {"B12345674", "B12345674"},
     };
     for (const auto& d : docs) {
         SCOPED_TRACE(d.documento);
@@ -249,6 +250,11 @@ TEST_F(Cuaderno19, AnOwnerAccountTheBankWouldRefuseStopsTheFile)
         {"control", "50001774G", "2080", "8802", "19", "3071876575"},
         {"letras", "50001774G", "2080", "88O2", "18", "3071876575"},
         {"sin NIF", "", "2080", "8802", "18", "3071876575"},
+        {"NIF sin letra", "1234", "2080", "8802", "18", "3071876575"},
+        {"letra errónea", "50001774A", "2080", "8802", "18", "3071876575"},
+        {"NIE erróneo", "X1234567A", "2080", "8802", "18", "3071876575"},
+        {"CIF erróneo", "B12345675", "2080", "8802", "18", "3071876575"},
+        {"texto", "ABCDEFGHIJK", "2080", "8802", "18", "3071876575"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);
@@ -284,7 +290,8 @@ TEST_F(Cuaderno19, WritingIsAllOrNothing)
         f.Generar(ws.file(QStringLiteral("no/existe/remesa.pr1")));
         ADD_FAILURE() << "escribió en una carpeta inexistente";
     } catch (const UserError& e) {
-        EXPECT_TRUE(e.Mensaje().startsWith(QStringLiteral(" Error al escribir el archivo debido a: ")));
+        EXPECT_TRUE(e.Mensaje().startsWith(QStringLiteral("Error al escribir el archivo debido a: No existe "
+                                                          "la carpeta"))) << e.what();
     }
     EXPECT_FALSE(QDir(ws.file(QStringLiteral("no"))).exists());
 

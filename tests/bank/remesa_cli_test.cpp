@@ -1,3 +1,4 @@
+#include <QDate>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -55,14 +56,15 @@ TEST_F(RemesaCli, WritesTheOwnersDebitsOfTheMonth)
     const QString salida = ws.file(QStringLiteral("remesa.pr1"));
     const QString listado = ws.file(QStringLiteral("listado.pdf"));
     EscribirEntero(QStringLiteral("Recibo"), QStringLiteral("iSufijo"), 7);   // the job reads it
+    const QDate cargo = QDate::currentDate().addDays(5);
     QString out, err;
     ASSERT_EQ(RunCli({"remesa", ruta, propietario.toLower(), "2024-03", salida, "--cargo",
-                      "05/03/2024", "--listado", listado},
+                      cargo.toString(QStringLiteral("dd/MM/yyyy")), "--listado", listado},
                      &out, &err), 0)
         << err.toStdString();
     const QList<QByteArray> reg = Registros(Leer(salida));
     ASSERT_EQ(reg.size(), 7 * recibos + 4);
-    EXPECT_EQ(Campo(reg[1], 23, 6), "050324");
+    EXPECT_EQ(Campo(reg[1], 23, 6), cargo.toString(QStringLiteral("ddMMyy")));
     EXPECT_EQ(Campo(reg[1], 29, 40).trimmed(), propietario);
     EXPECT_EQ(Campo(reg[1], 14, 3), "007");
 
@@ -124,6 +126,16 @@ TEST_F(RemesaCli, RefusalsWriteNoFile)
         {"mes mal escrito", {"remesa", ruta, propietario, "03/2024", salida}, 2, "AAAA-MM"},
         {"cargo mal escrito", {"remesa", ruta, propietario, "2024-03", salida, "--cargo", "2024-03-05"},
          2, "DD/MM/AAAA"},
+        {"cargo antes de hoy", {"remesa", ruta, propietario, "2024-03", salida, "--cargo",
+                                QDate::currentDate().addDays(-1).toString(QStringLiteral("dd/MM/yyyy"))},
+         2, "anterior a la de emisión"},
+        // The two files go together: a listing that cannot be written stops the bank file too.
+        {"listado imposible", {"remesa", ruta, propietario, "2024-03", salida, "--listado",
+                               ws.file(QStringLiteral("no/existe.pdf"))},
+         1, "No existe la carpeta"},
+        {"listado = fichero", {"remesa", ruta, propietario, "2024-03", salida, "--listado",
+                               ws.file(QStringLiteral("./remesa.pr1"))},
+         1, "son el mismo archivo"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.caso);

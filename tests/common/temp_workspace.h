@@ -20,3 +20,7 @@ private:
 
 // Runs rentiva-cli with the given arguments; returns the exit code and fills stdout/stderr.
 int RunCli(const QStringList& args, QString* out = nullptr, QString* err = nullptr);
+
+// A demo workspace at ruta with `inmuebles` properties, billed for January 2024. Returns the
+// owner with the most receipts charged to the bank (empty on failure).
+QString DemoFacturada(const QString& ruta, int inmuebles);

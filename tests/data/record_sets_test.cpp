@@ -252,7 +252,7 @@ TEST_F(RecordSets, ListsHoldEachTownAndStreetOnceWithoutEmptyEntries)
     Inmueble("O'Donnell 4", " ", nullptr);
     Inmueble("Sol 2", " ", "");
     Inmueble("Sol 3", " ", "Ávila");
-    db.exec(QStringLiteral("INSERT INTO localidad VALUES ('Vieja')"));
+    db.exec(QStringLiteral("INSERT INTO localidad (localidad) VALUES ('Vieja')"));
     RefrescarListas(db);
     CLocalidadSet loc(&db);
     QStringList localidades = Recorrer(loc, "localidad");

@@ -10,7 +10,9 @@ TEST(ComprobarDocumento, ClassifiesChecksAndNamesTheRightControl)
         {"12345678Z", Dni, true, "Z"},
         {"12.345.678-z", Dni, true, "Z"},
         {"12345678A", Dni, false, "Z"},
-        {"1234567L", Dni, false, ""},          // seven digits: not a DNI's shape
+        {"1234567L", Dni, true, "L"},          // leading zero left out
+        {"K1234567L", Dni, true, "L"},         // K, L, M: the letter of the seven digits
+        {"123456789Z", Dni, false, ""},
         {"Y1234567X", Nie, true, "X"},
         {"X0000000T", Nie, true, "T"},
         {"Z7654321H", Nie, true, "H"},
