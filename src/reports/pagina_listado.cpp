@@ -1,4 +1,4 @@
-#include "bank/pagina_listado.h"
+#include "reports/pagina_listado.h"
 
 #include <QFile>
 #include <cstdio>
