@@ -49,6 +49,10 @@ struct Subcommand {
 // A month typed AAAA-MM, as its first day; a UsageError otherwise.
 QDate LeerMes(const QString& texto);
 
+// Refuses (UserError) an output file that is the file `protegido` itself (the workspace or
+// the input), whatever the path's spelling; an empty `salida` is no output.
+void RechazarSalidaSobre(const QString& salida, const QString& protegido);
+
 QTextStream& out();
 QTextStream& err();
 
@@ -59,3 +63,5 @@ std::vector<Subcommand> AppSubcommands();
 std::vector<Subcommand> BillingSubcommands();
 std::vector<Subcommand> ReceiptsSubcommands();
 std::vector<Subcommand> BankSubcommands();
+std::vector<Subcommand> ReportsSubcommands();
+std::vector<Subcommand> DocumentsSubcommands();

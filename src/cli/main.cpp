@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <cstdio>
@@ -15,6 +16,18 @@ QDate LeerMes(const QString& texto)
     if (!mes.isValid())
         throw UsageError{QStringLiteral("El mes debe escribirse AAAA-MM, por ejemplo 2024-03.")};
     return mes;
+}
+
+void RechazarSalidaSobre(const QString& salida, const QString& protegido)
+{
+    if (salida.isEmpty())
+        return;
+    const QFileInfo a(salida), b(protegido);
+    const bool mismo = a.absoluteFilePath() == b.absoluteFilePath() ||
+                       (a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath());
+    if (mismo)
+        throw UserError(QStringLiteral("La salida %1 es el archivo %2: se perdería. Escriba otro nombre de salida.")
+                            .arg(salida, protegido));
 }
 
 QTextStream& out()
@@ -45,7 +58,8 @@ std::vector<Subcommand> AllSubcommands()
 {
     std::vector<Subcommand> all;
     for (auto list : {UtilSubcommands(), DataSubcommands(), AppSubcommands(), BillingSubcommands(),
-                      ReceiptsSubcommands(), BankSubcommands()})
+                      ReceiptsSubcommands(), BankSubcommands(), ReportsSubcommands(),
+                      DocumentsSubcommands()})
         all.insert(all.end(), list.begin(), list.end());
     return all;
 }

@@ -1,9 +1,10 @@
 #include "receipts/trabajo_impresion.h"
 
-#include <QFile>
 #include <QPagedPaintDevice>
-#include <QPdfWriter>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSet>
 
 #include "data/database.h"
 #include "receipts/llenar_recibo.h"
@@ -27,25 +28,101 @@ std::vector<CImpresionRecibo> RecibosDelMes(Database& db, const QDate& mes, bool
     return r;
 }
 
-void ImprimirRecibos(QPagedPaintDevice& dispositivo, const std::vector<CImpresionRecibo>& recibos,
-                     bool enColor)
+std::vector<CImpresionRecibo> RecibosEmision(Database& db, bool factura, const AjustesRecibo& ajustes,
+                                             const QDate& fechaEmision,
+                                             const std::optional<QList<qint64>>& refs)
+{
+    QSet<qint64> elegidos;
+    if (refs)
+        elegidos = QSet<qint64>(refs->begin(), refs->end());
+    // LlenarDesdeFila refuses a missing owner; all records are filled before any page is
+    // drawn, so such a receipt stops the job before it starts.
+    Statement q(db, QStringLiteral("SELECT %1, r.ref FROM emision_recibo r ORDER BY r.rowid")
+                        .arg(QLatin1String(kColumnasReciboImpresion)));
+    const int colRef = q.columnCount() - 1;
+    std::vector<CImpresionRecibo> r;
+    while (q.next()) {
+        if (refs && !elegidos.contains(q.integer(colRef)))
+            continue;
+        r.emplace_back(ajustes, &db);
+        LlenarDesdeFila(r.back(), db, q, factura);
+        if (!factura && fechaEmision.isValid())
+            r.back().fecha_emision = fechaEmision;
+    }
+    return r;
+}
+
+std::vector<CImpresionRecibo> RecibosParaImprimir(Database& db, VarianteImpresion variante,
+                                                  const QDate& fechaFacturacion,
+                                                  const AjustesRecibo& ajustes)
+{
+    if (!db.isOpen())
+        throw UserError(QStringLiteral("No hay base abierta"));
+    const bool revision = variante == VarianteImpresion::Revision;
+    std::vector<CImpresionRecibo> r =
+        RecibosEmision(db, false, ajustes, revision ? QDate() : fechaFacturacion);
+    if (r.empty() && variante == VarianteImpresion::PapelTodos)
+        throw UserError(QStringLiteral("Para este mes no existen recibos o facturas emitidas"));
+    if (r.empty() && variante == VarianteImpresion::PapelPropietario)
+        throw UserError(QStringLiteral("Para este mes y propietario no existen recibos o facturas emitidas"));
+    return r;
+}
+
+int ImprimirRecibos(QPagedPaintDevice& dispositivo, const std::vector<CImpresionRecibo>& recibos,
+                    bool enColor)
 {
     QPainter p;
     if (!p.begin(&dispositivo))
         throw UserError(QStringLiteral("No se puede abrir la impresora o el archivo de salida."));
-    bool primera = true;
+    int impresas = 0;
     for (const CImpresionRecibo& r0 : recibos) {
-        if (!primera)
-            dispositivo.newPage();
-        primera = false;
+        if (impresas > 0 && !dispositivo.newPage()) {
+            p.end();
+            throw UserError(QStringLiteral("La impresora ha fallado: se imprimieron %1 de %2 recibos "
+                                           "(los primeros de la lista). Compruebe la impresora y "
+                                           "vuelva a imprimir los que faltan.")
+                                .arg(impresas)
+                                .arg(recibos.size()));
+        }
         CImpresionRecibo r = r0;
         r.en_color = enColor ? 1 : 0;
         if (r.modelo_impresion == 2)
             r.DibujarFactura(p);
         else
             r.DibujarRecibo(p);
+        ++impresas;
     }
     p.end();
+    return impresas;
+}
+
+int RecibosAPdf(const std::vector<CImpresionRecibo>& recibos, const QString& ruta, const QString& titulo,
+                bool enColor)
+{
+    if (recibos.empty())
+        throw UserError(QStringLiteral("No hay ningún recibo que imprimir: no se escribe %1.").arg(ruta));
+    // Written beside the target and renamed over it at the end: a failed run leaves the old file.
+    QSaveFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly))
+        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
+    int paginas = 0;
+    {
+        QPdfWriter pdf(&archivo);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(300);
+        pdf.setCreator(QStringLiteral("Rentiva"));
+        pdf.setTitle(titulo);
+        try {
+            paginas = ImprimirRecibos(pdf, recibos, enColor);
+        } catch (...) {
+            archivo.cancelWriting();
+            throw;
+        }
+    }
+    if (!archivo.commit())
+        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
+    return paginas;
 }
 
 int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool factura, bool enColor,
@@ -56,26 +133,6 @@ int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool fac
         throw UserError(QStringLiteral("No hay recibos facturados en %1 de %2.")
                             .arg(NombreMes(mes.month()))
                             .arg(mes.year()));
-    // Written beside the target and renamed at the end: a failed run leaves no half file.
-    const QString temporal = ruta + QStringLiteral(".part");
-    {
-        QPdfWriter pdf(temporal);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(300);
-        pdf.setCreator(QStringLiteral("Rentiva"));
-        pdf.setTitle(factura ? QStringLiteral("Facturas") : QStringLiteral("Recibos"));
-        try {
-            ImprimirRecibos(pdf, recibos, enColor);
-        } catch (...) {
-            QFile::remove(temporal);
-            throw;
-        }
-    }
-    QFile::remove(ruta);
-    if (!QFile::rename(temporal, ruta)) {
-        QFile::remove(temporal);
-        throw UserError(QStringLiteral("No se puede escribir el archivo %1.").arg(ruta));
-    }
-    return int(recibos.size());
+    return RecibosAPdf(recibos, ruta, factura ? QStringLiteral("Facturas") : QStringLiteral("Recibos"),
+                       enColor);
 }

@@ -1,0 +1,139 @@
+#include "documents/impresor_texto.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextLayout>
+#include <cmath>
+#include <vector>
+
+#include "util/errores.h"
+
+namespace {
+
+struct Bandas {
+    QRectF cabecera, cuerpo, pie;
+};
+
+Bandas BandasPagina(const QPagedPaintDevice& d)
+{
+    const qreal w = d.width(), h = d.height();
+    return {QRectF(QPointF(w / 20, h / 40), QPointF(w - w / 20, h / 20)),
+            QRectF(QPointF(w / 20, h / 20), QPointF(w - w / 20, h - h / 20)),
+            QRectF(QPointF(w / 20, h - h / 20), QPointF(w - w / 20, h))};
+}
+
+}  // namespace
+
+CImpresorTexto::CImpresorTexto(const QString& texto, const QString& titulo, bool numerarPaginas)
+    : m_texto(texto), m_titulo(titulo), m_numerar(numerarPaginas)
+{
+}
+
+QString CImpresorTexto::NombreDocumento() const
+{
+    return QStringLiteral("Rentiva ") + m_titulo;
+}
+
+int CImpresorTexto::Imprimir(QPagedPaintDevice& dispositivo) const
+{
+    if (m_texto.isEmpty())
+        return 0;
+    QFont fuente(QStringLiteral("Courier New"));
+    fuente.setStyleHint(QFont::TypeWriter);
+    fuente.setFixedPitch(true);
+    fuente.setPixelSize(qMax(1, int(std::lround(m_alto * dispositivo.logicalDpiY() / 72.0))));
+    const Bandas b = BandasPagina(dispositivo);
+    const qreal alto = QFontMetricsF(fuente, &dispositivo).lineSpacing();
+    const int porPagina = int(b.cuerpo.height() / alto);
+    if (porPagina < 1)
+        throw UserError(QStringLiteral("Con letra de %1 puntos no cabe ni una línea en la página: "
+                                       "elija un tamaño de letra menor.").arg(m_alto));
+
+    QPainter p;
+    if (!p.begin(&dispositivo))
+        throw UserError(QStringLiteral("No se puede abrir la impresora o el archivo de salida."));
+    p.setFont(fuente);
+    p.setPen(Qt::black);
+    int pagina = 0;
+    int enPagina = porPagina;   // a page starts with the first line
+    auto empezarPagina = [&] {
+        if (pagina > 0 && !dispositivo.newPage()) {
+            p.end();
+            throw UserError(QStringLiteral("La impresora ha fallado después de %1 páginas; "
+                                           "compruébela y vuelva a imprimir.").arg(pagina));
+        }
+        ++pagina;
+        enPagina = 0;
+        p.drawText(b.cabecera, Qt::AlignCenter | Qt::TextSingleLine, NombreDocumento());
+        if (m_numerar)
+            p.drawText(b.pie, Qt::AlignCenter | Qt::TextSingleLine, QString::number(pagina));
+    };
+
+    QTextOption opcion;
+    opcion.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);   // a long word is broken
+    QString texto = m_texto;
+    texto.remove(u'\r');
+    QStringList parrafos = texto.split(u'\n');
+    if (parrafos.size() > 1 && parrafos.last().isEmpty())
+        parrafos.removeLast();   // the final line feed opens no line of its own
+    for (const QString& parrafo : parrafos) {
+        QTextLayout layout(parrafo, fuente, &dispositivo);
+        layout.setTextOption(opcion);
+        layout.setCacheEnabled(true);
+        std::vector<QTextLine> lineas;
+        layout.beginLayout();
+        for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+            l.setLineWidth(b.cuerpo.width());
+            l.setPosition(QPointF(0, 0));
+            lineas.push_back(l);
+        }
+        layout.endLayout();
+        for (const QTextLine& l : lineas) {
+            if (enPagina == porPagina)
+                empezarPagina();
+            l.draw(&p, QPointF(b.cuerpo.left(), b.cuerpo.top() + enPagina * alto));
+            ++enPagina;
+        }
+    }
+    p.end();
+    return pagina;
+}
+
+int CImpresorTexto::APdf(const QString& ruta) const
+{
+    if (m_texto.isEmpty())
+        return 0;
+    QSaveFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly))
+        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
+    int paginas = 0;
+    {
+        QPdfWriter pdf(&archivo);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(300);
+        pdf.setCreator(QStringLiteral("Rentiva"));
+        pdf.setTitle(NombreDocumento());
+        try {
+            paginas = Imprimir(pdf);
+        } catch (...) {
+            archivo.cancelWriting();
+            throw;
+        }
+    }
+    if (!archivo.commit())
+        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
+    return paginas;
+}
+
+void GuardarTexto(const QString& ruta, const QString& texto)
+{
+    QSaveFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Text) || archivo.write(texto.toUtf8()) < 0 ||
+        !archivo.commit())
+        throw UserError(QStringLiteral(" No ha sido posible guardar el fichero"));
+}
