@@ -2,14 +2,14 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextLayout>
 #include <cmath>
 #include <vector>
 
+#include "reports/pagina_listado.h"
 #include "util/errores.h"
 
 namespace {
@@ -107,27 +107,8 @@ int CImpresorTexto::APdf(const QString& ruta) const
 {
     if (m_texto.isEmpty())
         return 0;
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly))
-        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
-    int paginas = 0;
-    {
-        QPdfWriter pdf(&archivo);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(300);
-        pdf.setCreator(QStringLiteral("Rentiva"));
-        pdf.setTitle(NombreDocumento());
-        try {
-            paginas = Imprimir(pdf);
-        } catch (...) {
-            archivo.cancelWriting();
-            throw;
-        }
-    }
-    if (!archivo.commit())
-        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
-    return paginas;
+    return pagina_listado::EscribirPdf(ruta, NombreDocumento(),
+                                       [this](QPagedPaintDevice& d) { return Imprimir(d); });
 }
 
 void GuardarTexto(const QString& ruta, const QString& texto)

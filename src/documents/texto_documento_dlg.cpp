@@ -69,12 +69,8 @@ void CTextoDocumentoDlg::Imprimir()
         return;
     }
     std::unique_ptr<QPrinter> propia;
-    QPrinter* impresora = m_impresora;
-    if (!impresora) {
-        propia = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        impresora = propia.get();
-    }
-    if (!ElegirImpresora(this, *impresora))
+    QPrinter* impresora = ElegirImpresora(this, m_impresora, propia);
+    if (!impresora)
         return;
     CImpresorTexto impresor(texto, windowTitle(), true);
     impresor.PonerAltoLetra(m_alto);

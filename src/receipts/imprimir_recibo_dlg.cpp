@@ -23,11 +23,8 @@ bool Imprimir(QWidget* parent, QPrinter* impresora, const QString& documento, in
               CImpresionRecibo* unico = nullptr)
 {
     std::unique_ptr<QPrinter> propia;
-    if (!impresora) {
-        propia = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        impresora = propia.get();
-    }
-    if (!ElegirImpresora(parent, *impresora))
+    impresora = ElegirImpresora(parent, impresora, propia);
+    if (!impresora)
         return false;
     const int enColor = color < 0 ? ComprobarColor(parent, *impresora) : color;
     if (unico)

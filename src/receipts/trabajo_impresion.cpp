@@ -2,12 +2,11 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QSet>
 
 #include "data/database.h"
 #include "receipts/llenar_recibo.h"
+#include "reports/pagina_listado.h"
 #include "util/letras.h"
 #include "util/errores.h"
 
@@ -101,28 +100,8 @@ int RecibosAPdf(const std::vector<CImpresionRecibo>& recibos, const QString& rut
 {
     if (recibos.empty())
         throw UserError(QStringLiteral("No hay ningún recibo que imprimir: no se escribe %1.").arg(ruta));
-    // Written beside the target and renamed over it at the end: a failed run leaves the old file.
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly))
-        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
-    int paginas = 0;
-    {
-        QPdfWriter pdf(&archivo);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(300);
-        pdf.setCreator(QStringLiteral("Rentiva"));
-        pdf.setTitle(titulo);
-        try {
-            paginas = ImprimirRecibos(pdf, recibos, enColor);
-        } catch (...) {
-            archivo.cancelWriting();
-            throw;
-        }
-    }
-    if (!archivo.commit())
-        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
-    return paginas;
+    return pagina_listado::EscribirPdf(ruta, titulo,
+                                       [&](QPagedPaintDevice& d) { return ImprimirRecibos(d, recibos, enColor); });
 }
 
 int RecibosMesAPdf(Database& db, const QDate& mes, const QString& ruta, bool factura, bool enColor,

@@ -13,11 +13,8 @@ bool ImprimirCopias(QWidget* parent, const QString& documento, int copias,
                     const pagina_listado::Dibujo& dibujar, QPrinter* impresora)
 {
     std::unique_ptr<QPrinter> propia;
-    if (!impresora) {
-        propia = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        impresora = propia.get();
-    }
-    if (!ElegirImpresora(parent, *impresora))
+    impresora = ElegirImpresora(parent, impresora, propia);
+    if (!impresora)
         return false;
     if (!impresora->isValid()) {
         QMessageBox::critical(parent, QStringLiteral("Imprimir"),

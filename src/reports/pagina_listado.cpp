@@ -1,14 +1,20 @@
 #include "reports/pagina_listado.h"
 
-#include <QFile>
-#include <cstdio>
 #include <QPageSize>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
-#include "util/formato.h"
-#include "receipts/impresion_recibo.h"
 #include "util/errores.h"
+#include "util/formato.h"
+
+void PrepararPaginaDecimasMm(QPainter& p)
+{
+    QPaintDevice* d = p.device();
+    p.setWindow(0, 0, d->widthMM() * 10, d->heightMM() * 10);
+    p.setViewport(0, 0, d->width(), d->height());
+}
 
 namespace pagina_listado {
 
@@ -60,36 +66,42 @@ void PrepararPagina(QPainter& p)
 
 void APdf(const QString& ruta, const QString& titulo, const Dibujo& dibujar)
 {
-    const QString temporal = ruta + QStringLiteral(".part");
-    bool ok = false;
+    EscribirPdf(ruta, titulo, [&](QPagedPaintDevice& d) {
+        QPainter p;
+        if (!p.begin(&d))
+            throw UserError(QStringLiteral("No se pudo escribir el PDF %1.").arg(ruta));
+        dibujar(p, d);
+        p.end();
+        return 0;
+    });
+}
+
+int EscribirPdf(const QString& ruta, const QString& titulo,
+                const std::function<int(QPagedPaintDevice&)>& imprimir)
+{
+    // Written beside the target and renamed over it at the end: there is never a moment
+    // without a whole file, and a failed run leaves the old one.
+    QSaveFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly))
+        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
+    int r = 0;
     {
-        QPdfWriter pdf(temporal);
+        QPdfWriter pdf(&archivo);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(300);
         pdf.setCreator(QStringLiteral("Rentiva"));
         pdf.setTitle(titulo);
-        QPainter p;
-        if (p.begin(&pdf)) {
-            try {
-                dibujar(p, pdf);
-            } catch (...) {
-                p.end();
-                QFile::remove(temporal);
-                throw;
-            }
-            ok = p.end();
+        try {
+            r = imprimir(pdf);
+        } catch (...) {
+            archivo.cancelWriting();
+            throw;
         }
     }
-    if (!ok) {
-        QFile::remove(temporal);
-        throw UserError(QStringLiteral("No se pudo escribir el PDF %1.").arg(ruta));
-    }
-    // rename() replaces the old file in one step: there is never a moment without one.
-    if (std::rename(QFile::encodeName(temporal).constData(), QFile::encodeName(ruta).constData()) != 0) {
-        QFile::remove(temporal);
-        throw UserError(QStringLiteral("No se pudo escribir el PDF %1.").arg(ruta));
-    }
+    if (!archivo.commit())
+        throw UserError(QStringLiteral("No se puede escribir el archivo %1: %2.").arg(ruta, archivo.errorString()));
+    return r;
 }
 
 }  // namespace pagina_listado

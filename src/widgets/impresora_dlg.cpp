@@ -5,12 +5,16 @@
 
 #include "widgets/aviso_dlg.h"
 
-bool ElegirImpresora(QWidget* parent, QPrinter& impresora)
+QPrinter* ElegirImpresora(QWidget* parent, QPrinter* impresora, std::unique_ptr<QPrinter>& propia)
 {
-    QPrintDialog dialogo(&impresora, parent);
+    if (!impresora) {
+        propia = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        impresora = propia.get();
+    }
+    QPrintDialog dialogo(impresora, parent);
     // Printing to a PDF file stays possible: on this platform it is how many users keep a copy.
     dialogo.setOptions(QAbstractPrintDialog::PrintToFile);
-    return dialogo.exec() == QDialog::Accepted;
+    return dialogo.exec() == QDialog::Accepted ? impresora : nullptr;
 }
 
 int ComprobarColor(QWidget* parent, const QPrinter& impresora)

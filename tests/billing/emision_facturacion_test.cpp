@@ -1,3 +1,4 @@
+#include "mensaje_error.h"
 #include "billing/emision_facturacion.h"
 #include "emision_fixture.h"
 #include "util/errores.h"
@@ -13,15 +14,6 @@ QString Estado(Database& db)
     return r.join(u' ');
 }
 
-QString Mensaje(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const UserError& e) {
-        return e.Mensaje();
-    }
-    return QString();
-}
 
 }  // namespace
 
@@ -48,11 +40,11 @@ TEST_F(EmisionFacturacionTest, PaperStagingTakesTheMonthInRefOrderWithoutRecibos
     EXPECT_EQ(PrepararEmisionPapel(db, QDate(2007, 3, 1), QStringLiteral("pérez moreno sergio")), 3);
     EXPECT_EQ(Estado(db), QStringLiteral("1:1 3:0 5:0"));
 
-    EXPECT_EQ(Mensaje([&] { PrepararEmisionPapel(db, QDate(2007, 3, 1), QStringLiteral("NADIE")); }),
+    EXPECT_EQ(MensajeDeError([&] { PrepararEmisionPapel(db, QDate(2007, 3, 1), QStringLiteral("NADIE")); }),
               QStringLiteral("propietario erroneo no encontrado = NADIE"));
-    EXPECT_EQ(Mensaje([&] { PrepararEmisionPapel(db, QDate(2007, 5, 1)); }),
+    EXPECT_EQ(MensajeDeError([&] { PrepararEmisionPapel(db, QDate(2007, 5, 1)); }),
               QStringLiteral("Para este mes no existen recibos o facturas emitidas"));
-    EXPECT_EQ(Mensaje([&] { PrepararEmisionPapel(db, QDate(2007, 5, 1), QStringLiteral("LÓPEZ GIL ANA")); }),
+    EXPECT_EQ(MensajeDeError([&] { PrepararEmisionPapel(db, QDate(2007, 5, 1), QStringLiteral("LÓPEZ GIL ANA")); }),
               QStringLiteral("Para este mes y propietario no existen recibos o facturas emitidas"));
 }
 
@@ -60,7 +52,7 @@ TEST_F(EmisionFacturacionTest, BankStagingTakesOnlyBankReceiptsWithFullAccounts)
 {
     EXPECT_EQ(PrepararEmisionBanco(db, QDate(2007, 3, 1), QStringLiteral("PÉREZ MORENO SERGIO")), 2);
     EXPECT_EQ(Estado(db), QStringLiteral("1:1 5:1"));
-    EXPECT_EQ(Mensaje([&] { PrepararEmisionBanco(db, QDate(2007, 3, 1), QStringLiteral("LÓPEZ GIL ANA")); }),
+    EXPECT_EQ(MensajeDeError([&] { PrepararEmisionBanco(db, QDate(2007, 3, 1), QStringLiteral("LÓPEZ GIL ANA")); }),
               QStringLiteral("Para este mes y propietario no existen recibos o facturas emitidas"));
 }
 
