@@ -11,12 +11,18 @@
 #include "app/documento.h"
 #include "app/main_window.h"
 #include "billing/demo.h"
+#include "billing/emision_facturacion.h"
+#include "billing/facturacion.h"
+#include "billing/seleccion_recibos_dlg.h"
+#include "data/database.h"
+#include "documents/texto_documento_dlg.h"
+#include "reports/informes_dlg.h"
 
 namespace {
 
 // The window as grabbed, under a plain title bar that shows its caption, with an open menu
 // drawn where it would appear.
-bool Guardar(QMainWindow& w, const QString& ruta, QMenu* menu = nullptr, int x = 0)
+bool Guardar(QWidget& w, const QString& ruta, QMenuBar* barra = nullptr, QMenu* menu = nullptr, int x = 0)
 {
     QCoreApplication::processEvents();
     const QPixmap ventana = w.grab();
@@ -28,9 +34,9 @@ bool Guardar(QMainWindow& w, const QString& ruta, QMenu* menu = nullptr, int x =
     p.drawText(QRect(0, 0, img.width(), kTitulo), Qt::AlignCenter, w.windowTitle());
     p.drawPixmap(0, kTitulo, ventana);
     if (menu) {
-        menu->popup(w.mapToGlobal(QPoint(x, w.menuBar()->height())));
+        menu->popup(w.mapToGlobal(QPoint(x, barra->height())));
         QCoreApplication::processEvents();
-        p.drawPixmap(x, kTitulo + w.menuBar()->height(), menu->grab());
+        p.drawPixmap(x, kTitulo + barra->height(), menu->grab());
         menu->hide();
     }
     p.end();
@@ -45,6 +51,47 @@ QMenu* Menu(QMainWindow& w, const QString& titulo, int* x)
             return a->menu();
         }
     return nullptr;
+}
+
+// A dialog at a screenshot's size instead of maximised, shown, grabbed and closed.
+bool Dialogo(QDialog& d, const QString& ruta, QSize tam)
+{
+    d.setWindowState(Qt::WindowNoState);
+    d.resize(tam);
+    d.show();
+    QCoreApplication::processEvents();
+    d.resize(tam);
+    QCoreApplication::processEvents();
+    const bool ok = Guardar(d, ruta);
+    d.hide();
+    return ok;
+}
+
+// The selection form of March's paper receipts (those without "Recibo Fisico" at "No"), the
+// run listing in the viewer and a letter in the text window.
+bool Formularios(Database& db, const QString& destino)
+{
+    const QDate mes(2024, 3, 1);
+    Facturacion(db).FacturarMes(mes, QStringLiteral("MARZO"));
+    PrepararEmisionPapel(db, mes);
+    CSeleccionRecibosDlg seleccion(db, ModoSeleccion::Papel, QDateTime::currentDateTime());
+    seleccion.setWindowTitle(QStringLiteral("Selección de recibos"));
+    bool ok = Dialogo(seleccion, destino + QStringLiteral("/seleccion_recibos.png"), QSize(1000, 560));
+
+    PrepararEmisionMes(db, mes);
+    DlgInformes visor(db, mes);
+    ok = Dialogo(visor, destino + QStringLiteral("/visor_informes.png"), QSize(1000, 520)) && ok;
+
+    CTextoDocumentoDlg texto(QStringLiteral(
+        "En Madrid, a 1 de marzo de 2024.\n\n"
+        "Muy señor mío:\n\n"
+        "Por la presente le comunico que, conforme a la cláusula cuarta del contrato de "
+        "arrendamiento de la vivienda situada en la calle Mayor, 5, 2º B, la renta mensual se "
+        "actualizará a partir del próximo mes con la variación anual del índice de precios.\n\n"
+        "Atentamente,\n\n"
+        "PÉREZ MORENO SERGIO"));
+    ok = Dialogo(texto, destino + QStringLiteral("/texto_documento.png"), QSize(640, 420)) && ok;
+    return ok;
 }
 
 }  // namespace
@@ -71,7 +118,8 @@ int main(int argc, char** argv)
     ok = Guardar(frame, destino + QStringLiteral("/archivo_abierto.png")) && ok;
     int x = 0;
     QMenu* opciones = Menu(frame, QStringLiteral("&Opciones"), &x);
-    ok = opciones && Guardar(frame, destino + QStringLiteral("/menu_opciones.png"), opciones, x) && ok;
+    ok = opciones && Guardar(frame, destino + QStringLiteral("/menu_opciones.png"), frame.menuBar(), opciones, x) && ok;
+    ok = Formularios(doc.Base(), destino) && ok;
     doc.CerrarBase();
 
     // All eleven button pictures in their order on the bar.

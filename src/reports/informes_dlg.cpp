@@ -50,7 +50,7 @@ void DlgInformes::Construir()
     m_texto = new QPlainTextEdit(this);
     m_texto->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_texto->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_texto->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);   // the width the font is fitted to stays
     m_texto->setPlainText(m_lineas.join(u'\n'));   // edits here change nothing that is printed
 
     auto* layout = new QVBoxLayout(this);
@@ -91,8 +91,9 @@ void DlgInformes::AjustarLetra()
     f.setStyleHint(QFont::TypeWriter);
     f.setFixedPitch(true);
     const qreal ancho = m_texto->viewport()->width() - 2 * m_texto->document()->documentMargin() - 2;
-    f.setPixelSize(100);
-    const qreal avance = QFontMetricsF(f).horizontalAdvance(QString(kColumnas, u'M')) / 100.0;
-    f.setPixelSize(qMax(6, int(ancho / avance)));
+    f.setPointSizeF(100);
+    const qreal avance = QFontMetricsF(f).horizontalAdvance(QString(kColumnas, u'M')) / 100;
+    // A fractional size fills the width; a little is left for hinting.
+    f.setPointSizeF(qMax<qreal>(5, ancho / avance * 0.99));
     m_texto->setFont(f);
 }

@@ -1,6 +1,8 @@
 #include "reports/pagina_listado.h"
 
+#include <QFontMetricsF>
 #include <QPageSize>
+#include <cmath>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -20,10 +22,20 @@ namespace pagina_listado {
 
 QFont FuenteCourier(int alto, QFont::Weight peso)
 {
+    // The layouts give a font by its character cell, as the receipts do, not by its em: sized
+    // by the em, 116 columns at 29 units ran past the frame and cut the amounts off.
+    static const qreal kCeldaPorEm = [] {
+        QFont f(QStringLiteral("Courier New"));
+        f.setStyleHint(QFont::TypeWriter);
+        f.setPixelSize(1000);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        return QFontMetricsF(f).height() / 1000.0;
+    }();
     QFont f(QStringLiteral("Courier New"));
     f.setStyleHint(QFont::TypeWriter);
     f.setFixedPitch(true);
-    f.setPixelSize(alto);
+    f.setPixelSize(qMax(1, int(std::lround(alto / kCeldaPorEm))));
+    f.setHintingPreference(QFont::PreferNoHinting);
     f.setWeight(peso);
     return f;
 }
