@@ -13,11 +13,17 @@
 #include "app/documento.h"
 #include "app/main_window.h"
 #include "billing/demo.h"
+#include "billing/emision_facturacion.h"
+#include "billing/facturacion.h"
+#include "billing/seleccion_recibos_dlg.h"
+#include "data/database.h"
 #include "data/workspace.h"
 #include "documents/archivo_documento.h"
 #include "documents/contratos_dlg.h"
 #include "documents/info_avanzada_contrato_dlg.h"
 #include "documents/modelo_contrato.h"
+#include "documents/texto_documento_dlg.h"
+#include "reports/informes_dlg.h"
 
 namespace {
 
@@ -131,6 +137,48 @@ bool CapturasContrato(const QString& demo, const QString& destino, const QString
     return QFile::exists(png + QStringLiteral(".png")) && ok;
 }
 
+// A dialog at a screenshot's size instead of maximised, shown, grabbed and closed.
+bool Dialogo(QDialog& d, const QString& ruta, QSize tam)
+{
+    d.setWindowState(Qt::WindowNoState);
+    d.resize(tam);
+    d.show();
+    QCoreApplication::processEvents();
+    d.resize(tam);
+    QCoreApplication::processEvents();
+    int titulo = 0;
+    const bool ok = ConTitulo(d, &titulo).save(ruta);
+    d.hide();
+    return ok;
+}
+
+// The selection form of March's paper receipts (those without "Recibo Fisico" at "No"), the
+// run listing in the viewer and a letter in the text window.
+bool Formularios(Database& db, const QString& destino)
+{
+    const QDate mes(2024, 3, 1);
+    Facturacion(db).FacturarMes(mes, QStringLiteral("MARZO"));
+    PrepararEmisionPapel(db, mes);
+    CSeleccionRecibosDlg seleccion(db, ModoSeleccion::Papel, QDateTime::currentDateTime());
+    seleccion.setWindowTitle(QStringLiteral("Selección de recibos"));
+    bool ok = Dialogo(seleccion, destino + QStringLiteral("/seleccion_recibos.png"), QSize(1000, 560));
+
+    PrepararEmisionMes(db, mes);
+    DlgInformes visor(db, mes);
+    ok = Dialogo(visor, destino + QStringLiteral("/visor_informes.png"), QSize(1000, 520)) && ok;
+
+    CTextoDocumentoDlg texto(QStringLiteral(
+        "En Madrid, a 1 de marzo de 2024.\n\n"
+        "Muy señor mío:\n\n"
+        "Por la presente le comunico que, conforme a la cláusula cuarta del contrato de "
+        "arrendamiento de la vivienda situada en la calle Mayor, 5, 2º B, la renta mensual se "
+        "actualizará a partir del próximo mes con la variación anual del índice de precios.\n\n"
+        "Atentamente,\n\n"
+        "PÉREZ MORENO SERGIO"));
+    ok = Dialogo(texto, destino + QStringLiteral("/texto_documento.png"), QSize(640, 420)) && ok;
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -156,6 +204,7 @@ int main(int argc, char** argv)
     int x = 0;
     QMenu* opciones = Menu(frame, QStringLiteral("&Opciones"), &x);
     ok = opciones && Guardar(frame, destino + QStringLiteral("/menu_opciones.png"), opciones, x) && ok;
+    ok = Formularios(doc.Base(), destino) && ok;
     doc.CerrarBase();
     ok = CapturasContrato(demo, destino, tmp.path()) && ok;
 

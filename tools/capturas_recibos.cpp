@@ -11,10 +11,13 @@
 #include <cstdio>
 
 #include "billing/demo.h"
+#include "billing/emision_facturacion.h"
 #include "billing/facturacion.h"
 #include "data/database.h"
 #include "data/workspace.h"
+#include "receipts/seleccion_recibos.h"
 #include "receipts/trabajo_impresion.h"
+#include "reports/informe_lineas.h"
 
 namespace {
 
@@ -102,7 +105,14 @@ int main(int argc, char** argv)
     RecibosMesAPdf(db, mes, gris, false, false, ajustes);
     RecibosMesAPdf(db, mes, factura, true, true, ajustes);
 
-    const bool ok = Png(color, salida.filePath(QStringLiteral("recibo_color.png")), true, 4) &&
+    // The selection listing of the month's paper receipts, as "Imprimir Informe" prints it.
+    PrepararEmisionPapel(db, mes);
+    const QString listado = tmp.filePath(QStringLiteral("listado.pdf"));
+    CInformeLineas(CSeleccionRecibos(db, ModoSeleccion::Papel, QDateTime()).LineasListado(),
+                   TituloListadoSeleccion()).APdf(listado);
+
+    const bool ok = Png(listado, salida.filePath(QStringLiteral("listado_seleccion.png")), false, 1) &&
+                    Png(color, salida.filePath(QStringLiteral("recibo_color.png")), true, 4) &&
                     Png(gris, salida.filePath(QStringLiteral("recibo_gris_logotipo.png")), true, 1) &&
                     Png(factura, salida.filePath(QStringLiteral("factura.png")), false, 4);
     return ok ? 0 : 1;

@@ -281,12 +281,11 @@ QString CFicheroCuaderno19::TextoConcepto(const ReciboBanco& r) const
 
 QString CFicheroCuaderno19::LineaListado(const ReciboBanco& r)
 {
-    return A(AdaptarCp1252(r.codref), 12) + QStringLiteral("  ") +
-           A(AdaptarCp1252(r.nom_arrendatario), 40) + QStringLiteral("  ") +
-           N(r.banco.trimmed(), 4) + u' ' + N(r.sucursal.trimmed(), 4) + u' ' +
-           N(r.dc.trimmed(), 2) + u' ' + N(r.ccc.trimmed(), 10) + QStringLiteral("  ") +
-           AjustarDerecha(MonedaATexto(r.Total()), kAnchoImporte) +
-           QStringLiteral("\r\n");
+    const QString inicio = A(AdaptarCp1252(r.codref), 12) + QStringLiteral("  ") +
+                           A(AdaptarCp1252(r.nom_arrendatario), 40) + QStringLiteral("  ") +
+                           N(r.banco.trimmed(), 4) + u' ' + N(r.sucursal.trimmed(), 4) + u' ' +
+                           N(r.dc.trimmed(), 2) + u' ' + N(r.ccc.trimmed(), 10) + QStringLiteral("  ");
+    return JuntarDerecha(inicio, MonedaATexto(r.Total()), kAnchoImporte) + QStringLiteral("\r\n");
 }
 
 QString CFicheroCuaderno19::MotivoExclusion(const ReciboBanco& r, qint64 centimos) const

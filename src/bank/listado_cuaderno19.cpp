@@ -4,8 +4,8 @@
 
 #include "bank/fichero_cuaderno19.h"
 #include "util/formato.h"
-#include "bank/pagina_listado.h"
-#include "receipts/salida_pdf.h"
+#include "reports/pagina_listado.h"
+#include "reports/salida_pdf.h"
 
 using namespace pagina_listado;
 
@@ -97,7 +97,7 @@ void CFicheroCuaderno19::DibujarPaginaListado(QPainter& p, const QStringList& li
         for (int k = 0; k < 3; ++k) {
             const int y = 810 + d + kAltoLinea * k;
             Texto(p, Rect(560, y, 1440, y + kAltoLinea),
-                  AjustarIzquierda(filas[k][0], 30) + AjustarDerecha(filas[k][1], 10),
+                  JuntarDerecha(AjustarIzquierda(filas[k][0], 30), filas[k][1], 10),
                   Colocacion::Izquierda);
         }
     }

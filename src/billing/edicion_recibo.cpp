@@ -82,12 +82,12 @@ void GuardarReciboEmision(Database& db, const ReciboEmision& r)
         throw UserError(QStringLiteral("El recibo %1 no está preparado para editarse.").arg(r.ref));
 }
 
-void EscribirEmisionEnRecibo(Database& db)
+void EscribirEmisionEnRecibo(Database& db, bool revision)
 {
-    // Address, owner, dates, state, collection date, cadastral reference, tenant address
-    // and receipt note are not editable and are not copied back.
+    // Address, owner, dates, state, collection date and tenant address are not editable and
+    // are not copied back; the cadastral reference and receipt note only after a review.
     db.exec(QStringLiteral(
-        "UPDATE recibo SET renta = e.renta, nom_arrendatario = e.nom_arrendatario,"
+        "UPDATE recibo SET %1renta = e.renta, nom_arrendatario = e.nom_arrendatario,"
         " doc_arrendatario_tipo = e.doc_arrendatario_tipo,"
         " doc_arrendatario_num = e.doc_arrendatario_num, iva = e.iva, irpf = e.irpf,"
         " otro_importe1 = e.otro_importe1, otro_importe2 = e.otro_importe2,"
@@ -96,7 +96,9 @@ void EscribirEmisionEnRecibo(Database& db)
         " is_recibo_banco = e.is_recibo_banco, is_recibo_fisico = e.is_recibo_fisico,"
         " is_recibo_numerar = e.is_recibo_numerar, banco = e.banco, sucursal = e.sucursal,"
         " dc = e.dc, ccc = e.ccc, notas = e.notas, numero_recibo = e.numero_recibo,"
-        " codref = e.codref FROM emision_recibo AS e WHERE recibo.ref = e.ref"));
+        " codref = e.codref FROM emision_recibo AS e WHERE recibo.ref = e.ref")
+                .arg(revision ? QStringLiteral("nota_recibo = e.nota_recibo, refcatastral = e.refcatastral, ")
+                              : QString()));
 }
 
 void NormalizarReciboEmision(ReciboEmision& r)

@@ -51,6 +51,7 @@ struct Subcommand {
 // A month typed AAAA-MM, as its first day; a UsageError otherwise.
 QDate LeerMes(const QString& texto);
 
+
 QTextStream& out();
 QTextStream& err();
 
@@ -61,5 +62,6 @@ std::vector<Subcommand> AppSubcommands();
 std::vector<Subcommand> BillingSubcommands();
 std::vector<Subcommand> ReceiptsSubcommands();
 std::vector<Subcommand> BankSubcommands();
+std::vector<Subcommand> ReportsSubcommands();
 std::vector<Subcommand> DocumentsSubcommands();
 std::vector<Subcommand> UpdateSubcommands();

@@ -1,10 +1,13 @@
+#include <QFile>
 #include <QFileInfo>
 
 #include "cli/cli.h"
 #include "data/database.h"
+#include "data/rutas_salida.h"
 #include "data/workspace.h"
 #include "documents/archivo_documento.h"
 #include "documents/contrato.h"
+#include "documents/impresor_texto.h"
 #include "documents/modelo_contrato.h"
 #include "documents/rtf.h"
 #include "documents/texto_contrato.h"
@@ -93,20 +96,13 @@ DatosContrato Contrato(Database& db, const Args& a, const AjustesContrato& ajust
     return d;
 }
 
-bool MismoArchivo(const QString& a, const QString& b)
-{
-    const QFileInfo x(a), y(b);
-    if (x.exists() && y.exists())
-        return x.canonicalFilePath() == y.canonicalFilePath();
-    return x.absoluteFilePath() == y.absoluteFilePath();
-}
-
 int cmdContrato(const Args& a)
 {
+    const QString salida = a[2];
+    ComprobarSalidas({a[0]}, {salida});
     Database db = AbrirWorkspace(a[0]);
     const AjustesContrato ajustes = LeerAjustesContrato();
     const DatosContrato d = Contrato(db, a, ajustes);
-    const QString salida = a[2];
     QByteArray datos;
     if (a.has(QStringLiteral("--modelo"))) {
         const QString modelo = a.option(QStringLiteral("--modelo"));
@@ -137,6 +133,27 @@ int cmdPrimerPago(const Args& a)
     return kExitOk;
 }
 
+int cmdTextoPdf(const Args& a)
+{
+    ComprobarSalidas({a[0]}, {a[1]});
+    int alto = CImpresorTexto::kAltoPorDefecto;
+    if (a.has(QStringLiteral("--alto"))) {
+        bool ok = false;
+        alto = a.option(QStringLiteral("--alto")).toInt(&ok);
+        if (!ok || alto < 1 || alto > 200)
+            throw UsageError{QStringLiteral("--alto es el tamaño de la letra en puntos, un número de 1 a 200.")};
+    }
+    QFile entrada(a[0]);
+    if (!entrada.open(QIODevice::ReadOnly))
+        throw UserError(QStringLiteral("No se puede leer el archivo %1: %2.").arg(a[0], entrada.errorString()));
+    CImpresorTexto impresor(QString::fromUtf8(entrada.readAll()),
+                            a.option(QStringLiteral("--titulo"), QStringLiteral("Contrato")),
+                            a.has(QStringLiteral("--paginas")));
+    impresor.PonerAltoLetra(alto);
+    out() << impresor.APdf(a[1]) << '\n';
+    return kExitOk;
+}
+
 }  // namespace
 
 std::vector<Subcommand> DocumentsSubcommands()
@@ -155,5 +172,8 @@ std::vector<Subcommand> DocumentsSubcommands()
          "escribe el contrato de alquiler de un inmueble o rellena un modelo"},
         {"primer-pago", "FICHERO.rtv REF [--sin-otros-conceptos]", 2, 2, cmdPrimerPago,
          {{"--sin-otros-conceptos", false}}, "graba el recibo del primer pago del contrato"},
+        {"texto-pdf", "ENTRADA.txt SALIDA.pdf [--titulo T] [--paginas] [--alto N]", 2, 2, cmdTextoPdf,
+         {{"--titulo", true}, {"--paginas", false}, {"--alto", true}},
+         "imprime en PDF un texto (UTF-8)"},
     };
 }

@@ -46,7 +46,8 @@ std::vector<Subcommand> AllSubcommands()
 {
     std::vector<Subcommand> all;
     for (auto list : {UtilSubcommands(), DataSubcommands(), AppSubcommands(), BillingSubcommands(),
-                      ReceiptsSubcommands(), BankSubcommands(), DocumentsSubcommands(), UpdateSubcommands()})
+                      ReceiptsSubcommands(), BankSubcommands(), ReportsSubcommands(),
+                      DocumentsSubcommands(), UpdateSubcommands()})
         all.insert(all.end(), list.begin(), list.end());
     return all;
 }

@@ -6,13 +6,6 @@
 #include <QRegularExpression>
 #include <cmath>
 
-void PrepararPaginaDecimasMm(QPainter& p)
-{
-    QPaintDevice* d = p.device();
-    p.setWindow(0, 0, d->widthMM() * 10, d->heightMM() * 10);
-    p.setViewport(0, 0, d->width(), d->height());
-}
-
 QFont FuenteDecimas(int alto)
 {
     // Qt sizes a font by its em, the layouts by its cell: measure the cell once on a large

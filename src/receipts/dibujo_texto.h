@@ -5,13 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "reports/pagina_listado.h"   // PrepararPaginaDecimasMm
+
 class QFontMetricsF;
 class QPainter;
 
 // Drawing helpers shared by the printed layouts, all in tenths of a millimetre.
-
-// Sets the painter's window to the device's printable area in tenths of a millimetre.
-void PrepararPaginaDecimasMm(QPainter& p);
 
 // "Times New Roman" whose character cell (ascent + descent) is `alto` logical units: the
 // layouts give every font by its cell height, and lines of text stand one cell apart.

@@ -1,16 +1,20 @@
 #pragma once
 #include <QDate>
+#include <QList>
+
+#include "receipts/trabajo_impresion.h"
 
 class CImpresionRecibo;
 class Database;
 class QPrinter;
 class QWidget;
 
-// Prints one receipt record on one page: the print dialog comes first and cancelling it
-// prints nothing. A printer set to grey gives the grey receipt and the colour notice.
-// The layout is the record's `modelo_impresion` (2 invoice, otherwise receipt band).
+// The print jobs of receipts. Each shows the print dialog first (cancelling prints nothing);
 // `impresora` lets a caller supply the printer to set up (tests print to a PDF file).
-// True when the page was printed.
+// Problems are shown over `parent`. True when pages were printed.
+
+// One receipt record on one page, in the layout of its `modelo_impresion` (2 invoice,
+// otherwise receipt band). A printer set to grey gives the grey receipt and the colour notice.
 bool ImprimirRecibo(QWidget* parent, CImpresionRecibo& recibo, QPrinter* impresora = nullptr);
 
 // The property form's "Recibo Fisico": the property `ref_inmueble` as a receipt dated
@@ -18,3 +22,13 @@ bool ImprimirRecibo(QWidget* parent, CImpresionRecibo& recibo, QPrinter* impreso
 // Tells the user when the property or its owner is missing and prints nothing then.
 bool ImprimirReciboInmueble(QWidget* parent, Database& db, qint64 ref_inmueble,
                             const QDate& fecha, int modelo, QPrinter* impresora = nullptr);
+
+// The staged receipts job, after the selection form was confirmed and the staging thinned:
+// one receipt band per staged row (see RecibosParaImprimir), with the colour check.
+bool ImprimirRecibosSeleccionados(QWidget* parent, Database& db, VarianteImpresion variante,
+                                  const QDate& fechaFacturacion, QPrinter* impresora = nullptr);
+
+// "Imprimir Factura Tamaño Folio": one full-page invoice per staged receipt of `refs` (the
+// rows at "Si" on the form), always in colour. Nothing at "Si" prints nothing.
+bool ImprimirFacturasSeleccion(QWidget* parent, Database& db, const QList<qint64>& refs,
+                               QPrinter* impresora = nullptr);

@@ -186,6 +186,19 @@ QString AjustarDerecha(const QString& texto, int ancho)
     return texto.right(qMax(ancho, 0));
 }
 
+QString JuntarDerecha(const QString& linea, const QString& texto, int ancho)
+{
+    const int exceso = int(texto.size()) - ancho;
+    if (exceso <= 0)
+        return linea + Espacios(-exceso) + texto;
+    int blancos = 0;
+    while (blancos < linea.size() && linea[linea.size() - 1 - blancos] == u' ')
+        ++blancos;
+    if (blancos < linea.size())
+        blancos = qMax(0, blancos - 1);   // the fields must not run into each other
+    return linea.chopped(qMin(blancos, exceso)) + texto;
+}
+
 QString Centrar(const QString& texto, int ancho)
 {
     if (texto.size() < ancho) {

@@ -44,6 +44,10 @@ QDate UltimoDiaMes(const QDate& d);
 QString AjustarIzquierda(const QString& texto, int ancho);
 // Padded on the left with spaces to `ancho`, or cut to the last `ancho` characters.
 QString AjustarDerecha(const QString& texto, int ancho);
+// `linea` followed by `texto` right-aligned in a field of `ancho`, for amounts, which are
+// never cut: a wider text takes the blanks at the end of `linea` (keeping one blank after
+// any text there) and, past those, makes the line longer.
+QString JuntarDerecha(const QString& linea, const QString& texto, int ancho);
 // Centred with spaces (an odd spare space goes right), or cut to the first `ancho` characters.
 QString Centrar(const QString& texto, int ancho);
 // n spaces; empty for n <= 0.

@@ -1,8 +1,9 @@
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include "bank/fichero_cuaderno19.h"
-#include "bank/informe_lineas.h"
+#include "reports/informe_lineas.h"
 #include "bank_fixture.h"
 #include "temp_workspace.h"
 
@@ -113,6 +114,19 @@ TEST(ListadoRemesa, FortyReceiptsPutTheTotalsAloneOnPageTwo)
         EXPECT_TRUE(ultima.contains(QStringLiteral("REGISTROS TOTALES")));
         EXPECT_EQ(ultima.count(QStringLiteral("INQUILINO")), n == 33 ? 33 : 0);
     }
+}
+
+TEST(ListadoRemesa, ATotalOfAMillionIsPrintedWhole)
+{
+    TempWorkspace ws;
+    CFicheroCuaderno19 f = FicheroPrueba();
+    ASSERT_TRUE(f.AnadirRecibo(ReciboSimple(1, 60'000'000)));
+    ASSERT_TRUE(f.AnadirRecibo(ReciboSimple(2, 60'000'000)));
+    const QString ruta = ws.file(QStringLiteral("millon.pdf"));
+    f.ListadoAPdf(ruta);
+    const QString texto = TextoPdf(ruta);
+    EXPECT_TRUE(texto.contains(QRegularExpression(QStringLiteral("Soporte: +1\\.200\\.000,00\\n"))))
+        << texto.toStdString();
 }
 
 TEST(InformeLineas, FiftyBodyLinesAPageAndTheHeaderOnEach)

@@ -1,3 +1,4 @@
+#include "mensaje_error.h"
 #include <gtest/gtest.h>
 
 #include "data/database.h"
@@ -35,24 +36,15 @@ protected:
     Database db;
 };
 
-QString Mensaje(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const UserError& e) {
-        return e.Mensaje();
-    }
-    return QString();
-}
 
 }  // namespace
 
 TEST_F(RecordSets, RefuseToOpenWithoutAnOpenWorkspace)
 {
-    EXPECT_EQ(Mensaje([] { CReciboSet rs(nullptr); }), QStringLiteral("No hay Base"));
+    EXPECT_EQ(MensajeDeError([] { CReciboSet rs(nullptr); }), QStringLiteral("No hay Base"));
     Database cerrada;
-    EXPECT_EQ(Mensaje([&] { CPropietarioSet rs(&cerrada); }), QStringLiteral("No hay base abierta"));
-    const QString m = Mensaje([&] { CInmuebleSet rs(&db, QStringLiteral("SELECT * FROM no_existe")); });
+    EXPECT_EQ(MensajeDeError([&] { CPropietarioSet rs(&cerrada); }), QStringLiteral("No hay base abierta"));
+    const QString m = MensajeDeError([&] { CInmuebleSet rs(&db, QStringLiteral("SELECT * FROM no_existe")); });
     EXPECT_TRUE(m.contains(QStringLiteral("SELECT * FROM no_existe"))) << m.toStdString();
     EXPECT_FALSE(m.contains(QStringLiteral("Toy en open")));
 }
@@ -192,7 +184,7 @@ TEST_F(RecordSets, TooLongTextIsRefusedNamingTheFieldAndTheEditStays)
     CInmuebleSet rs(&db);
     rs.edit();
     rs.setText(QStringLiteral("nota_recibo"), QString(81, u'x'));
-    EXPECT_EQ(Mensaje([&] { rs.GuardarInmueble(); }),
+    EXPECT_EQ(MensajeDeError([&] { rs.GuardarInmueble(); }),
               QStringLiteral("El campo «nota_recibo» admite como máximo 80 caracteres."));
     EXPECT_EQ(rs.editMode(), RecordSet::EditMode::Edit);
     rs.setText(QStringLiteral("nota_recibo"), QString(80, u'x'));
@@ -225,7 +217,7 @@ TEST_F(RecordSets, OwnerSaveRefusesEmptyAndRepeatedNames)
         SCOPED_TRACE(c.nombre);
         rs.NuevoPropietario();
         rs.setText(QStringLiteral("nombre"), QString::fromUtf8(c.nombre));
-        EXPECT_EQ(Mensaje([&] { rs.GuardarPropietario(); }), QString::fromUtf8(c.error));
+        EXPECT_EQ(MensajeDeError([&] { rs.GuardarPropietario(); }), QString::fromUtf8(c.error));
         rs.cancelUpdate();
     }
     EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM propietario")), 1);

@@ -16,6 +16,7 @@
 #include "receipts/imprimir_recibo_dlg.h"
 #include "receipts/llenar_recibo.h"
 #include "receipts/trabajo_impresion.h"
+#include "modales.h"
 #include "recibo_fixture.h"
 #include "settings/ajustes.h"
 #include "util/errores.h"
@@ -23,30 +24,6 @@
 using namespace ajustes;
 
 namespace {
-
-// Runs `accion` on each modal window that opens while the returned object lives, and
-// records the class of each one.
-class Modales {
-public:
-    explicit Modales(std::function<void(QWidget*)> accion) : m_accion(std::move(accion))
-    {
-        QObject::connect(&m_reloj, &QTimer::timeout, [this] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w || w == m_ultimo)
-                return;
-            m_ultimo = w;
-            vistos << QString::fromLatin1(w->metaObject()->className());
-            m_accion(w);
-        });
-        m_reloj.start(20);
-    }
-    QStringList vistos;
-
-private:
-    std::function<void(QWidget*)> m_accion;
-    QTimer m_reloj;
-    QWidget* m_ultimo = nullptr;
-};
 
 void Aceptar(QWidget* w) { QMetaObject::invokeMethod(w, "accept", Qt::QueuedConnection); }
 void Cancelar(QWidget* w) { QMetaObject::invokeMethod(w, "reject", Qt::QueuedConnection); }

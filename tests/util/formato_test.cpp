@@ -121,6 +121,24 @@ TEST(Ajustes, PaddingCutsAndCentres)
     EXPECT_EQ(Espacios(-2), QString());
 }
 
+TEST(Ajustes, AnAmountIsNeverCut)
+{
+    const QString millon = MonedaATexto(Moneda::DeCentimos(100'000'000));   // 1.000.000,00
+    const struct { const char* linea; QString texto; int ancho; const char* esperado; } cases[] = {
+        {"A", QStringLiteral("650,00"), 10, "A    650,00"},
+        // Wider: it takes the blanks before it, one blank still separating the fields.
+        {"DNI     ", millon, 10, "DNI   1.000.000,00"},
+        {"12345678Z ", millon, 10, "12345678Z 1.000.000,00"},
+        {"", millon, 10, "1.000.000,00"},
+        {"   ", millon, 10, " 1.000.000,00"},
+        {"TOTAL", millon, 10, "TOTAL1.000.000,00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.linea);
+        EXPECT_EQ(JuntarDerecha(QString::fromUtf8(c.linea), c.texto, c.ancho), QString::fromUtf8(c.esperado));
+    }
+}
+
 TEST(EdicionTexto, ReplaceAndSpaceHandling)
 {
     EXPECT_EQ(ReemplazarPrimero(QStringLiteral("DE LA DE"), QStringLiteral("DE"), QStringLiteral("X")),

@@ -1,21 +1,40 @@
-#include "bank/pagina_listado.h"
+#include "reports/pagina_listado.h"
 
+#include <QFontMetricsF>
 #include <QPageSize>
+#include <cmath>
+#include <QPaintDevice>
 #include <QPainter>
 
-#include "util/formato.h"
-#include "receipts/impresion_recibo.h"
-#include "receipts/salida_pdf.h"
+#include "reports/salida_pdf.h"
 #include "util/errores.h"
+#include "util/formato.h"
+
+void PrepararPaginaDecimasMm(QPainter& p)
+{
+    QPaintDevice* d = p.device();
+    p.setWindow(0, 0, d->widthMM() * 10, d->heightMM() * 10);
+    p.setViewport(0, 0, d->width(), d->height());
+}
 
 namespace pagina_listado {
 
 QFont FuenteCourier(int alto, QFont::Weight peso)
 {
+    // The layouts give a font by its character cell, as the receipts do, not by its em: sized
+    // by the em, 116 columns at 29 units ran past the frame and cut the amounts off.
+    static const qreal kCeldaPorEm = [] {
+        QFont f(QStringLiteral("Courier New"));
+        f.setStyleHint(QFont::TypeWriter);
+        f.setPixelSize(1000);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        return QFontMetricsF(f).height() / 1000.0;
+    }();
     QFont f(QStringLiteral("Courier New"));
     f.setStyleHint(QFont::TypeWriter);
     f.setFixedPitch(true);
-    f.setPixelSize(alto);
+    f.setPixelSize(qMax(1, int(std::lround(alto / kCeldaPorEm))));
+    f.setHintingPreference(QFont::PreferNoHinting);
     f.setWeight(peso);
     return f;
 }
@@ -58,7 +77,7 @@ void PrepararPagina(QPainter& p)
 
 void APdf(const QString& ruta, const QString& titulo, const Dibujo& dibujar)
 {
-    EscribirPdf(ruta, titulo, dibujar);
+    ::EscribirPdf(ruta, titulo, dibujar);
 }
 
 }  // namespace pagina_listado

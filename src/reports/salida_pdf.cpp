@@ -1,4 +1,4 @@
-#include "receipts/salida_pdf.h"
+#include "reports/salida_pdf.h"
 
 #include <QPageSize>
 #include <QPainter>
@@ -7,14 +7,23 @@
 #include "data/archivo_atomico.h"
 #include "util/errores.h"
 
-void EscribirPdf(QIODevice& salida, const QString& titulo, const DibujoPdf& dibujar)
+namespace {
+
+void PrepararPdf(QPdfWriter& pdf, const QString& titulo)
 {
-    QPdfWriter pdf(&salida);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(300);
     pdf.setCreator(QStringLiteral("Rentiva"));
     pdf.setTitle(titulo);
+}
+
+}  // namespace
+
+void EscribirPdf(QIODevice& salida, const QString& titulo, const DibujoPdf& dibujar)
+{
+    QPdfWriter pdf(&salida);
+    PrepararPdf(pdf, titulo);
     QPainter p;
     if (!p.begin(&pdf))
         throw UserError(QStringLiteral("No se puede empezar el PDF %1.").arg(titulo));
@@ -34,4 +43,18 @@ void EscribirPdf(const QString& ruta, const QString& titulo, const DibujoPdf& di
     ArchivoAtomico salida(ruta);
     EscribirPdf(salida, titulo, dibujar);
     salida.Publicar();
+}
+
+int EscribirPdf(const QString& ruta, const QString& titulo,
+                const std::function<int(QPagedPaintDevice&)>& imprimir)
+{
+    ArchivoAtomico salida(ruta);
+    int r = 0;
+    {
+        QPdfWriter pdf(&salida);
+        PrepararPdf(pdf, titulo);
+        r = imprimir(pdf);
+    }
+    salida.Publicar();
+    return r;
 }

@@ -1,9 +1,9 @@
-#include "bank/informe_lineas.h"
+#include "reports/informe_lineas.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-#include "bank/pagina_listado.h"
+#include "reports/pagina_listado.h"
 #include "util/formato.h"
 
 using namespace pagina_listado;

@@ -9,6 +9,10 @@
 class QPainter;
 class QPagedPaintDevice;
 
+// Sets the painter's window to the device's printable area in tenths of a millimetre: the
+// mapping of every printed page, receipts included.
+void PrepararPaginaDecimasMm(QPainter& p);
+
 namespace pagina_listado {
 
 constexpr int kMargenIzquierdo = 50;
@@ -43,5 +47,10 @@ using Dibujo = std::function<void(QPainter&, QPagedPaintDevice&)>;
 // One A4 document at `ruta`, written beside it and renamed over it only when complete and
 // synced; a failure (a full disk included) keeps the old file and throws UserError.
 void APdf(const QString& ruta, const QString& titulo, const Dibujo& dibujar);
+
+// The same for a job that opens its own painter on the device (300 dpi, no margins); returns
+// what `imprimir` returns. A failure leaves any older file at `ruta` as it was.
+int EscribirPdf(const QString& ruta, const QString& titulo,
+                const std::function<int(QPagedPaintDevice&)>& imprimir);
 
 }  // namespace pagina_listado

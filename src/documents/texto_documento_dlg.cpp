@@ -1,0 +1,110 @@
+#include "documents/texto_documento_dlg.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "documents/impresor_texto.h"
+#include "settings/ajustes.h"
+#include "util/errores.h"
+#include "widgets/impresora_dlg.h"
+
+CTextoDocumentoDlg::CTextoDocumentoDlg(const QString& texto, QWidget* parent)
+    : QDialog(parent),
+      m_alto(LeerEntero(ajustes::kContrato, ajustes::kAltoLetra, ajustes::kAltoLetraPorDefecto))
+{
+    setWindowTitle(QStringLiteral("Contrato"));
+    setSizeGripEnabled(true);
+    struct Boton {
+        QStyle::StandardPixmap dibujo;
+        const char* tema;
+        const char* ayuda;
+        void (CTextoDocumentoDlg::*accion)();
+    };
+    const Boton botones[] = {
+        {QStyle::SP_DialogApplyButton, "dialog-ok", "Aceptar", &CTextoDocumentoDlg::accept},
+        {QStyle::SP_DialogCancelButton, "dialog-cancel", "Cancelar", &CTextoDocumentoDlg::reject},
+        {QStyle::SP_FileDialogContentsView, "document-print", "Imprimir", &CTextoDocumentoDlg::Imprimir},
+        {QStyle::SP_DialogSaveButton, "document-save-as", "Guardar como fichero de texto",
+         &CTextoDocumentoDlg::GuardarComo},
+    };
+    auto* fila = new QHBoxLayout;
+    for (const Boton& b : botones) {
+        auto* boton = new QToolButton(this);
+        boton->setIcon(QIcon::fromTheme(QString::fromLatin1(b.tema), style()->standardIcon(b.dibujo)));
+        boton->setIconSize(QSize(28, 28));
+        boton->setToolTip(QString::fromUtf8(b.ayuda));
+        boton->setAccessibleName(QString::fromUtf8(b.ayuda));
+        connect(boton, &QToolButton::clicked, this, b.accion);
+        fila->addWidget(boton);
+    }
+    fila->addStretch();
+
+    m_editor = new QPlainTextEdit(this);
+    m_editor->setPlainText(texto);
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::TypeWriter);
+    m_editor->setFont(f);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fila);
+    layout->addWidget(m_editor);
+    resize(640, 560);
+}
+
+void CTextoDocumentoDlg::Imprimir()
+{
+    const QString texto = m_editor->toPlainText();
+    if (texto.isEmpty()) {
+        QMessageBox::information(this, windowTitle(),
+                                 QStringLiteral("El documento está vacío: no hay nada que imprimir."));
+        return;
+    }
+    std::unique_ptr<QPrinter> propia;
+    QPrinter* impresora = ElegirImpresora(this, m_impresora, propia);
+    if (!impresora)
+        return;
+    CImpresorTexto impresor(texto, windowTitle(), true);
+    impresor.PonerAltoLetra(m_alto);
+    impresora->setDocName(impresor.NombreDocumento());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        impresor.Imprimir(*impresora);
+        QApplication::restoreOverrideCursor();
+    } catch (const std::exception& e) {
+        QApplication::restoreOverrideCursor();
+        QMessageBox::warning(this, windowTitle(), TextoError(e));
+    }
+}
+
+void CTextoDocumentoDlg::GuardarComo()
+{
+    QFileDialog dialogo(this, QStringLiteral("Guardar"), QString(), QStringLiteral("Fichero de texto (*.txt)"));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty())
+        Guardar(dialogo.selectedFiles().constFirst());
+}
+
+bool CTextoDocumentoDlg::Guardar(const QString& ruta)
+{
+    try {
+        GuardarTexto(ruta, m_editor->toPlainText());
+        return true;
+    } catch (const std::exception& e) {
+        QMessageBox caja(QMessageBox::Warning, windowTitle(), TextoError(e), QMessageBox::Ok, this);
+        caja.setInformativeText(QStringLiteral("%1: compruebe que la carpeta existe y se puede escribir en ella, "
+                                               "y que queda espacio en el disco.")
+                                    .arg(QFileInfo(ruta).absoluteFilePath()));
+        caja.exec();
+        return false;
+    }
+}
