@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "documents/contratos_dlg.h"
+#include "documents/texto_documento_dlg.h"
 #include "settings/ajustes.h"
 
 EntornoDocumentos EntornoDocumentosPorDefecto()
@@ -18,6 +19,15 @@ EntornoDocumentos EntornoDocumentosPorDefecto()
     if (e.carpeta.isEmpty())
         e.carpeta = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
     e.abrir = [](const QString& ruta) { return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta)); };
+    e.editarTexto = [](QWidget* padre, QString& texto) {
+        CTextoDocumentoDlg ventana(texto, padre);
+        return ventana.exec() == QDialog::Accepted;
+    };
+    e.imprimirTexto = [](QWidget* padre, const QString& texto, int alto) {
+        CTextoDocumentoDlg ventana(texto, padre);
+        ventana.PonerAltoLetra(alto);
+        ventana.Imprimir();
+    };
     return e;
 }
 

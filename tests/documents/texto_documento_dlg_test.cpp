@@ -1,9 +1,12 @@
+#include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "documents/documentos_dlg.h"
 #include "documents/impresor_texto.h"
 #include "documents/texto_documento_dlg.h"
 #include "modal_helper.h"
@@ -71,4 +74,22 @@ TEST(TextoDocumentoDlg, PrintsTheEditedTextAndNothingWhenEmpty)
     EXPECT_TRUE(texto.contains(QStringLiteral("Rentiva Contrato")));
     EXPECT_TRUE(texto.contains(QStringLiteral("Primera cláusula del contrato.")));
     EXPECT_EQ(PaginasDePdf(pdf), 1);
+}
+
+// "Ver/Modificar Contrato" of the program shows the contract text in this window.
+TEST(TextoDocumentoDlg, TheProgramsDocumentsOpenTheContractTextHere)
+{
+    TempWorkspace ws;
+    const EntornoDocumentos e = EntornoDocumentosPorDefecto();
+    ASSERT_TRUE(e.editarTexto);
+    QString visto;
+    QTimer::singleShot(0, [&] {
+        if (auto* v = qobject_cast<CTextoDocumentoDlg*>(QApplication::activeModalWidget())) {
+            visto = v->Editor()->toPlainText();
+            v->reject();
+        }
+    });
+    QString texto = QStringLiteral("PRIMERA.- El arrendador cede el uso de la vivienda.");
+    EXPECT_FALSE(e.editarTexto(nullptr, texto));
+    EXPECT_EQ(visto, texto);
 }
