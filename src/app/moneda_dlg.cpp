@@ -17,7 +17,7 @@ CMonedaDlg::CMonedaDlg(QWidget* parent) : QDialog(parent)
     m_simbolo->setMaximumWidth(50);
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Nombre Moneda"), m_nombre);
-    form->addRow(QStringLiteral("Simbolo Monetario"), m_simbolo);
+    form->addRow(QStringLiteral("Símbolo Monetario"), m_simbolo);
     form->addRow(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir")));
 }
 

@@ -13,8 +13,8 @@ CTextoCuadroReciboFactura::CTextoCuadroReciboFactura(QWidget* parent) : QDialog(
     setWindowTitle(QStringLiteral("Texto cuadro Recibo / Factura"));
     m_opciones = new QButtonGroup(this);
     auto* lay = new QVBoxLayout(this);
-    const char* const textos[] = {"Recibo", "Factura", "Factura si va numerado, sino Recibo",
-                                  "Factura / Recibo numero"};
+    const char* const textos[] = {"Recibo", "Factura", "Factura si va numerada, si no Recibo",
+                                  "Factura / Recibo número"};
     for (int i = 0; i < 4; ++i) {
         auto* r = new QRadioButton(QString::fromUtf8(textos[i]), this);
         m_opciones->addButton(r, i);

@@ -58,7 +58,7 @@ CReciboBancoDlg::CReciboBancoDlg(QWidget* parent, const ReciboBancoInmueble& dat
     m_cobro = Fecha(this, r.fecha_facturacion);
 
     auto* cabecera = new QFormLayout;
-    cabecera->addRow(QStringLiteral("Numero"), m_numero);
+    cabecera->addRow(QStringLiteral("Número"), m_numero);
     cabecera->addRow(QStringLiteral("Fecha Emisión"), m_emision);
     cabecera->addRow(QStringLiteral("Fecha Cobro"), m_cobro);
     cabecera->addRow(QStringLiteral("Dirección"), Campo(this, datos.direccion, 0, true));

@@ -148,7 +148,7 @@ ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDa
         QString motivos;
         for (const ReciboExcluido& e : resultado.excluidos)
             motivos += u'\n' + e.Texto();
-        throw UserError(QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación") +
+        throw UserError(QStringLiteral("No hay domiciliaciones bancarias válidas en esta facturación") +
                         motivos);
     }
     fichero->Generar(ruta);

@@ -16,7 +16,7 @@ struct PropietarioBanco {
 };
 
 // The owner named `nombre` (letter case ignored); UserError
-// "propietario erroneo no encontrado = " and the name when there is none.
+// "propietario erróneo no encontrado = " and the name when there is none.
 PropietarioBanco BuscarPropietarioBanco(Database& db, const QString& nombre);
 
 // A writer for the owner's file, created `creacion` and charged `cargo`.

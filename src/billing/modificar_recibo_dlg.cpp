@@ -52,7 +52,7 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     m_numerar = new QCheckBox(QStringLiteral("Numerar Recibo"), this);
     m_numerar->setEnabled(false);
     m_reciboBanco = new QCheckBox(QStringLiteral("Recibo Banco"), this);
-    m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Fisico"), this);
+    m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Físico"), this);
     m_notas = new QPlainTextEdit(this);
     m_notas->setMaximumHeight(60);
     m_notas->setTabChangesFocus(true);    // Tab moves on, as in every other field
@@ -82,7 +82,7 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     datos->addWidget(m_codref, f++, 5);
     datos->addWidget(new QLabel(QStringLiteral("Inquilino")), f, 0);
     datos->addWidget(m_inquilino, f, 1, 1, 3);
-    datos->addWidget(new QLabel(QStringLiteral("Numero Recibo")), f, 4);
+    datos->addWidget(new QLabel(QStringLiteral("Número Recibo")), f, 4);
     datos->addWidget(m_numero, f++, 5);
     datos->addWidget(new QLabel(QStringLiteral("Documento")), f, 0);
     datos->addWidget(m_docTipo, f, 1);

@@ -56,11 +56,11 @@ QString CImpresionRecibo::TextoVencimiento() const
 QString CImpresionRecibo::TituloNumero() const
 {
     switch (ajustes.recibo_factura) {
-    case 1: return QStringLiteral("FACTURA NUMERO");
-    case 2: return QStringLiteral("RECIBO / FACTURA NUMERO");
-    case 3: return texto_numero.isEmpty() ? QStringLiteral("RECIBO NUMERO")
-                                          : QStringLiteral("FACTURA NUMERO");
-    default: return QStringLiteral("RECIBO NUMERO");
+    case 1: return QStringLiteral("FACTURA NÚMERO");
+    case 2: return QStringLiteral("RECIBO / FACTURA NÚMERO");
+    case 3: return texto_numero.isEmpty() ? QStringLiteral("RECIBO NÚMERO")
+                                          : QStringLiteral("FACTURA NÚMERO");
+    default: return QStringLiteral("RECIBO NÚMERO");
     }
 }
 
@@ -181,13 +181,13 @@ void CImpresionRecibo::DibujarRecibo(QPainter& p) const
     p.setFont(FuenteDecimas(20));
     auto titulo = [&](int x, int y, const QString& s) { texto(Caja(x, y, 2030, y + 40), s); };
     titulo(365, 35, TituloNumero());
-    titulo(775, 35, QStringLiteral("LOCALIDAD DE EXPEDICION"));
+    titulo(775, 35, QStringLiteral("LOCALIDAD DE EXPEDICIÓN"));
     titulo(1645, 35, CabeceraImporte());
-    titulo(395, 120, QStringLiteral("FECHA DE EXPEDICION"));
+    titulo(395, 120, QStringLiteral("FECHA DE EXPEDICIÓN"));
     titulo(1210, 120, QStringLiteral("VENCIMIENTO"));
     titulo(395, 455, QStringLiteral("DOMICILIO"));
     if (!refcatastral.isEmpty())
-        titulo(1675, 455, QStringLiteral("REFERENCIA CATRASTAL"));
+        titulo(1675, 455, QStringLiteral("REFERENCIA CATASTRAL"));
 
     p.setFont(FuenteDecimas(40));
     const Qt::Alignment der = Qt::AlignRight | Qt::AlignTop;

@@ -30,7 +30,7 @@ extern const char* const kColumnasReciboImpresion;
 // Fills a record from a staged or stored receipt row selected with kColumnasReciboImpresion:
 // as a receipt band (`factura` false: number as digits, payment domicile from the row's
 // account) or as an invoice (number grouped with ".", owner's telephone). Refuses a row
-// whose owner is missing with "propietario erroneo no encontrado = " and the name.
+// whose owner is missing with "propietario erróneo no encontrado = " and the name.
 void LlenarDesdeFila(CImpresionRecibo& r, Database& db, const Statement& fila, bool factura);
 
 // The receipt being edited in the receipt modification form, as its two print buttons

@@ -15,7 +15,7 @@ private:
 // The refusal of a receipt or remittance whose owner row is missing (the design's wording).
 inline UserError PropietarioNoEncontrado(const QString& nombre)
 {
-    return UserError(QStringLiteral("propietario erroneo no encontrado = ") + nombre);
+    return UserError(QStringLiteral("propietario erróneo no encontrado = ") + nombre);
 }
 
 // The text of any exception, for a message box or the CLI.

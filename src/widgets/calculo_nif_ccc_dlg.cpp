@@ -35,7 +35,7 @@ QLineEdit* Resultado(QWidget* parent, int ancho)
 
 CCalculoNifCccDlg::CCalculoNifCccDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Calculo de NIF y CCC"));
+    setWindowTitle(QStringLiteral("Cálculo de NIF y CCC"));
 
     auto* banco = new QGroupBox(QStringLiteral("Datos Bancarios"), this);
     auto* formBanco = new QFormLayout(banco);

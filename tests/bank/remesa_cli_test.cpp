@@ -118,7 +118,7 @@ TEST_F(RemesaCli, RefusalsWriteNoFile)
     const QString salida = ws.file(QStringLiteral("remesa.pr1"));
     const struct { const char* caso; QStringList args; int rc; const char* mensaje; } casos[] = {
         {"propietario", {"remesa", ruta, "NADIE", "2024-03", salida}, 1,
-         "propietario erroneo no encontrado = NADIE"},
+         "propietario erróneo no encontrado = NADIE"},
         {"mes sin recibos", {"remesa", ruta, propietario, "2024-04", salida}, 1,
          "Para este mes y propietario no existen recibos o facturas emitidas"},
         {"mes mal escrito", {"remesa", ruta, propietario, "03/2024", salida}, 2, "AAAA-MM"},
@@ -145,7 +145,7 @@ TEST_F(RemesaCli, RefusalsWriteNoFile)
     Sql(QStringLiteral("UPDATE propietario SET banco = '2080', sucursal = '8802', ccc = '3071876575'"));
     Sql(QStringLiteral("UPDATE recibo SET ccc = ''"));
     EXPECT_EQ(RunCli({"remesa", ruta, propietario, "2024-03", salida}, nullptr, &err), 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("No hay domiciliaciones bancarias validas")));
+    EXPECT_TRUE(err.contains(QStringLiteral("No hay domiciliaciones bancarias válidas")));
     EXPECT_EQ(err.count(QStringLiteral("incompleta")), recibos) << err.toStdString();
     EXPECT_FALSE(QFile::exists(salida));
 }

@@ -171,7 +171,7 @@ TEST_F(BillingTest, MissingOwnerLeavesTheWholeMonthUnbilled)
         Facturacion(db).FacturarMes(kMarzo, QString());
         FAIL() << "billed a property of a missing owner";
     } catch (const UserError& e) {
-        EXPECT_EQ(e.Mensaje(), QStringLiteral("propietario erroneo no encontrado = FANTASMA"));
+        EXPECT_EQ(e.Mensaje(), QStringLiteral("propietario erróneo no encontrado = FANTASMA"));
     }
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo"), 0);
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM facturacion"), 0);
@@ -225,8 +225,8 @@ TEST_F(BillingTest, IndividualBillingAddsOneReceiptWithoutARun)
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo WHERE direccion = 'B'"), 2);
 
     const struct { qint64 ref; QString mensaje; } refused[] = {
-        {cero, QStringLiteral("Debe haber algun importe, todos los conceptos están a cero")},
-        {huerfano, QStringLiteral("propietario erroneo no encontrado = NADIE")},
+        {cero, QStringLiteral("Debe haber algún importe, todos los conceptos están a cero")},
+        {huerfano, QStringLiteral("propietario erróneo no encontrado = NADIE")},
     };
     const qint64 antes = Contar("SELECT COUNT(*) FROM recibo");
     for (const auto& c : refused) {

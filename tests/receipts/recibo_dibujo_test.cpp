@@ -33,13 +33,13 @@ TEST_F(ReciboTest, ValuesStandInTheirBoxes)
 {
     const PaginaPdf pag = PaginaPdf::Recibo(Ejemplo());
     const struct { const char* texto; QRectF caja; } casos[] = {
-        {"RECIBO NUMERO", Zona(365, 35, 730, 65)},
-        {"LOCALIDAD DE EXPEDICION", Zona(775, 35, 1600, 65)},
+        {"RECIBO NÚMERO", Zona(365, 35, 730, 65)},
+        {"LOCALIDAD DE EXPEDICIÓN", Zona(775, 35, 1600, 65)},
         {"IMPORTE EUROS", Zona(1645, 35, 2000, 65)},
         {"1234", Zona(420, 65, 680, 110)},
         {"MÁLAGA", Zona(700, 65, 1600, 110)},
         {"596,36€", Zona(1400, 65, 1980, 110)},
-        {"FECHA DE EXPEDICION", Zona(395, 120, 1165, 150)},
+        {"FECHA DE EXPEDICIÓN", Zona(395, 120, 1165, 150)},
         {"1 DE MARZO DEL 2.005", Zona(350, 150, 1165, 195)},
         {"VENCIMIENTO", Zona(1210, 120, 2000, 150)},
         {"A LA VISTA", Zona(1165, 155, 2000, 200)},
@@ -62,18 +62,18 @@ TEST_F(ReciboTest, ValuesStandInTheirBoxes)
     // Without a database the property line has no street type and the owner no address.
     EXPECT_TRUE(DentroDe(pag.Caja(QStringLiteral("MAYOR 5 2º B")), Zona(370, 235, 1630, 275)));
     EXPECT_EQ(pag.TextoEn(Zona(1190, 710, 2000, 800)), QString());
-    EXPECT_FALSE(pag.Tiene(QStringLiteral("REFERENCIA CATRASTAL")));
+    EXPECT_FALSE(pag.Tiene(QStringLiteral("REFERENCIA CATASTRAL")));
 }
 
 TEST_F(ReciboTest, NumberCaptionFollowsTheCaptionMode)
 {
     const struct { int modo; const char* numero; const char* titulo; } casos[] = {
-        {0, "12", "RECIBO NUMERO"},
-        {1, "", "FACTURA NUMERO"},
-        {2, "12", "RECIBO / FACTURA NUMERO"},
-        {3, "", "RECIBO NUMERO"},
-        {3, "12", "FACTURA NUMERO"},
-        {7, "12", "RECIBO NUMERO"},
+        {0, "12", "RECIBO NÚMERO"},
+        {1, "", "FACTURA NÚMERO"},
+        {2, "12", "RECIBO / FACTURA NÚMERO"},
+        {3, "", "RECIBO NÚMERO"},
+        {3, "12", "FACTURA NÚMERO"},
+        {7, "12", "RECIBO NÚMERO"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.modo);
@@ -215,13 +215,13 @@ TEST_F(ReciboTest, PaymentDomicileAndCadastralReference)
     PaginaPdf pag = PaginaPdf::Recibo(r);
     EXPECT_EQ(pag.TextoEn(Zona(370, 480, 2000, 520)),
               QStringLiteral("Domiciliación bancaria: 2100 0418 45 0200051332"));
-    EXPECT_FALSE(pag.Tiene(QStringLiteral("REFERENCIA CATRASTAL")));
+    EXPECT_FALSE(pag.Tiene(QStringLiteral("REFERENCIA CATASTRAL")));
 
     r.texto_domiciliacion.clear();
     r.refcatastral = QStringLiteral("7381891 VK 7612");
     r.direccioninquilino = QStringLiteral("C/ LUNA 3, SEVILLA");
     pag = PaginaPdf::Recibo(r);
-    EXPECT_TRUE(DentroDe(pag.Caja(QStringLiteral("REFERENCIA CATRASTAL")), Zona(1675, 455, 2000, 480)));
+    EXPECT_TRUE(DentroDe(pag.Caja(QStringLiteral("REFERENCIA CATASTRAL")), Zona(1675, 455, 2000, 480)));
     EXPECT_TRUE(DentroDe(pag.Caja(QStringLiteral("7381891 VK 7612")), Zona(1460, 480, 2000, 520)));
     EXPECT_EQ(pag.TextoEn(Zona(370, 480, 1460, 520)), QStringLiteral("MAYOR 5 2º B"));
     EXPECT_EQ(pag.TextoEn(Zona(370, 710, 1150, 760)), QStringLiteral("C/ LUNA 3, SEVILLA"));
