@@ -10,6 +10,7 @@
 
 #include "util/cuentas.h"
 #include "util/nif.h"
+#include "widgets/campos_widget.h"
 
 namespace {
 
@@ -49,7 +50,10 @@ CCalculoNifCccDlg::CCalculoNifCccDlg(QWidget* parent) : QDialog(parent)
     formBanco->addRow(QStringLiteral("DC"), m_dc);
 
     auto* formNif = new QFormLayout;
-    m_nif = Digitos(this, 8);
+    // Eight digits of a DNI, or a NIE's X, Y or Z and seven digits; letters shown in capitals.
+    m_nif = campos::Mayusculas(this, 8);
+    m_nif->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[XYZxyz][0-9]{0,7}|[0-9]{0,8}")), m_nif));
     m_letra = Resultado(this, 1);
     formNif->addRow(QStringLiteral("NIF"), m_nif);
     formNif->addRow(QStringLiteral("Letra NIF"), m_letra);

@@ -5,7 +5,8 @@ class QLineEdit;
 class QPushButton;
 
 // "Cálculo de NIF y CCC": computes the check digits of a bank account and the letter of an
-// identity number typed by the user. Empty fields count as zeros; it shows no messages.
+// identity number (DNI, or NIE with its X, Y or Z) typed by the user. Empty fields count as
+// zeros; it shows no messages.
 class CCalculoNifCccDlg : public QDialog {
     Q_OBJECT
 public:
