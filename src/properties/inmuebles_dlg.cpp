@@ -17,6 +17,7 @@
 #include "util/errores.h"
 #include "widgets/aviso_dlg.h"
 #include "widgets/campos_widget.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ void CInmueblesDlg::CrearCampos()
     m_total->setReadOnly(true);
     m_total->setAlignment(Qt::AlignRight);
     m_total->setFocusPolicy(Qt::NoFocus);
-    m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Fisico"), this);
+    m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Físico"), this);
     m_reciboBanco = new QCheckBox(QStringLiteral("Recibo Banco"), this);
     m_numerar = new QCheckBox(QStringLiteral("Numerar Recibo"), this);
     m_reciboFisico->setObjectName(QStringLiteral("is_recibo_fisico"));
@@ -112,12 +113,16 @@ void CInmueblesDlg::CrearBotones()
         m_botones << b;
         return b;
     };
-    m_impuesto1 = boton(NombreImpuesto1());
-    m_impuesto2 = boton(NombreImpuesto2());
+    // Caption and computation take the rate from the same reading of the settings.
+    m_porcentajes = {PorcentajeImpuesto1(), PorcentajeImpuesto2()};
+    m_impuesto1 = boton(RotuloImpuesto(NombreImpuesto1(), m_porcentajes[0]));
+    m_impuesto2 = boton(RotuloImpuesto(NombreImpuesto2(), m_porcentajes[1]));
+    m_impuesto1->setObjectName(QStringLiteral("boton_impuesto1"));
+    m_impuesto2->setObjectName(QStringLiteral("boton_impuesto2"));
     m_fechaContrato = boton(QStringLiteral("Fecha Contrato"));
     m_enviarEmail = boton(QStringLiteral("Enviar Email"));
     m_facturar = boton(QStringLiteral("Facturar"));
-    m_botonReciboFisico = boton(QStringLiteral("Recibo Fisico"));
+    m_botonReciboFisico = boton(QStringLiteral("Recibo Físico"));
     m_botonReciboBanco = boton(QStringLiteral("Recibo Banco"));
     m_botonReciboFisico->setObjectName(QStringLiteral("boton_recibo_fisico"));
     m_botonReciboBanco->setObjectName(QStringLiteral("boton_recibo_banco"));
@@ -171,7 +176,7 @@ QGroupBox* CInmueblesDlg::GrupoInquilino()
     linea("Dirección", m_direccionInquilino);
     g->addWidget(GrupoDocumento(m_docTipo, m_docNumero), f++, 0, 1, 4);
     linea("Nacionalidad", m_nacionalidad);
-    g->addWidget(new QLabel(QStringLiteral("Movil")), f, 0);
+    g->addWidget(new QLabel(QStringLiteral("Móvil")), f, 0);
     g->addWidget(m_movil, f, 1);
     g->addWidget(new QLabel(QStringLiteral("Teléfono")), f, 2);
     g->addWidget(m_telefono, f++, 3);
@@ -181,7 +186,7 @@ QGroupBox* CInmueblesDlg::GrupoInquilino()
     g->addWidget(m_email, f, 1, 1, 2);
     g->addWidget(m_enviarEmail, f++, 3);
     g->addWidget(GrupoDatosBancarios(m_cuenta), f++, 0, 1, 4);
-    linea("Nota recibo fisico/fact", m_notaRecibo);
+    linea("Nota recibo físico/fact", m_notaRecibo);
     return grupo;
 }
 
@@ -230,9 +235,10 @@ void CInmueblesDlg::Colocar()
     botones->addStretch();
     botones->addWidget(m_aceptar);
     botones->addWidget(m_cancelar);
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(cuerpo);
-    todo->addLayout(botones);
+    FormularioDesplazable(this, cuerpo, botones);
+    OrdenLectura(this);
+    ComprobarAlSalir(m_docTipo, m_docNumero);
+    ComprobarAlSalir(m_cuenta);
 }
 
 void CInmueblesDlg::Conectar()
@@ -470,6 +476,12 @@ bool CInmueblesDlg::Guardar()
     const QSet<QString> cambiados = Cambiados();
     if (!m_esNuevo && cambiados.isEmpty())
         return true;   // nothing typed: nothing to store
+    const bool documento = cambiados.contains(QStringLiteral("doc_arrendatario_num")) ||
+                           cambiados.contains(QStringLiteral("doc_arrendatario_tipo"));
+    if (documento && !ConfirmarDocumento(m_docTipo, m_docNumero))
+        return false;
+    if (cambiados.intersects(ColumnasCuenta()) && !ConfirmarCuenta(m_cuenta))
+        return false;
     if (LongitudCuentaIncorrecta(m_cuenta.banco->text(), m_cuenta.sucursal->text(), m_cuenta.dc->text(),
                                  m_cuenta.ccc->text()))
         CAvisoDlg(this, Aviso::LongitudCuentaCorriente).Mostrar();

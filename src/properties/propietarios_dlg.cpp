@@ -7,13 +7,13 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "data/database.h"
 #include "data/record_sets.h"
 #include "util/errores.h"
 #include "widgets/aviso_dlg.h"
 #include "widgets/campos_widget.h"
+#include "widgets/disposicion.h"
 
 namespace {
 const QString kTabla = QStringLiteral("propietario");
@@ -67,16 +67,16 @@ void CPropietariosDlg::Colocar()
     datos->addWidget(new QLabel(QStringLiteral("Nombre")), f, 0);
     datos->addWidget(m_nombre, f++, 1, 1, 3);
     datos->addWidget(GrupoDocumento(m_docTipo, m_docNumero), f++, 0, 1, 4);
-    par("Via", m_via, 0);
+    par("Vía", m_via, 0);
     par("Dirección", m_direccion, 2);
     ++f;
     par("Piso", m_piso, 0);
     par("Localidad", m_localidad, 2);
     ++f;
     par("Código Postal", m_cp, 0);
-    par("Numero recibo", m_numeroRecibo, 2);
+    par("Número recibo", m_numeroRecibo, 2);
     ++f;
-    par("Movil", m_movil, 0);
+    par("Móvil", m_movil, 0);
     par("Teléfono", m_telefono, 2);
     ++f;
     datos->addWidget(GrupoDatosBancarios(m_cuenta, m_datosBanco), f++, 0, 1, 4);
@@ -101,9 +101,10 @@ void CPropietariosDlg::Colocar()
     botones->addWidget(m_aceptar);
     botones->addWidget(m_salir);
 
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(datos);
-    todo->addLayout(botones);
+    FormularioDesplazable(this, datos, botones);
+    OrdenLectura(this);
+    ComprobarAlSalir(m_docTipo, m_docNumero);
+    ComprobarAlSalir(m_cuenta);
 
     connect(m_anterior, &QPushButton::clicked, this, [this] { Mover(-1); });
     connect(m_siguiente, &QPushButton::clicked, this, [this] { Mover(1); });
@@ -218,6 +219,12 @@ bool CPropietariosDlg::Guardar()
         m_nombre->setFocus();
         return false;
     }
+    const bool documento = cambiados.contains(QStringLiteral("documento_numero")) ||
+                           cambiados.contains(QStringLiteral("documento_tipo"));
+    if (documento && !ConfirmarDocumento(m_docTipo, m_docNumero))
+        return false;
+    if (cambiados.intersects(ColumnasCuenta()) && !ConfirmarCuenta(m_cuenta))
+        return false;
     if (FaltaCuentaPropietario(d))
         CAvisoDlg(this, Aviso::PropietarioPonerCuenta).Mostrar();
     try {

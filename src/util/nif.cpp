@@ -124,3 +124,10 @@ QString NombreTipoDocumento(TipoDocumento t)
     }
     return QString();
 }
+
+bool TipoDocumentoComprobable(const QString& tipo)
+{
+    const QString t = Compacto(tipo);
+    return !t.startsWith(QLatin1String("PASAPORTE")) && t != QLatin1String("OTRO") &&
+           !t.startsWith(QLatin1String("EXTRANJER"));
+}

@@ -25,6 +25,9 @@ struct ComprobacionDocumento {
 // and a letter), NIE (X/Y/Z, 7 digits and a letter), CIF (a letter of ABCDEFGHJNPQRSUVW,
 // 7 digits and a control digit or letter).
 ComprobacionDocumento ComprobarDocumento(const QString& texto);
-QString NombreTipoDocumento(TipoDocumento t);
+QString NombreTipoDocumento(TipoDocumento t);   // "DNI", "NIE", "CIF", "" for Otro
 // The control digit of a CIF for its seven digits (the letter form is "JABCDEFGHI"[digit]).
-int DigitoControlCif(const QString& sieteCifras);   // "DNI", "NIE", "CIF", "" for Otro
+int DigitoControlCif(const QString& sieteCifras);
+// False for the document types a form does not check (a passport, "OTRO", a foreign
+// document): their numbers follow no Spanish rule. Dots, spaces and case are ignored.
+bool TipoDocumentoComprobable(const QString& tipo);

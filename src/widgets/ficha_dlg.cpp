@@ -8,9 +8,14 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
 
 #include "data/esquema.h"
+#include "util/cuentas.h"
 #include "util/errores.h"
+#include "util/nif.h"
 #include "widgets/campos_widget.h"
 
 CFichaDlg::CFichaDlg(QWidget* parent, const QString& titulo, const QString& tabla)
@@ -73,7 +78,7 @@ QGroupBox* CFichaDlg::GrupoDocumento(QComboBox* tipo, QLineEdit* numero)
     auto* fila = new QHBoxLayout(grupo);
     fila->addWidget(new QLabel(QStringLiteral("Tipo")));
     fila->addWidget(tipo);
-    fila->addWidget(new QLabel(QStringLiteral("Numero")));
+    fila->addWidget(new QLabel(QStringLiteral("Número")));
     fila->addWidget(numero);
     return grupo;
 }
@@ -124,6 +129,8 @@ QHash<QString, QString> CFichaDlg::Contenido() const
 void CFichaDlg::RecordarMostrado()
 {
     m_mostrado = Contenido();
+    m_aceptado.clear();
+    m_avisado.clear();
 }
 
 QSet<QString> CFichaDlg::Cambiados() const
@@ -134,4 +141,82 @@ QSet<QString> CFichaDlg::Cambiados() const
         if (m_mostrado.value(it.key()) != it.value())
             r.insert(it.key());
     return r;
+}
+
+namespace {
+
+QString MensajeDocumento(QComboBox* tipo, QLineEdit* numero)
+{
+    if (!TipoDocumentoComprobable(tipo->currentText()))
+        return QString();
+    return ComprobarDocumento(numero->text()).mensaje;
+}
+
+QString ValorCuenta(const CamposCuenta& c)
+{
+    return QStringList{c.banco->text(), c.sucursal->text(), c.dc->text(), c.ccc->text()}.join(u' ');
+}
+
+QString MensajeCuenta(const CamposCuenta& c)
+{
+    return MensajeCuentaErronea(c.banco->text(), c.sucursal->text(), c.dc->text(), c.ccc->text());
+}
+
+}  // namespace
+
+bool CFichaDlg::Confirmar(QLineEdit* campo, const QString& valor, const QString& mensaje)
+{
+    if (mensaje.isEmpty() || m_aceptado.value(campo) == valor)
+        return true;
+    QMessageBox caja(QMessageBox::Warning, windowTitle(), mensaje + QStringLiteral("\n\n¿Desea guardarlo así?"),
+                     QMessageBox::Yes | QMessageBox::No, this);
+    caja.button(QMessageBox::Yes)->setText(QStringLiteral("Guardarlo así"));
+    caja.button(QMessageBox::No)->setText(QStringLiteral("Corregir"));
+    caja.setDefaultButton(QMessageBox::No);
+    m_avisado.insert(campo, valor);
+    if (caja.exec() == QMessageBox::Yes) {
+        m_aceptado.insert(campo, valor);
+        return true;
+    }
+    // After the box has closed, so that the focus it gives back does not win.
+    QTimer::singleShot(0, campo, [campo] {
+        campo->setFocus();
+        campo->selectAll();
+    });
+    return false;
+}
+
+bool CFichaDlg::ConfirmarDocumento(QComboBox* tipo, QLineEdit* numero)
+{
+    return Confirmar(numero, tipo->currentText() + u'|' + numero->text(), MensajeDocumento(tipo, numero));
+}
+
+bool CFichaDlg::ConfirmarCuenta(const CamposCuenta& c)
+{
+    return Confirmar(c.dc, ValorCuenta(c), MensajeCuenta(c));
+}
+
+void CFichaDlg::ComprobarAlSalir(QComboBox* tipo, QLineEdit* numero)
+{
+    connect(numero, &QLineEdit::editingFinished, this, [this, tipo, numero] {
+        const QString valor = tipo->currentText() + u'|' + numero->text();
+        const bool escrito = m_mostrado.value(numero->objectName()) != numero->text() ||
+                             m_mostrado.value(tipo->objectName()) != tipo->currentText();
+        if (isVisible() && escrito && m_avisado.value(numero) != valor) {
+            ConfirmarDocumento(tipo, numero);
+        }
+    });
+}
+
+void CFichaDlg::ComprobarAlSalir(const CamposCuenta& c)
+{
+    connect(c.ccc, &QLineEdit::editingFinished, this, [this, c] {
+        const QString valor = ValorCuenta(c);
+        bool escrita = false;
+        for (const QLineEdit* e : {c.banco, c.sucursal, c.dc, c.ccc})
+            escrita = escrita || m_mostrado.value(e->objectName()) != e->text();
+        if (isVisible() && escrita && m_avisado.value(c.dc) != valor) {
+            ConfirmarCuenta(c);
+        }
+    });
 }
