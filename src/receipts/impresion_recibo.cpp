@@ -242,10 +242,13 @@ void CImpresionRecibo::DibujarRecibo(QPainter& p) const
 
     if (d.tipo_cuadro_izquierdo == 1) {
         recuadro(20, 30, 320, 780);
-        const int izquierda[] = {50, 130, 210};
-        for (int i = 0; i < 3; ++i)
-            texto(Caja(izquierda[i], 40, izquierda[i] + 150, 770), d.textos[i],
-                  Qt::AlignHCenter | Qt::AlignBottom);
+        // The design put the three lines side by side, 8 mm apart but 15 mm wide, so that
+        // they overprinted each other: each gets a row of its own at the foot of the stub,
+        // centred across it and cut at its sides.
+        for (int i = 0; i < 3; ++i) {
+            const int fondo = 770 - (2 - i) * 50;
+            texto(Caja(30, fondo - 50, 310, fondo), d.textos[i], Qt::AlignHCenter | Qt::AlignBottom);
+        }
     } else if (d.tipo_cuadro_izquierdo == 2) {
         // Any picture format Qt reads; a file that cannot be read leaves the stub empty.
         const QImage logo(d.logo);

@@ -285,15 +285,25 @@ TEST_F(ReciboTest, LeftStubHoldsTextLinesOrTheLogo)
     DisenoRecibo& diseno = r.ajustes.diseno;
     diseno.color = QStringLiteral("TRANSPARENTE");
     diseno.tipo_cuadro_izquierdo = 1;
-    diseno.textos[0] = QStringLiteral("PISOS");
+    diseno.textos[0] = QStringLiteral("ALQUILERES");
+    diseno.textos[1] = QStringLiteral("GARCÍA");
     diseno.textos[2] = QStringLiteral("UNA LINEA DEMASIADO ANCHA PARA EL TALON");
     const PaginaPdf pag = PaginaPdf::Recibo(r);
-    EXPECT_TRUE(DentroDe(pag.Caja(QStringLiteral("PISOS")), Zona(50, 720, 200, 770)));
+    // Each line has a row of its own at the foot of the stub: three lines a reader can tell apart.
+    const QRectF primera = pag.Caja(QStringLiteral("ALQUILERES"));
+    const QRectF segunda = pag.Caja(QString::fromUtf8("GARCÍA"));
+    EXPECT_TRUE(DentroDe(primera, Zona(30, 620, 310, 670))) << primera.top() << " " << primera.bottom();
+    EXPECT_TRUE(DentroDe(segunda, Zona(30, 670, 310, 720))) << segunda.top() << " " << segunda.bottom();
+    EXPECT_LE(primera.bottom(), segunda.top() + 3);
+    QStringList tercera;
     for (const Palabra& p : pag.palabras)
-        if (p.caja.center().x() < 350 && p.texto != QStringLiteral("PISOS")) {
-            EXPECT_TRUE(DentroDe(p.caja, Zona(210, 720, 360, 770), 30)) << p.texto.toStdString();
+        if (p.caja.center().x() < 350 && p.caja.top() > segunda.bottom() - 3) {
+            tercera << p.texto;
+            EXPECT_TRUE(DentroDe(p.caja, Zona(30, 720, 310, 770), 30)) << p.texto.toStdString();
         }
-    EXPECT_FALSE(pag.Tiene(QStringLiteral("UNA")));     // only the middle of a wide line shows
+    EXPECT_FALSE(tercera.isEmpty());
+    EXPECT_FALSE(tercera.contains(QStringLiteral("UNA")));     // only the middle of a wide line shows
+    EXPECT_EQ(pag.TextoEn(Zona(0, 0, 340, 859)).split(u' ').size(), 2 + tercera.size());
     EXPECT_EQ(Pintar(r).pixelColor(20, 400), QColor(Qt::black));   // the stub's frame
 
     // A logo of any picture format; only its top-left 300 x 750 pixels are copied.
