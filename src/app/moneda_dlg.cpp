@@ -6,6 +6,7 @@
 
 #include "settings/ajustes.h"
 #include "widgets/campos_dlg.h"
+#include "widgets/disposicion.h"
 
 CMonedaDlg::CMonedaDlg(QWidget* parent) : QDialog(parent)
 {
@@ -19,6 +20,7 @@ CMonedaDlg::CMonedaDlg(QWidget* parent) : QDialog(parent)
     form->addRow(QStringLiteral("Nombre Moneda"), m_nombre);
     form->addRow(QStringLiteral("Símbolo Monetario"), m_simbolo);
     form->addRow(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir")));
+    OrdenLectura(this);
 }
 
 void CMonedaDlg::accept()

@@ -7,6 +7,7 @@
 
 #include "settings/ajustes.h"
 #include "widgets/campos_dlg.h"
+#include "widgets/disposicion.h"
 
 CTextoCuadroReciboFactura::CTextoCuadroReciboFactura(QWidget* parent) : QDialog(parent)
 {
@@ -23,6 +24,7 @@ CTextoCuadroReciboFactura::CTextoCuadroReciboFactura(QWidget* parent) : QDialog(
     const int actual = LeerEntero(ajustes::kRecibo, ajustes::kReciboFactura, 0);
     m_opciones->button(actual >= 0 && actual <= 3 ? actual : 0)->setChecked(true);
     lay->addWidget(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
+    OrdenLectura(this);
 }
 
 void CTextoCuadroReciboFactura::accept()

@@ -21,6 +21,8 @@
 #include "receipts/llenar_recibo.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/campos_widget.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -109,6 +111,7 @@ CReciboBancoDlg::CReciboBancoDlg(QWidget* parent, Database& db, const ReciboBanc
     const int anchos[4] = {4, 4, 2, 10};
     for (int i = 0; i < 4; ++i) {
         m_cuenta[i] = Campo(this, valores[i], anchos[i]);
+        campos::AnchoDeCodigo(m_cuenta[i], anchos[i]);
         b->addWidget(new QLabel(etiquetas[i], this), 0, i);
         b->addWidget(m_cuenta[i], 1, i);
     }
@@ -122,14 +125,14 @@ CReciboBancoDlg::CReciboBancoDlg(QWidget* parent, Database& db, const ReciboBanc
     connect(botones, &QDialogButtonBox::rejected, this, &CReciboBancoDlg::reject);
     connect(imprimir, &QPushButton::clicked, this, [this] { Imprimir(); });
 
-    auto* todo = new QVBoxLayout(this);
+    auto* todo = new QVBoxLayout;
     todo->addLayout(cabecera);
     todo->addWidget(importesBox);
     todo->addWidget(personas);
     todo->addWidget(banco);
-    todo->addWidget(botones);
+    FormularioDesplazable(this, todo, botones);
     ActualizarTotal();
-    m_numero->setFocus();
+    OrdenLectura(this);
 }
 
 QDate CReciboBancoDlg::FechaEmision() const

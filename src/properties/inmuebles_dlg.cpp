@@ -38,7 +38,9 @@ QPlainTextEdit* TextoLargo(QWidget* parent, const char* columna)
     auto* t = new QPlainTextEdit(parent);
     t->setObjectName(QString::fromLatin1(columna));
     t->setTabChangesFocus(true);
-    t->setMaximumHeight(60);
+    // As tall as the column it shares with the other groups allows, never less than 3 lines.
+    t->setMinimumHeight(50);
+    t->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     return t;
 }
 
@@ -68,6 +70,7 @@ void CInmueblesDlg::CrearCampos()
     m_tipo = Lista("tipo_inmueble", ListaTiposInmueble());
     m_localidad = Lista("localidad", {});
     m_cp = Digitos("cp");
+    campos::AnchoDeCodigo(m_cp, m_cp->maxLength());
     m_propietario = Lista("arrendador", {}, false);
     m_refCatastral = Mayusculas("refcatastral");
     m_inquilino = Texto("nom_arrendatario");
@@ -147,19 +150,19 @@ QGroupBox* CInmueblesDlg::GrupoInmueble()
     g->addWidget(m_via, f, 1);
     g->addWidget(m_direccion, f, 2, 1, 2);
     g->addWidget(m_textoDireccion, f++, 1, 1, 3);
-    const auto pares = [&](const char* a, QWidget* wa, const char* b, QWidget* wb) {
-        g->addWidget(new QLabel(QString::fromUtf8(a)), f, 0);
-        g->addWidget(wa, f, 1);
-        g->addWidget(new QLabel(QString::fromUtf8(b)), f, 2);
-        g->addWidget(wb, f++, 3);
+    // One field a row: three groups side by side stay narrow enough for a laptop.
+    const auto linea = [&](const char* etiqueta, QWidget* w) {
+        g->addWidget(new QLabel(QString::fromUtf8(etiqueta)), f, 0);
+        g->addWidget(w, f++, 1, 1, 3);
     };
-    pares("Piso", m_piso, "Tipo inmueble", m_tipo);
-    pares("Localidad", m_localidad, "Cód Postal", m_cp);
-    pares("Ref Catastral", m_refCatastral, "Referencia", m_codref);
-    g->addWidget(new QLabel(QStringLiteral("Notas inmueble")), f, 0);
-    g->addWidget(m_notas, f++, 1, 1, 3);
-    g->addWidget(new QLabel(QStringLiteral("Equipamiento")), f, 0);
-    g->addWidget(m_equipamiento, f++, 1, 1, 3);
+    linea("Piso", m_piso);
+    linea("Tipo inmueble", m_tipo);
+    linea("Localidad", m_localidad);
+    linea("Cód Postal", m_cp);
+    linea("Ref Catastral", m_refCatastral);
+    linea("Referencia", m_codref);
+    linea("Notas inmueble", m_notas);
+    linea("Equipamiento", m_equipamiento);
     return grupo;
 }
 
@@ -176,17 +179,16 @@ QGroupBox* CInmueblesDlg::GrupoInquilino()
     linea("Dirección", m_direccionInquilino);
     g->addWidget(GrupoDocumento(m_docTipo, m_docNumero), f++, 0, 1, 4);
     linea("Nacionalidad", m_nacionalidad);
-    g->addWidget(new QLabel(QStringLiteral("Móvil")), f, 0);
-    g->addWidget(m_movil, f, 1);
-    g->addWidget(new QLabel(QStringLiteral("Teléfono")), f, 2);
-    g->addWidget(m_telefono, f++, 3);
+    linea("Móvil", m_movil);
+    linea("Teléfono", m_telefono);
     g->addWidget(m_fechaContrato, f, 0);
-    g->addWidget(m_fecha, f++, 1);
+    g->addWidget(m_fecha, f++, 1, 1, 3);
     g->addWidget(new QLabel(QStringLiteral("email")), f, 0);
     g->addWidget(m_email, f, 1, 1, 2);
     g->addWidget(m_enviarEmail, f++, 3);
     g->addWidget(GrupoDatosBancarios(m_cuenta), f++, 0, 1, 4);
     linea("Nota recibo físico/fact", m_notaRecibo);
+    g->setRowStretch(f, 1);
     return grupo;
 }
 
@@ -221,12 +223,11 @@ QGroupBox* CInmueblesDlg::GrupoAlquiler()
 
 void CInmueblesDlg::Colocar()
 {
+    // Three columns side by side, so that the form fits a laptop's screen (1366 x 768).
     auto* cuerpo = new QHBoxLayout;
-    auto* izquierda = new QVBoxLayout;
-    izquierda->addWidget(GrupoInmueble());
-    izquierda->addWidget(GrupoInquilino());
-    cuerpo->addLayout(izquierda, 3);
-    cuerpo->addWidget(GrupoAlquiler(), 2);
+    cuerpo->addWidget(GrupoInmueble(), 4);
+    cuerpo->addWidget(GrupoInquilino(), 4);
+    cuerpo->addWidget(GrupoAlquiler(), 3);
     auto* botones = new QHBoxLayout;
     for (QPushButton* b : m_navegacion)
         botones->addWidget(b);

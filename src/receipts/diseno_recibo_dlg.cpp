@@ -22,6 +22,7 @@
 
 #include "settings/ajustes.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/disposicion.h"
 
 using namespace ajustes;
 
@@ -126,6 +127,7 @@ CDisenoReciboDlg::CDisenoReciboDlg(QWidget* parent) : QDialog(parent)
     connect(m_ver, &QPushButton::clicked, this, [this] { AbrirLogotipo(m_ver->text()); });
     // Connected after the stored option is shown, so that opening shows no notice.
     connect(m_opciones[2], &QRadioButton::toggled, this, &CDisenoReciboDlg::OpcionLogotipo);
+    OrdenLectura(this);
 }
 
 void CDisenoReciboDlg::SeleccionarColor()

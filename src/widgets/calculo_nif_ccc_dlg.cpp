@@ -11,6 +11,7 @@
 #include "util/cuentas.h"
 #include "util/nif.h"
 #include "widgets/campos_widget.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -74,11 +75,7 @@ CCalculoNifCccDlg::CCalculoNifCccDlg(QWidget* parent) : QDialog(parent)
     principal->addLayout(formNif);
     principal->addLayout(botones);
 
-    setTabOrder(m_banco, m_sucursal);
-    setTabOrder(m_sucursal, m_cuenta);
-    setTabOrder(m_cuenta, m_nif);
-    setTabOrder(m_nif, m_calcular);
-    setTabOrder(m_calcular, m_salir);
+    OrdenLectura(this);
 }
 
 void CCalculoNifCccDlg::Calcular()

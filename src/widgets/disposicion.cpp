@@ -2,6 +2,8 @@
 
 #include <QAbstractSpinBox>
 #include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 #include <QFormLayout>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTextEdit>
@@ -63,7 +66,8 @@ void Recorrer(QLayout* l, QList<QWidget*>& r)
     }
 }
 
-bool Escribible(const QWidget* w)
+// A field the user types in or chooses from; a push button is not one.
+bool Campo(const QWidget* w)
 {
     if (auto* e = qobject_cast<const QLineEdit*>(w))
         return !e->isReadOnly();
@@ -73,10 +77,11 @@ bool Escribible(const QWidget* w)
         return !t->isReadOnly();
     if (auto* s = qobject_cast<const QAbstractSpinBox*>(w))
         return !s->isReadOnly();
-    return true;
+    return qobject_cast<const QComboBox*>(w) || qobject_cast<const QCheckBox*>(w) ||
+           qobject_cast<const QRadioButton*>(w);
 }
 
-// Gives the first usable field the focus whenever the dialog is shown.
+// Gives the first field the focus whenever the dialog is shown.
 class PrimerCampo : public QObject {
 public:
     PrimerCampo(QDialog* dialogo, const QList<QWidget*>& campos) : QObject(dialogo)
@@ -87,14 +92,16 @@ public:
 
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::Show && o == parent()) {
-            auto* dialogo = static_cast<QWidget*>(o);
+        if (e->type() != QEvent::Show || o != parent())
+            return false;
+        auto* dialogo = static_cast<QWidget*>(o);
+        // The first field; a form without fields starts on its first button.
+        for (const bool soloCampos : {true, false})
             for (const QPointer<QWidget>& w : m_campos)
-                if (w && w->isVisibleTo(dialogo) && w->isEnabled() && Escribible(w)) {
+                if (w && w->isVisibleTo(dialogo) && w->isEnabled() && (!soloCampos || Campo(w))) {
                     w->setFocus(Qt::TabFocusReason);
-                    break;
+                    return false;
                 }
-        }
         return false;
     }
 
@@ -149,4 +156,12 @@ void FormularioDesplazable(QDialog* dialogo, QLayout* contenido, QLayout* botone
     const QScreen* pantalla = dialogo->screen();
     const QSize sitio = pantalla ? pantalla->availableSize() : dialogo->sizeHint();
     dialogo->resize(dialogo->sizeHint().boundedTo(sitio));
+}
+
+void FormularioDesplazable(QDialog* dialogo, QLayout* contenido, QWidget* botones)
+{
+    auto* fila = new QHBoxLayout;
+    fila->setContentsMargins(0, 0, 0, 0);
+    fila->addWidget(botones);
+    FormularioDesplazable(dialogo, contenido, fila);
 }

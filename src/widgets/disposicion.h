@@ -12,11 +12,13 @@ class QWidget;
 QList<QWidget*> CamposEnOrdenDeLectura(QWidget* raiz);
 
 // Sets the Tab order of `dialogo` to its reading order and, each time it is shown, gives
-// the focus to its first field that is visible, enabled and writable. Call once the
-// dialog's layouts are complete.
+// the focus to its first field (a writable box, a list, a choice) that is visible and
+// enabled, or to its first button when it has no field. Call once the dialog's layouts
+// are complete.
 void OrdenLectura(QDialog* dialogo);
 
 // Makes `contenido` the scrollable part of `dialogo`, with `botones` below it always in
 // view: on a screen too small for the form the groups keep their size and the form
 // scrolls. The dialog opens at the form's natural size, or the screen's if smaller.
 void FormularioDesplazable(QDialog* dialogo, QLayout* contenido, QLayout* botones);
+void FormularioDesplazable(QDialog* dialogo, QLayout* contenido, QWidget* botones);

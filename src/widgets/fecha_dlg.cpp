@@ -14,6 +14,7 @@
 #include "widgets/campos_dlg.h"
 #include "util/letras.h"
 #include "widgets/mes_dlg.h"
+#include "widgets/disposicion.h"
 
 CFechaDlg::CFechaDlg(QWidget* parent, bool conTamano) : QDialog(parent)
 {
@@ -54,6 +55,7 @@ CFechaDlg::CFechaDlg(QWidget* parent, bool conTamano) : QDialog(parent)
     botones->addWidget(salir);
     lay->addLayout(botones);
     m_dia->setFocus();
+    OrdenLectura(this);
 }
 
 int CFechaDlg::Tamano() const

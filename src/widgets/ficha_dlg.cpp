@@ -85,7 +85,10 @@ QGroupBox* CFichaDlg::GrupoDocumento(QComboBox* tipo, QLineEdit* numero)
 
 CamposCuenta CFichaDlg::CrearCamposCuenta()
 {
-    return {Digitos("banco"), Digitos("sucursal"), Texto("dc"), Digitos("ccc")};
+    const CamposCuenta c{Digitos("banco"), Digitos("sucursal"), Texto("dc"), Digitos("ccc")};
+    for (QLineEdit* e : {c.banco, c.sucursal, c.dc, c.ccc})
+        campos::AnchoDeCodigo(e, e->maxLength());
+    return c;
 }
 
 QGroupBox* CFichaDlg::GrupoDatosBancarios(const CamposCuenta& c, QLineEdit* datosBanco)
