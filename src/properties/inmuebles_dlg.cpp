@@ -161,7 +161,10 @@ QGroupBox* CInmueblesDlg::GrupoInmueble()
     linea("Cód Postal", m_cp);
     linea("Ref Catastral", m_refCatastral);
     linea("Referencia", m_codref);
+    // The two notes take what height the column leaves.
+    g->setRowStretch(f, 1);
     linea("Notas inmueble", m_notas);
+    g->setRowStretch(f, 1);
     linea("Equipamiento", m_equipamiento);
     return grupo;
 }

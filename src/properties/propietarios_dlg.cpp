@@ -53,7 +53,9 @@ void CPropietariosDlg::CrearCampos()
     m_notas = new QPlainTextEdit(this);
     m_notas->setObjectName(QStringLiteral("notas"));
     m_notas->setTabChangesFocus(true);
-    m_notas->setMinimumHeight(70);
+    // Three lines at least, and whatever height the form has to spare.
+    m_notas->setMinimumHeight(60);
+    m_notas->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
 }
 
 void CPropietariosDlg::Colocar()
@@ -80,6 +82,7 @@ void CPropietariosDlg::Colocar()
     par("Teléfono", m_telefono, 2);
     ++f;
     datos->addWidget(GrupoDatosBancarios(m_cuenta, m_datosBanco), f++, 0, 1, 4);
+    datos->setRowStretch(f, 1);
     datos->addWidget(new QLabel(QStringLiteral("Notas")), f, 0, Qt::AlignTop);
     datos->addWidget(m_notas, f++, 1, 1, 3);
 

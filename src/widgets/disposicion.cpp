@@ -118,7 +118,7 @@ public:
         if (!widget())
             return QScrollArea::sizeHint();
         const int marco = 2 * frameWidth();
-        return widget()->sizeHint() + QSize(marco, marco);
+        return widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) + QSize(marco, marco);
     }
 };
 

@@ -75,6 +75,9 @@ QComboBox* CFichaDlg::Lista(const char* columna, const QStringList& items, bool 
 QGroupBox* CFichaDlg::GrupoDocumento(QComboBox* tipo, QLineEdit* numero)
 {
     auto* grupo = new QGroupBox(QStringLiteral("Documento"));
+    // Room for a typed type such as "PASAPORTE" or "N.I.F.", not only for the listed ones.
+    tipo->setMinimumContentsLength(9);
+    tipo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto* fila = new QHBoxLayout(grupo);
     fila->addWidget(new QLabel(QStringLiteral("Tipo")));
     fila->addWidget(tipo);
@@ -167,13 +170,14 @@ QString MensajeCuenta(const CamposCuenta& c)
 
 }  // namespace
 
-bool CFichaDlg::Confirmar(QLineEdit* campo, const QString& valor, const QString& mensaje)
+bool CFichaDlg::Confirmar(QLineEdit* campo, const QString& valor, const QString& mensaje,
+                          const QString& pregunta)
 {
     if (mensaje.isEmpty() || m_aceptado.value(campo) == valor)
         return true;
-    QMessageBox caja(QMessageBox::Warning, windowTitle(), mensaje + QStringLiteral("\n\n¿Desea guardarlo así?"),
+    QMessageBox caja(QMessageBox::Warning, windowTitle(), mensaje + QStringLiteral("\n\n") + pregunta,
                      QMessageBox::Yes | QMessageBox::No, this);
-    caja.button(QMessageBox::Yes)->setText(QStringLiteral("Guardarlo así"));
+    caja.button(QMessageBox::Yes)->setText(QStringLiteral("Guardar así"));
     caja.button(QMessageBox::No)->setText(QStringLiteral("Corregir"));
     caja.setDefaultButton(QMessageBox::No);
     m_avisado.insert(campo, valor);
@@ -191,12 +195,13 @@ bool CFichaDlg::Confirmar(QLineEdit* campo, const QString& valor, const QString&
 
 bool CFichaDlg::ConfirmarDocumento(QComboBox* tipo, QLineEdit* numero)
 {
-    return Confirmar(numero, tipo->currentText() + u'|' + numero->text(), MensajeDocumento(tipo, numero));
+    return Confirmar(numero, tipo->currentText() + u'|' + numero->text(), MensajeDocumento(tipo, numero),
+                     QStringLiteral("¿Desea guardar así este documento?"));
 }
 
 bool CFichaDlg::ConfirmarCuenta(const CamposCuenta& c)
 {
-    return Confirmar(c.dc, ValorCuenta(c), MensajeCuenta(c));
+    return Confirmar(c.dc, ValorCuenta(c), MensajeCuenta(c), QStringLiteral("¿Desea guardar así esta cuenta?"));
 }
 
 void CFichaDlg::ComprobarAlSalir(QComboBox* tipo, QLineEdit* numero)

@@ -62,7 +62,7 @@ private:
     QHash<QString, QString> Contenido() const;
     // Asks `mensaje` about `valor` of `campo` unless that value was kept already.
     // `valor` identifies what was asked about (all account fields for the account).
-    bool Confirmar(QLineEdit* campo, const QString& valor, const QString& mensaje);
+    bool Confirmar(QLineEdit* campo, const QString& valor, const QString& mensaje, const QString& pregunta);
 
     QString m_tabla;
     QHash<QString, QString> m_mostrado;
