@@ -480,11 +480,7 @@ bool CInmueblesDlg::Guardar()
     const QSet<QString> cambiados = Cambiados();
     if (!m_esNuevo && cambiados.isEmpty())
         return true;   // nothing typed: nothing to store
-    const bool documento = cambiados.contains(QStringLiteral("doc_arrendatario_num")) ||
-                           cambiados.contains(QStringLiteral("doc_arrendatario_tipo"));
-    if (documento && !ConfirmarDocumento(m_docTipo, m_docNumero))
-        return false;
-    if (cambiados.intersects(ColumnasCuenta()) && !ConfirmarCuenta(m_cuenta))
+    if (!ConfirmarCambiados(cambiados, m_docTipo, m_docNumero, m_cuenta))
         return false;
     if (LongitudCuentaIncorrecta(m_cuenta.banco->text(), m_cuenta.sucursal->text(), m_cuenta.dc->text(),
                                  m_cuenta.ccc->text()))

@@ -222,11 +222,7 @@ bool CPropietariosDlg::Guardar()
         m_nombre->setFocus();
         return false;
     }
-    const bool documento = cambiados.contains(QStringLiteral("documento_numero")) ||
-                           cambiados.contains(QStringLiteral("documento_tipo"));
-    if (documento && !ConfirmarDocumento(m_docTipo, m_docNumero))
-        return false;
-    if (cambiados.intersects(ColumnasCuenta()) && !ConfirmarCuenta(m_cuenta))
+    if (!ConfirmarCambiados(cambiados, m_docTipo, m_docNumero, m_cuenta))
         return false;
     if (FaltaCuentaPropietario(d))
         CAvisoDlg(this, Aviso::PropietarioPonerCuenta).Mostrar();

@@ -204,6 +204,16 @@ bool CFichaDlg::ConfirmarCuenta(const CamposCuenta& c)
     return Confirmar(c.dc, ValorCuenta(c), MensajeCuenta(c), QStringLiteral("¿Desea guardar así esta cuenta?"));
 }
 
+bool CFichaDlg::ConfirmarCambiados(const QSet<QString>& cambiados, QComboBox* tipo, QLineEdit* numero,
+                                   const CamposCuenta& c)
+{
+    const auto cambiado = [&cambiados](const QWidget* w) { return cambiados.contains(w->objectName()); };
+    if ((cambiado(tipo) || cambiado(numero)) && !ConfirmarDocumento(tipo, numero))
+        return false;
+    const bool cuenta = cambiado(c.banco) || cambiado(c.sucursal) || cambiado(c.dc) || cambiado(c.ccc);
+    return !cuenta || ConfirmarCuenta(c);
+}
+
 void CFichaDlg::ComprobarAlSalir(QComboBox* tipo, QLineEdit* numero)
 {
     connect(numero, &QLineEdit::editingFinished, this, [this, tipo, numero] {

@@ -53,6 +53,10 @@ protected:
     // field then has the focus). A value once kept is not asked about again on this row.
     bool ConfirmarDocumento(QComboBox* tipo, QLineEdit* numero);
     bool ConfirmarCuenta(const CamposCuenta& c);
+    // Both, as a save runs them: the document when its type or number is among the fields
+    // `cambiados` names, the account when any of its four fields is.
+    bool ConfirmarCambiados(const QSet<QString>& cambiados, QComboBox* tipo, QLineEdit* numero,
+                            const CamposCuenta& c);
     // The same checks as soon as the user leaves the number field (for the account, its
     // last field "Cuenta"), each typed value asked about once.
     void ComprobarAlSalir(QComboBox* tipo, QLineEdit* numero);

@@ -59,7 +59,7 @@ bool Esperar(const std::function<bool()>& condicion)
 }  // namespace
 
 // A wrong DNI and a wrong account are not stored silently: each message names the right
-// letter or digits, "Corregir" keeps the form open with nothing stored, "Guardarlo así"
+// letter or digits, "Corregir" keeps the form open with nothing stored, "Guardar así"
 // stores them as typed (the account marked "**").
 TEST_F(Formularios, OwnerDocumentAndAccountAreCheckedOnSave)
 {
@@ -67,10 +67,7 @@ TEST_F(Formularios, OwnerDocumentAndAccountAreCheckedOnSave)
     dlg.show();
     Escribir(dlg, "nombre", "ANA");
     Escribir(dlg, "documento_numero", "12345678A");
-    Escribir(dlg, "banco", "2100");
-    Escribir(dlg, "sucursal", "0418");
-    Escribir(dlg, "dc", "46");
-    Escribir(dlg, "ccc", "0200051332");
+    EscribirCuenta(dlg, QStringLiteral("2100 0418 46 0200051332"));
     {
         Respondedor corregir(QMessageBox::No);
         Clic(dlg.BotonAceptar());
@@ -173,10 +170,7 @@ TEST_F(Formularios, PropertyAccountMessageNamesTheRightDigits)
     CInmueblesDlg dlg(nullptr, m_db);
     dlg.show();
     Teclear(Campo<QComboBox>(dlg, "direccion")->lineEdit(), QStringLiteral("MAYOR 1"));
-    Escribir(dlg, "banco", "1234");
-    Escribir(dlg, "sucursal", "5678");
-    Escribir(dlg, "dc", "60");
-    Escribir(dlg, "ccc", "1234567890");
+    EscribirCuenta(dlg, QStringLiteral("1234 5678 60 1234567890"));
     {
         Respondedor corregir(QMessageBox::No);
         Clic(dlg.Boton(QStringLiteral("Aceptar")));

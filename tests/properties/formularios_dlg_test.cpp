@@ -33,10 +33,7 @@ TEST_F(Formularios, OwnerAndTwoPropertiesAsAUserWould)
         Escribir(dlg, "nombre", "O'DONNELL GARCÍA");
         Escribir(dlg, "documento_numero", "12.345.678-z");
         EXPECT_EQ(Campo<QLineEdit>(dlg, "documento_numero")->text(), QStringLiteral("12.345.678-Z"));
-        Escribir(dlg, "banco", "2100");
-        Escribir(dlg, "sucursal", "0418");
-        Escribir(dlg, "dc", "45");
-        Escribir(dlg, "ccc", "0200051332");
+        EscribirCuenta(dlg, QStringLiteral("2100 0418 45 0200051332"));
         Escribir(dlg, "localidad", "L'HOSPITALET");
         // Enter neither closes the form nor drops what was typed.
         Pulsar(Campo<QLineEdit>(dlg, "localidad"), Qt::Key_Return);
@@ -153,10 +150,7 @@ TEST_F(Formularios, PaperAndBankReceiptButtonsReachTheirForms)
         dlg.show();
         Escribir(dlg, "nombre", "ANA LOPEZ");
         Escribir(dlg, "documento_numero", "12345678Z");
-        Escribir(dlg, "banco", "2100");
-        Escribir(dlg, "sucursal", "0418");
-        Escribir(dlg, "dc", "45");
-        Escribir(dlg, "ccc", "0200051332");
+        EscribirCuenta(dlg, QStringLiteral("2100 0418 45 0200051332"));
         Clic(dlg.BotonAceptar());
     }
     CInmueblesDlg dlg(nullptr, m_db);
@@ -164,10 +158,7 @@ TEST_F(Formularios, PaperAndBankReceiptButtonsReachTheirForms)
     Teclear(Campo<QComboBox>(dlg, "direccion")->lineEdit(), "MAYOR 12");
     Escribir(dlg, "nom_arrendatario", "PEDRO RUIZ");
     Escribir(dlg, "renta", "500,00");
-    Escribir(dlg, "banco", "2100");
-    Escribir(dlg, "sucursal", "0418");
-    Escribir(dlg, "dc", "45");
-    Escribir(dlg, "ccc", "0200051332");
+    EscribirCuenta(dlg, QStringLiteral("2100 0418 45 0200051332"));
 
     QStringList vistos;
     QTimer t;

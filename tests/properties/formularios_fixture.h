@@ -90,6 +90,15 @@ protected:
         Teclear(e, texto);
     }
 
+    // Bank, branch, check digits and account, "BANCO SUCURSAL DC CUENTA".
+    static void EscribirCuenta(QWidget& dlg, const QString& cuenta)
+    {
+        const QStringList partes = cuenta.split(u' ');
+        const char* const campos[] = {"banco", "sucursal", "dc", "ccc"};
+        for (int i = 0; i < 4; ++i)
+            Escribir(dlg, campos[i], partes.value(i));
+    }
+
     qint64 Contar(const QString& sql) { return QueryInteger(m_db, sql); }
 
     TempWorkspace m_ws;

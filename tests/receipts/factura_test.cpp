@@ -1,6 +1,3 @@
-#include <QImage>
-#include <QPainter>
-
 #include "pagina_pdf.h"
 #include "recibo_fixture.h"
 
@@ -192,14 +189,7 @@ TEST_F(FacturaTest, GreyJobPrintsTheBannerInGrey)
         SCOPED_TRACE(en_color);
         CImpresionRecibo r = Factura();
         r.en_color = en_color;
-        QImage img(2100, 2970, QImage::Format_RGB32);
-        img.setDotsPerMeterX(10000);
-        img.setDotsPerMeterY(10000);
-        img.fill(Qt::white);
-        {
-            QPainter p(&img);
-            r.DibujarFactura(p);
-        }
+        const QImage img = PintarEnImagen(2100, 2970, [&r](QPainter& p) { r.DibujarFactura(p); });
         int coloreados = 0;
         for (int y = 100; y < 350; y += 5)
             for (int x = 1100; x < 1800; x += 5) {

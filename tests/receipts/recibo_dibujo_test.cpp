@@ -6,16 +6,10 @@
 
 namespace {
 
-// The band drawn on an image of 0.1 mm pixels, so that logical units are pixels.
+// The band drawn on an image of 0.1 mm pixels.
 QImage Pintar(const CImpresionRecibo& r)
 {
-    QImage img(2100, 900, QImage::Format_RGB32);
-    img.setDotsPerMeterX(10000);
-    img.setDotsPerMeterY(10000);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    r.DibujarRecibo(p);
-    return img;
+    return PintarEnImagen(2100, 900, [&r](QPainter& p) { r.DibujarRecibo(p); });
 }
 
 int Contar(const QImage& img, const QRect& zona, const QColor& c)
