@@ -1,5 +1,6 @@
 #include "widgets/ficha_dlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -163,6 +164,13 @@ QString ValorCuenta(const CamposCuenta& c)
     return QStringList{c.banco->text(), c.sucursal->text(), c.dc->text(), c.ccc->text()}.join(u' ');
 }
 
+// Leaving a field for a button: a save button checks anyway, and "Salir" or "Cancelar"
+// must not ask about what is being dropped.
+bool HaciaUnBoton()
+{
+    return qobject_cast<QAbstractButton*>(QApplication::focusWidget()) != nullptr;
+}
+
 QString MensajeCuenta(const CamposCuenta& c)
 {
     return MensajeCuentaErronea(c.banco->text(), c.sucursal->text(), c.dc->text(), c.ccc->text());
@@ -220,7 +228,7 @@ void CFichaDlg::ComprobarAlSalir(QComboBox* tipo, QLineEdit* numero)
         const QString valor = tipo->currentText() + u'|' + numero->text();
         const bool escrito = m_mostrado.value(numero->objectName()) != numero->text() ||
                              m_mostrado.value(tipo->objectName()) != tipo->currentText();
-        if (isVisible() && escrito && m_avisado.value(numero) != valor) {
+        if (isVisible() && escrito && !HaciaUnBoton() && m_avisado.value(numero) != valor) {
             ConfirmarDocumento(tipo, numero);
         }
     });
@@ -233,7 +241,7 @@ void CFichaDlg::ComprobarAlSalir(const CamposCuenta& c)
         bool escrita = false;
         for (const QLineEdit* e : {c.banco, c.sucursal, c.dc, c.ccc})
             escrita = escrita || m_mostrado.value(e->objectName()) != e->text();
-        if (isVisible() && escrita && m_avisado.value(c.dc) != valor) {
+        if (isVisible() && escrita && !HaciaUnBoton() && m_avisado.value(c.dc) != valor) {
             ConfirmarCuenta(c);
         }
     });

@@ -58,7 +58,7 @@ protected:
     bool ConfirmarCambiados(const QSet<QString>& cambiados, QComboBox* tipo, QLineEdit* numero,
                             const CamposCuenta& c);
     // The same checks as soon as the user leaves the number field (for the account, its
-    // last field "Cuenta"), each typed value asked about once.
+    // last field "Cuenta") for another field, each typed value asked about once.
     void ComprobarAlSalir(QComboBox* tipo, QLineEdit* numero);
     void ComprobarAlSalir(const CamposCuenta& c);
 

@@ -117,6 +117,12 @@ TEST_F(Formularios, OwnerDocumentIsCheckedOnLeavingTheField)
     localidad->setFocus();
     QApplication::processEvents();
     EXPECT_EQ(respuestas.m_textos.size(), 1);
+    // Leaving for a button asks nothing: "Salir" drops the value, a save asks anyway.
+    numero->setFocus();
+    QTest::keyClicks(numero, "9");
+    dlg.BotonSalir()->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(respuestas.m_textos.size(), 1);
 }
 
 // The tenant's NIE and CIF are checked like the owner's DNI; a passport is not checked.
