@@ -1,17 +1,24 @@
-// Writes the README's screenshots of the main window: `capturas <folder>`.
+// Writes the README's screenshots of the main window and of some forms: `capturas <folder>`.
 // Runs on the offscreen platform; uses a temporary settings file and workspaces.
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "app/dibujos.h"
 #include "app/documento.h"
 #include "app/main_window.h"
+#include "app/traducciones.h"
 #include "billing/demo.h"
 #include "billing/emision_facturacion.h"
 #include "billing/facturacion.h"
@@ -23,17 +30,19 @@
 #include "documents/info_avanzada_contrato_dlg.h"
 #include "documents/modelo_contrato.h"
 #include "documents/texto_documento_dlg.h"
+#include "properties/inmuebles_dlg.h"
+#include "properties/propietarios_dlg.h"
 #include "reports/informes_dlg.h"
 
 namespace {
 
-// The window as grabbed, under a plain title bar that shows its caption.
-QPixmap ConTitulo(QWidget& w, int* alturaTitulo)
+constexpr int kTitulo = 28;
+
+// A window as grabbed, under a plain title bar that shows its caption.
+QPixmap ConTitulo(QWidget& w)
 {
     QCoreApplication::processEvents();
     const QPixmap ventana = w.grab();
-    constexpr int kTitulo = 28;
-    *alturaTitulo = kTitulo;
     QPixmap img(ventana.width(), ventana.height() + kTitulo);
     img.fill(QColor(0x2b, 0x3a, 0x55));
     QPainter p(&img);
@@ -43,28 +52,34 @@ QPixmap ConTitulo(QWidget& w, int* alturaTitulo)
     return img;
 }
 
-// The main window, with an open menu drawn where it would appear.
-bool Guardar(QMainWindow& w, const QString& ruta, QMenu* menu = nullptr, int x = 0)
+// A form with, when given, the message box it shows drawn over its middle.
+bool GuardarFormulario(QWidget& w, const QString& ruta, QWidget* mensaje = nullptr)
 {
-    int titulo = 0;
-    QPixmap img = ConTitulo(w, &titulo);
-    if (menu) {
+    QPixmap img = ConTitulo(w);
+    if (mensaje) {
+        const QPixmap caja = ConTitulo(*mensaje);
         QPainter p(&img);
-        menu->popup(w.mapToGlobal(QPoint(x, w.menuBar()->height())));
-        QCoreApplication::processEvents();
-        p.drawPixmap(x, titulo + w.menuBar()->height(), menu->grab());
-        menu->hide();
+        p.setPen(QPen(QColor(0x2b, 0x3a, 0x55), 2));
+        const QRect donde(QPoint((img.width() - caja.width()) / 2, (img.height() - caja.height()) / 2), caja.size());
+        p.drawPixmap(donde.topLeft(), caja);
+        p.drawRect(donde.adjusted(-1, -1, 0, 0));
     }
     return img.save(ruta);
 }
 
-bool GuardarDialogo(QDialog& d, const QString& ruta)
+// The main window, with an open menu drawn where it would appear.
+bool Guardar(QMainWindow& w, const QString& ruta, QMenu* menu = nullptr, int x = 0)
 {
-    d.show();
-    int titulo = 0;
-    const bool ok = ConTitulo(d, &titulo).save(ruta);
-    d.hide();
-    return ok;
+    QPixmap img = ConTitulo(w);
+    QPainter p(&img);
+    if (menu) {
+        menu->popup(w.mapToGlobal(QPoint(x, w.menuBar()->height())));
+        QCoreApplication::processEvents();
+        p.drawPixmap(x, kTitulo + w.menuBar()->height(), menu->grab());
+        menu->hide();
+    }
+    p.end();
+    return img.save(ruta);
 }
 
 QMenu* Menu(QMainWindow& w, const QString& titulo, int* x)
@@ -75,6 +90,66 @@ QMenu* Menu(QMainWindow& w, const QString& titulo, int* x)
             return a->menu();
         }
     return nullptr;
+}
+
+// The owner form telling that an account's check digits are wrong, the property form, and
+// a file dialog in Spanish.
+bool CapturarFormularios(const QString& destino, const QString& demo)
+{
+    // A desktop's usual font rather than the offscreen platform's smaller one.
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    InstalarTraducciones();
+    Database db = AbrirWorkspace(demo);
+    bool ok = true;
+    {
+        CPropietariosDlg propietarios(nullptr, db);
+        propietarios.show();
+        const auto campo = [&](const char* nombre) {
+            return propietarios.findChild<QLineEdit*>(QString::fromLatin1(nombre));
+        };
+        campo("banco")->setText(QStringLiteral("2100"));
+        campo("sucursal")->setText(QStringLiteral("0418"));
+        campo("dc")->setText(QStringLiteral("46"));
+        campo("ccc")->setText(QStringLiteral("0200051332"));
+        bool visto = false;
+        QTimer reloj;
+        QObject::connect(&reloj, &QTimer::timeout, [&] {
+            if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                reloj.stop();
+                visto = GuardarFormulario(propietarios, destino + QStringLiteral("/cuenta_erronea.png"), caja);
+                caja->done(QMessageBox::No);
+            }
+        });
+        reloj.start(50);
+        propietarios.BotonAceptar()->click();
+        ok = visto && ok;
+        propietarios.reject();
+    }
+    {
+        CInmueblesDlg inmuebles(nullptr, db);
+        inmuebles.resize(inmuebles.sizeHint());   // the offscreen screen is narrower than a laptop's
+        inmuebles.show();
+        ok = GuardarFormulario(inmuebles, destino + QStringLiteral("/ficha_inmueble.png")) && ok;
+    }
+    // A folder as a user keeps it: the workspace and a backup copy.
+    const QString carpeta = QFileInfo(demo).absolutePath() + QStringLiteral("/Alquileres");
+    QDir().mkpath(carpeta);
+    QFile::copy(demo, carpeta + QStringLiteral("/pisos.rtv"));
+    QFile::copy(demo, carpeta + QStringLiteral("/pisos copia de seguridad.rtv"));
+    QFileDialog archivos(nullptr, QStringLiteral("Abrir"), carpeta,
+                         QStringLiteral("Rentiva (*.rtv);;Todos los archivos (*)"));
+    archivos.setOption(QFileDialog::DontUseNativeDialog);
+    archivos.resize(760, 460);
+    archivos.show();
+    return GuardarFormulario(archivos, destino + QStringLiteral("/dialogo_archivo.png")) && ok;
+}
+
+bool GuardarDialogo(QDialog& d, const QString& ruta)
+{
+    d.show();
+    const bool ok = ConTitulo(d).save(ruta);
+    d.hide();
+    return ok;
 }
 
 // A short housing contract model with the fields a user puts in one.
@@ -146,8 +221,7 @@ bool Dialogo(QDialog& d, const QString& ruta, QSize tam)
     QCoreApplication::processEvents();
     d.resize(tam);
     QCoreApplication::processEvents();
-    int titulo = 0;
-    const bool ok = ConTitulo(d, &titulo).save(ruta);
+    const bool ok = ConTitulo(d).save(ruta);
     d.hide();
     return ok;
 }
@@ -216,5 +290,6 @@ int main(int argc, char** argv)
         p.drawImage(i * 72 + 4, 4, DibujarIcono(static_cast<Dibujo>(i), 64));
     p.end();
     ok = hoja.save(destino + QStringLiteral("/botones.png")) && ok;
+    ok = CapturarFormularios(destino, demo) && ok;
     return ok ? 0 : 1;
 }

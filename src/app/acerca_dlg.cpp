@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/dibujos.h"
+#include "widgets/disposicion.h"
 
 CAcercaDeDlg::CAcercaDeDlg(QWidget* parent) : QDialog(parent)
 {
@@ -28,4 +29,5 @@ CAcercaDeDlg::CAcercaDeDlg(QWidget* parent) : QDialog(parent)
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(fila);
     lay->addWidget(aceptar, 0, Qt::AlignRight);
+    OrdenLectura(this);
 }

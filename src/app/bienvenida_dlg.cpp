@@ -1,4 +1,5 @@
 #include "app/bienvenida_dlg.h"
+#include "widgets/disposicion.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +24,7 @@ CBienvenidaDlg::CBienvenidaDlg(QWidget* parent) : QDialog(parent)
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(saludo);
     lay->addLayout(botones);
+    OrdenLectura(this);
 }
 
 void MostrarParaComenzar(QWidget* parent)

@@ -9,6 +9,7 @@
 #include "settings/ajustes.h"
 #include "widgets/aviso_dlg.h"
 #include "widgets/campos_dlg.h"
+#include "widgets/disposicion.h"
 
 CImpuestosDlg::CImpuestosDlg(QWidget* parent) : QDialog(parent)
 {
@@ -29,6 +30,7 @@ CImpuestosDlg::CImpuestosDlg(QWidget* parent) : QDialog(parent)
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(rejilla);
     lay->addWidget(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
+    OrdenLectura(this);
 }
 
 void CImpuestosDlg::accept()

@@ -184,7 +184,7 @@ void CMainFrame::CrearMenu()
 
     QMenu* ayuda = barra->addMenu(QStringLiteral("Ay&uda"));
     item(ayuda, cmd::Manual, QStringLiteral("Manual"), Necesita::Nada, QKeySequence(Qt::Key_F1));
-    item(ayuda, cmd::VideoTutorial, QStringLiteral("Video Tutorial"));
+    item(ayuda, cmd::VideoTutorial, QStringLiteral("Vídeo Tutorial"));
     item(ayuda, cmd::Soporte, QStringLiteral("Soporte Técnico por Correo"));
     item(ayuda, cmd::AcercaDe, QStringLiteral("Acerca de Rentiva"));
 
@@ -365,7 +365,7 @@ void CMainFrame::CorreoSoporte()
     QUrl url(QStringLiteral("mailto:") + kCorreoSoporte);
     QUrlQuery q;
     q.addQueryItem(QStringLiteral("subject"), QStringLiteral("Consulta sobre Rentiva"));
-    q.addQueryItem(QStringLiteral("body"), QStringLiteral("Escriba aqui su duda"));
+    q.addQueryItem(QStringLiteral("body"), QStringLiteral("Escriba aquí su duda"));
     url.setQuery(q);
     if (!s_abrirUrl(url))
         QMessageBox::warning(this, QStringLiteral("Soporte Técnico por Correo"),

@@ -6,6 +6,7 @@
 
 #include "settings/ajustes.h"
 #include "widgets/campos_dlg.h"
+#include "widgets/disposicion.h"
 
 CMonedaDlg::CMonedaDlg(QWidget* parent) : QDialog(parent)
 {
@@ -17,8 +18,9 @@ CMonedaDlg::CMonedaDlg(QWidget* parent) : QDialog(parent)
     m_simbolo->setMaximumWidth(50);
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Nombre Moneda"), m_nombre);
-    form->addRow(QStringLiteral("Simbolo Monetario"), m_simbolo);
+    form->addRow(QStringLiteral("Símbolo Monetario"), m_simbolo);
     form->addRow(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir")));
+    OrdenLectura(this);
 }
 
 void CMonedaDlg::accept()

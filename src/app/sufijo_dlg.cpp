@@ -6,6 +6,7 @@
 
 #include "settings/ajustes.h"
 #include "widgets/campos_dlg.h"
+#include "widgets/disposicion.h"
 
 CSufijoDlg::CSufijoDlg(QWidget* parent) : QDialog(parent)
 {
@@ -19,6 +20,7 @@ CSufijoDlg::CSufijoDlg(QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Sufijo Recibo Banco"), m_sufijo);
     form->addRow(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
+    OrdenLectura(this);
 }
 
 void CSufijoDlg::accept()

@@ -4,7 +4,7 @@
 class QButtonGroup;
 
 // "Texto cuadro Recibo / Factura": the caption of the receipt's number box,
-// 0 "Recibo", 1 "Factura", 2 "Factura" when numbered else "Recibo", 3 "Factura / Recibo numero".
+// 0 "Recibo", 1 "Factura", 2 "Factura" when numbered else "Recibo", 3 "Factura / Recibo número".
 class CTextoCuadroReciboFactura : public QDialog {
     Q_OBJECT
 public:

@@ -10,6 +10,7 @@
 
 #include "settings/ajustes.h"
 #include "widgets/campos_dlg.h"
+#include "widgets/disposicion.h"
 
 CVencimientoDlg::CVencimientoDlg(QWidget* parent) : QDialog(parent)
 {
@@ -51,6 +52,7 @@ CVencimientoDlg::CVencimientoDlg(QWidget* parent) : QDialog(parent)
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(rejilla);
     lay->addWidget(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
+    OrdenLectura(this);
 }
 
 void CVencimientoDlg::accept()

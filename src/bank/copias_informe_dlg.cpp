@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/campos_dlg.h"
+#include "widgets/disposicion.h"
 
 CCopiasInformeDlg::CCopiasInformeDlg(QWidget* parent, int copias)
     : QDialog(parent), m_copias(qBound(kMinimo, copias, kMaximo))
@@ -37,6 +38,7 @@ CCopiasInformeDlg::CCopiasInformeDlg(QWidget* parent, int copias)
     caja->addWidget(BotonesDialogo(this, QStringLiteral("Imprimir"), QStringLiteral("No Imprimir")));
     m_caja->setFocus();
     m_caja->selectAll();
+    OrdenLectura(this);
 }
 
 int CCopiasInformeDlg::Leer() const

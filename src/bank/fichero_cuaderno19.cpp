@@ -410,7 +410,7 @@ QByteArray CFicheroCuaderno19::Contenido() const
 void CFicheroCuaderno19::Generar(const QString& ruta) const
 {
     if (m_recibos == 0)
-        throw UserError(QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación"));
+        throw UserError(QStringLiteral("No hay domiciliaciones bancarias válidas en esta facturación"));
     if (ruta.trimmed().isEmpty())
         throw UserError(QStringLiteral("Elija el archivo donde guardar el fichero del banco."));
     // Written beside the target, synced and renamed over it only when complete.

@@ -92,7 +92,7 @@ void CFicheroCuaderno19::DibujarPaginaListado(QPainter& p, const QStringList& li
         const QString filas[][2] = {
             {QStringLiteral("Total Importe del Soporte:"), MonedaATexto(m_total)},
             {QStringLiteral("Total Importe de Ordenantes:"), QStringLiteral("1")},
-            {QStringLiteral("Total Numero de Recibos:"), EnteroConPuntos(m_recibos)},
+            {QStringLiteral("Total Número de Recibos:"), EnteroConPuntos(m_recibos)},
         };
         for (int k = 0; k < 3; ++k) {
             const int y = 810 + d + kAltoLinea * k;

@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -21,9 +19,12 @@
 #include "bank/impresion_listado_dlg.h"
 #include "data/database.h"
 #include "data/rutas_salida.h"
-#include "receipts/trabajo_impresion.h"
+#include "receipts/imprimir_recibo_dlg.h"
+#include "receipts/llenar_recibo.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/campos_widget.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -48,9 +49,9 @@ QDateEdit* Fecha(QWidget* padre, const QDate& d)
 
 }  // namespace
 
-CReciboBancoDlg::CReciboBancoDlg(QWidget* parent, const ReciboBancoInmueble& datos,
+CReciboBancoDlg::CReciboBancoDlg(QWidget* parent, Database& db, const ReciboBancoInmueble& datos,
                                  const QString& docArrendador)
-    : QDialog(parent), m_datos(datos), m_docArrendador(docArrendador), m_recibo(datos.recibo)
+    : QDialog(parent), m_db(db), m_datos(datos), m_docArrendador(docArrendador), m_recibo(datos.recibo)
 {
     setWindowTitle(kTitulo);
     const ReciboBanco& r = datos.recibo;
@@ -60,7 +61,7 @@ CReciboBancoDlg::CReciboBancoDlg(QWidget* parent, const ReciboBancoInmueble& dat
     m_cobro = Fecha(this, r.fecha_facturacion);
 
     auto* cabecera = new QFormLayout;
-    cabecera->addRow(QStringLiteral("Numero"), m_numero);
+    cabecera->addRow(QStringLiteral("Número"), m_numero);
     cabecera->addRow(QStringLiteral("Fecha Emisión"), m_emision);
     cabecera->addRow(QStringLiteral("Fecha Cobro"), m_cobro);
     cabecera->addRow(QStringLiteral("Dirección"), Campo(this, datos.direccion, 0, true));
@@ -112,6 +113,7 @@ CReciboBancoDlg::CReciboBancoDlg(QWidget* parent, const ReciboBancoInmueble& dat
     const int anchos[4] = {4, 4, 2, 10};
     for (int i = 0; i < 4; ++i) {
         m_cuenta[i] = Campo(this, valores[i], anchos[i]);
+        campos::AnchoDeCodigo(m_cuenta[i], anchos[i]);
         b->addWidget(new QLabel(etiquetas[i], this), 0, i);
         b->addWidget(m_cuenta[i], 1, i);
     }
@@ -123,16 +125,16 @@ CReciboBancoDlg::CReciboBancoDlg(QWidget* parent, const ReciboBancoInmueble& dat
     generar->setDefault(true);
     connect(botones, &QDialogButtonBox::accepted, this, &CReciboBancoDlg::accept);
     connect(botones, &QDialogButtonBox::rejected, this, &CReciboBancoDlg::reject);
-    connect(imprimir, &QPushButton::clicked, this, &CReciboBancoDlg::Imprimir);
+    connect(imprimir, &QPushButton::clicked, this, [this] { Imprimir(); });
 
-    auto* todo = new QVBoxLayout(this);
+    auto* todo = new QVBoxLayout;
     todo->addLayout(cabecera);
     todo->addWidget(importesBox);
     todo->addWidget(personas);
     todo->addWidget(banco);
-    todo->addWidget(botones);
+    FormularioDesplazable(this, todo, botones);
     ActualizarTotal();
-    m_numero->setFocus();
+    OrdenLectura(this);
 }
 
 QDate CReciboBancoDlg::FechaEmision() const
@@ -198,7 +200,7 @@ void CReciboBancoDlg::accept()
     QDialog::accept();
 }
 
-void CReciboBancoDlg::Imprimir()
+void CReciboBancoDlg::Imprimir(QPrinter* impresora)
 {
     ReciboBanco r;
     const QString error = Leer(r);
@@ -206,35 +208,23 @@ void CReciboBancoDlg::Imprimir()
         QMessageBox::warning(this, kTitulo, error);
         return;
     }
-    CImpresionRecibo p(LeerAjustesRecibo());
-    p.arrendador = m_datos.arrendador;
-    p.doc_arrendador = m_docArrendador;
-    p.direccion = m_datos.direccion;
-    p.piso = m_datos.piso;
-    p.localidad = m_datos.localidad;
-    p.nom_arrendatario = r.nom_arrendatario;
-    p.doc_arrendatario = m_datos.doc_arrendatario;
-    p.texto_numero = r.numero_recibo ? QString::number(r.numero_recibo) : QString();
-    p.fecha_emision = r.fecha_facturacion;
-    p.renta = r.renta;
-    p.iva = r.iva;
-    p.irpf = r.irpf;
-    p.otro_importe1 = r.otro_importe1;
-    p.otro_importe2 = r.otro_importe2;
-    p.otro_importe3 = r.otro_importe3;
-    p.otro_concepto1 = r.otro_concepto1;
-    p.otro_concepto2 = r.otro_concepto2;
-    p.otro_concepto3 = r.otro_concepto3;
-    p.texto_domiciliacion = QStringLiteral(" Domiciliación bancaria: ") + r.banco + u' ' + r.sucursal +
-                            u' ' + r.dc + u' ' + r.ccc;
-    QPrinter impresora(QPrinter::HighResolution);
-    QPrintDialog dialogo(&impresora, this);
-    if (dialogo.exec() != QDialog::Accepted)
-        return;
     try {
-        ImprimirRecibos(impresora, {p}, true);
+        // The same fill as "Recibo Físico", then what this form reviews over it.
+        CImpresionRecibo p = ReciboDeInmueble(m_db, r.ref, r.fecha_facturacion, 1, LeerAjustesRecibo());
+        p.texto_numero = r.numero_recibo ? EnteroConPuntos(r.numero_recibo) : QString();
+        p.renta = r.renta;
+        p.iva = r.iva;
+        p.irpf = r.irpf;
+        p.otro_importe1 = r.otro_importe1;
+        p.otro_importe2 = r.otro_importe2;
+        p.otro_importe3 = r.otro_importe3;
+        p.otro_concepto1 = r.otro_concepto1;
+        p.otro_concepto2 = r.otro_concepto2;
+        p.otro_concepto3 = r.otro_concepto3;
+        p.texto_domiciliacion = TextoDomiciliacion(r.banco, r.sucursal, r.dc, r.ccc);
+        ImprimirRecibo(this, p, impresora);
     } catch (const std::exception& e) {
-        QMessageBox::critical(this, kTitulo, TextoError(e));
+        QMessageBox::warning(this, kTitulo, TextoError(e));
     }
 }
 
@@ -243,7 +233,7 @@ void GenerarReciboBanco(QWidget* parent, Database& db, qint64 refInmueble)
     try {
         const ReciboBancoInmueble datos = ReciboDesdeInmueble(db, refInmueble, QDate::currentDate());
         const PropietarioBanco propietario = BuscarPropietarioBanco(db, datos.arrendador);
-        CReciboBancoDlg dlg(parent, datos, propietario.documento_numero);
+        CReciboBancoDlg dlg(parent, db, datos, propietario.documento_numero);
         if (dlg.exec() != QDialog::Accepted)
             return;
         auto fichero = CrearFichero(propietario, dlg.FechaEmision(), dlg.FechaCobro(), LeerAjustesBanco());

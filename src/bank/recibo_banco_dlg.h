@@ -7,6 +7,7 @@ class Database;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 
 // "Recibo": the one receipt of a property charged to its tenant's account, shown for review
 // before its direct-debit file is written. Address, names and references stay the property's;
@@ -14,7 +15,9 @@ class QLineEdit;
 class CReciboBancoDlg : public QDialog {
     Q_OBJECT
 public:
-    CReciboBancoDlg(QWidget* parent, const ReciboBancoInmueble& datos, const QString& docArrendador);
+    // `db` is the open workspace the receipt's property and owner come from (for printing).
+    CReciboBancoDlg(QWidget* parent, Database& db, const ReciboBancoInmueble& datos,
+                    const QString& docArrendador);
 
     // The reviewed receipt; valid after the form was confirmed with "&Generar Fichero".
     const ReciboBanco& Recibo() const { return m_recibo; }
@@ -32,9 +35,14 @@ public:
 public slots:
     void accept() override;
     void ActualizarTotal();
-    void Imprimir();
+    // "&Imprimir": the receipt as the property form's "Recibo Físico" prints it (owner's
+    // address and document, tenant's document with its type) with what the form shows
+    // (number with dots, dates, amounts, concepts, account as payment domicile), on the
+    // printer chosen in the print dialog (`impresora` for tests); colour as the printer.
+    void Imprimir(QPrinter* impresora = nullptr);
 
 private:
+    Database& m_db;
     ReciboBancoInmueble m_datos;
     QString m_docArrendador;
     ReciboBanco m_recibo;

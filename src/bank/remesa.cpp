@@ -154,7 +154,7 @@ ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDa
         QString motivos;
         for (const ReciboExcluido& e : resultado.excluidos)
             motivos += u'\n' + e.Texto();
-        throw UserError(QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación") +
+        throw UserError(QStringLiteral("No hay domiciliaciones bancarias válidas en esta facturación") +
                         motivos);
     }
     // Both files or neither: each is finished and synced before either takes its name.

@@ -259,7 +259,7 @@ void Facturacion::ComprobarImportes(qint64 refInmueble)
     if (!st.next())
         throw UserError(QStringLiteral("El inmueble no existe; guárdelo antes de facturarlo."));
     if (st.integer(0) == 0)
-        throw UserError(QStringLiteral("Debe haber algun importe, todos los conceptos están a cero"));
+        throw UserError(QStringLiteral("Debe haber algún importe, todos los conceptos están a cero"));
 }
 
 qint64 Facturacion::FacturarInmueble(qint64 refInmueble, const QDate& mesElegido)

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "billing/facturacion.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ CFacturacionMesDlg::CFacturacionMesDlg(const QDate& propuesta, bool primera, QWi
     form->addRow(QStringLiteral("Año"), filaAnio);
     form->addRow(QStringLiteral("Notas"), m_notas);
     form->addRow(botones);
+    OrdenLectura(this);
 }
 
 void CFacturacionMesDlg::CambiarAnio(int delta)

@@ -14,6 +14,7 @@
 #include "data/database.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/disposicion.h"
 
 CFacturacionesDlg::CFacturacionesDlg(Database& db, QWidget* parent) : QDialog(parent), m_db(db)
 {
@@ -37,6 +38,7 @@ CFacturacionesDlg::CFacturacionesDlg(Database& db, QWidget* parent) : QDialog(pa
     layout->addWidget(botones);
     resize(520, 360);
     Rellenar();
+    OrdenLectura(this);
 }
 
 void CFacturacionesDlg::Rellenar()

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/fecha_dlg.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -52,6 +53,9 @@ CFichaCobroDlg::CFichaCobroDlg(int estado, const QDateTime& fechaCobro, QWidget*
     fila->addWidget(elegir);
 
     auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Ours, in Spanish even where Qt's translations are missing.
+    botones->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
+    botones->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
     connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -59,6 +63,7 @@ CFichaCobroDlg::CFichaCobroDlg(int estado, const QDateTime& fechaCobro, QWidget*
     layout->addWidget(grupo);
     layout->addLayout(fila);
     layout->addWidget(botones);
+    OrdenLectura(this);
 }
 
 int CFichaCobroDlg::Estado() const

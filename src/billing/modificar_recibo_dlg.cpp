@@ -18,6 +18,8 @@
 #include "receipts/llenar_recibo.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/campos_widget.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -52,7 +54,7 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     m_numerar = new QCheckBox(QStringLiteral("Numerar Recibo"), this);
     m_numerar->setEnabled(false);
     m_reciboBanco = new QCheckBox(QStringLiteral("Recibo Banco"), this);
-    m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Fisico"), this);
+    m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Físico"), this);
     m_notas = new QPlainTextEdit(this);
     m_notas->setMaximumHeight(60);
     m_notas->setTabChangesFocus(true);    // Tab moves on, as in every other field
@@ -60,6 +62,8 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     m_sucursal = Campo(this, 4);
     m_dc = Campo(this, 2);
     m_ccc = Campo(this, 10);
+    for (QLineEdit* e : {m_banco, m_sucursal, m_dc, m_ccc})
+        campos::AnchoDeCodigo(e, e->maxLength());
     for (auto*& e : m_importes) {
         e = Campo(this, 20);
         e->setAlignment(Qt::AlignRight);
@@ -82,7 +86,7 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     datos->addWidget(m_codref, f++, 5);
     datos->addWidget(new QLabel(QStringLiteral("Inquilino")), f, 0);
     datos->addWidget(m_inquilino, f, 1, 1, 3);
-    datos->addWidget(new QLabel(QStringLiteral("Numero Recibo")), f, 4);
+    datos->addWidget(new QLabel(QStringLiteral("Número Recibo")), f, 4);
     datos->addWidget(m_numero, f++, 5);
     datos->addWidget(new QLabel(QStringLiteral("Documento")), f, 0);
     datos->addWidget(m_docTipo, f, 1);
@@ -139,14 +143,15 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout;
     layout->addLayout(datos);
     layout->addWidget(cuenta);
     layout->addWidget(importes);
-    layout->addWidget(botones);
+    FormularioDesplazable(this, layout, botones);
 
     NormalizarReciboEmision(m_recibo);
     Mostrar();
+    OrdenLectura(this);
 }
 
 void CModificarReciboDlg::Mostrar()

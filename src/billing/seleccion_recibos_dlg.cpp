@@ -77,7 +77,7 @@ CSeleccionRecibosDlg::CSeleccionRecibosDlg(Database& db, ModoSeleccion modo, con
     }
 
     auto* menu = new QMenuBar(this);
-    QAction* ok = menu->addAction(QStringLiteral("OK"));
+    QAction* ok = menu->addAction(QStringLiteral("Aceptar"));
     QAction* cancelar = menu->addAction(QStringLiteral("Cancelar"));
     QAction* todos = menu->addAction(QStringLiteral("Todos"));
     QAction* ninguno = menu->addAction(QStringLiteral("Ninguno"));

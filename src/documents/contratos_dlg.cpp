@@ -20,6 +20,7 @@
 #include "util/errores.h"
 #include "util/formato.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -57,13 +58,12 @@ CContratosDlg::CContratosDlg(QWidget* parent, Database& db, qint64 refInmueble, 
     abajo->addStretch();
     abajo->addWidget(aceptar);
     abajo->addWidget(cancelar);
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(cuerpo);
-    todo->addLayout(abajo);
+    FormularioDesplazable(this, cuerpo, abajo);
     connect(aceptar, &QPushButton::clicked, this, &CContratosDlg::accept);
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
     for (QPushButton* b : m_botones)
         b->setAutoDefault(false);
+    OrdenLectura(this);
     Mostrar();
 }
 

@@ -24,7 +24,7 @@ CInfoAvanzadaContratoDlg::CInfoAvanzadaContratoDlg(QWidget* parent, const QStrin
 
     auto* grupo = new QGroupBox(QStringLiteral("Coarrendatarios"), this);
     auto* g = new QGridLayout(grupo);
-    const QStringList titulos = {QStringLiteral("Nombre"), QStringLiteral("Documento"), QStringLiteral("Numero"),
+    const QStringList titulos = {QStringLiteral("Nombre"), QStringLiteral("Documento"), QStringLiteral("Número"),
                                  QStringLiteral("Nacionalidad")};
     for (int c = 0; c < titulos.size(); ++c)
         g->addWidget(new QLabel(titulos[c], grupo), 0, c);

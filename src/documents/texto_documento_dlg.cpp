@@ -58,6 +58,9 @@ CTextoDocumentoDlg::CTextoDocumentoDlg(const QString& texto, QWidget* parent)
     layout->addLayout(fila);
     layout->addWidget(m_editor);
     resize(640, 560);
+    // The text comes first: the window is for reading and editing it.
+    setTabOrder(m_editor, m_editor->nextInFocusChain());
+    m_editor->setFocus();
 }
 
 void CTextoDocumentoDlg::Imprimir()

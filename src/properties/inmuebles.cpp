@@ -93,11 +93,11 @@ const QStringList& ListaTiposInmueble()
     static const QStringList kTipos = {
         QStringLiteral("SIN ESPECIFICAR"), QStringLiteral("PISO"),          QStringLiteral("APARTAMENTO"),
         QStringLiteral("BUNGALOW"),        QStringLiteral("CASA"),          QStringLiteral("CHALET"),
-        QStringLiteral("CHALET ADOSADO"),  QStringLiteral("CHALET PAREADO"), QStringLiteral("DUPLEX"),
+        QStringLiteral("CHALET ADOSADO"),  QStringLiteral("CHALET PAREADO"), QStringLiteral("DÚPLEX"),
         QStringLiteral("ESTUDIO"),         QStringLiteral("LOFT"),          QStringLiteral("PLAZA GARAJE"),
         QStringLiteral("GARAJE"),          QStringLiteral("LOCAL"),         QStringLiteral("NAVE"),
         QStringLiteral("OFICINA"),         QStringLiteral("EDIFICIO"),      QStringLiteral("TERRENOS"),
-        QStringLiteral("FINCA RUSTICA"),   QStringLiteral("OTROS")};
+        QStringLiteral("FINCA RÚSTICA"),   QStringLiteral("OTROS")};
     return kTipos;
 }
 
@@ -167,6 +167,16 @@ Moneda LeerImporte(const QString& texto, const QString& campo)
     if (!ok)
         throw UserError(QStringLiteral("El importe de \"%1\" no es válido: %2").arg(campo, texto));
     return RedondearCentimos(m);
+}
+
+QString RotuloImpuesto(const QString& nombre, int porcentaje)
+{
+    static const QRegularExpression kPorcentajeFinal(QStringLiteral("\\s*-?[0-9]+([.,][0-9]+)?\\s*%\\s*$"));
+    QString base = nombre;
+    base.remove(kPorcentajeFinal);
+    base = base.trimmed();
+    const QString tasa = QString::number(porcentaje) + u'%';
+    return base.isEmpty() ? tasa : base + u' ' + tasa;
 }
 
 QString TextoImporte(Moneda m)

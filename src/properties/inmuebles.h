@@ -34,7 +34,7 @@ inline const QString kInmuebleSinDireccion = QStringLiteral("El inmueble debe te
 inline const QString kDarDeAltaPropietario = QStringLiteral(
     "Antes de introducir un inmueble debe dar de alta al menos un propietario.");
 inline const QString kPreguntaBorrarInmueble =
-    QStringLiteral("Va a borrar este inmueble y sus recibos, \u00BFEsta seguro?");
+    QStringLiteral("Va a borrar este inmueble y sus recibos, \u00BFEstá seguro?");
 
 // The twenty property types by index; a name outside the list is index 0.
 const QStringList& ListaTiposInmueble();
@@ -56,6 +56,10 @@ void RedondearImportes(FichaInmueble& d);
 // The tax buttons: computes the tax into the row from its current amounts.
 void AplicarImpuesto1(FichaInmueble& d, int porcentaje);
 void AplicarImpuesto2(FichaInmueble& d, int porcentaje);
+// The caption of a tax button: the tax's name with the rate it computes ("IVA 10%"). A rate
+// already written at the end of the name is replaced, so that the caption never shows a
+// rate other than the one applied.
+QString RotuloImpuesto(const QString& nombre, int porcentaje);
 
 // Amount typed in an edit; an unreadable text is refused naming the field.
 Moneda LeerImporte(const QString& texto, const QString& campo);

@@ -9,7 +9,6 @@
 #include "documents/documentos_dlg.h"
 #include "properties/inmuebles_dlg.h"
 #include "receipts/imprimir_recibo_dlg.h"
-#include "settings/ajustes.h"
 #include "widgets/calculadora_dlg.h"
 #include "widgets/fecha_dlg.h"
 
@@ -30,9 +29,9 @@ void CInmueblesDlg::Impuesto(int tipo)
     try {
         LeerImportes(d);
         if (tipo == 1)
-            AplicarImpuesto1(d, PorcentajeImpuesto1());
+            AplicarImpuesto1(d, m_porcentajes[0]);
         else
-            AplicarImpuesto2(d, PorcentajeImpuesto2());
+            AplicarImpuesto2(d, m_porcentajes[1]);
     } catch (const std::exception& e) {
         Error(e);
         return;

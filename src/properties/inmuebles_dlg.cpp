@@ -17,6 +17,7 @@
 #include "util/errores.h"
 #include "widgets/aviso_dlg.h"
 #include "widgets/campos_widget.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -37,7 +38,9 @@ QPlainTextEdit* TextoLargo(QWidget* parent, const char* columna)
     auto* t = new QPlainTextEdit(parent);
     t->setObjectName(QString::fromLatin1(columna));
     t->setTabChangesFocus(true);
-    t->setMaximumHeight(60);
+    // As tall as the column it shares with the other groups allows, never less than 3 lines.
+    t->setMinimumHeight(50);
+    t->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     return t;
 }
 
@@ -67,6 +70,7 @@ void CInmueblesDlg::CrearCampos()
     m_tipo = Lista("tipo_inmueble", ListaTiposInmueble());
     m_localidad = Lista("localidad", {});
     m_cp = Digitos("cp");
+    campos::AnchoDeCodigo(m_cp, m_cp->maxLength());
     m_propietario = Lista("arrendador", {}, false);
     m_refCatastral = Mayusculas("refcatastral");
     m_inquilino = Texto("nom_arrendatario");
@@ -96,7 +100,7 @@ void CInmueblesDlg::CrearCampos()
     m_total->setReadOnly(true);
     m_total->setAlignment(Qt::AlignRight);
     m_total->setFocusPolicy(Qt::NoFocus);
-    m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Fisico"), this);
+    m_reciboFisico = new QCheckBox(QStringLiteral("Recibo Físico"), this);
     m_reciboBanco = new QCheckBox(QStringLiteral("Recibo Banco"), this);
     m_numerar = new QCheckBox(QStringLiteral("Numerar Recibo"), this);
     m_reciboFisico->setObjectName(QStringLiteral("is_recibo_fisico"));
@@ -112,17 +116,22 @@ void CInmueblesDlg::CrearBotones()
         m_botones << b;
         return b;
     };
-    m_impuesto1 = boton(NombreImpuesto1());
-    m_impuesto2 = boton(NombreImpuesto2());
+    // Caption and computation take the rate from the same reading of the settings.
+    m_porcentajes = {PorcentajeImpuesto1(), PorcentajeImpuesto2()};
+    m_impuesto1 = boton(RotuloImpuesto(NombreImpuesto1(), m_porcentajes[0]));
+    m_impuesto2 = boton(RotuloImpuesto(NombreImpuesto2(), m_porcentajes[1]));
+    m_impuesto1->setObjectName(QStringLiteral("boton_impuesto1"));
+    m_impuesto2->setObjectName(QStringLiteral("boton_impuesto2"));
     m_fechaContrato = boton(QStringLiteral("Fecha Contrato"));
     m_enviarEmail = boton(QStringLiteral("Enviar Email"));
     m_facturar = boton(QStringLiteral("Facturar"));
-    m_botonReciboFisico = boton(QStringLiteral("Recibo Fisico"));
+    m_botonReciboFisico = boton(QStringLiteral("Recibo Físico"));
     m_botonReciboBanco = boton(QStringLiteral("Recibo Banco"));
     m_botonReciboFisico->setObjectName(QStringLiteral("boton_recibo_fisico"));
     m_botonReciboBanco->setObjectName(QStringLiteral("boton_recibo_banco"));
     m_calculadora = boton(QStringLiteral("Calculadora"));
     m_documentos = boton(QStringLiteral(" Documentos"));
+    m_documentos->setObjectName(QStringLiteral("boton_documentos"));
     for (const char* paso : {"<<", "<", ">", ">>"})
         m_navegacion << boton(QString::fromLatin1(paso));
     m_nuevo = boton(QStringLiteral("Nuevo"));
@@ -143,19 +152,22 @@ QGroupBox* CInmueblesDlg::GrupoInmueble()
     g->addWidget(m_via, f, 1);
     g->addWidget(m_direccion, f, 2, 1, 2);
     g->addWidget(m_textoDireccion, f++, 1, 1, 3);
-    const auto pares = [&](const char* a, QWidget* wa, const char* b, QWidget* wb) {
-        g->addWidget(new QLabel(QString::fromUtf8(a)), f, 0);
-        g->addWidget(wa, f, 1);
-        g->addWidget(new QLabel(QString::fromUtf8(b)), f, 2);
-        g->addWidget(wb, f++, 3);
+    // One field a row: three groups side by side stay narrow enough for a laptop.
+    const auto linea = [&](const char* etiqueta, QWidget* w) {
+        g->addWidget(new QLabel(QString::fromUtf8(etiqueta)), f, 0);
+        g->addWidget(w, f++, 1, 1, 3);
     };
-    pares("Piso", m_piso, "Tipo inmueble", m_tipo);
-    pares("Localidad", m_localidad, "Cód Postal", m_cp);
-    pares("Ref Catastral", m_refCatastral, "Referencia", m_codref);
-    g->addWidget(new QLabel(QStringLiteral("Notas inmueble")), f, 0);
-    g->addWidget(m_notas, f++, 1, 1, 3);
-    g->addWidget(new QLabel(QStringLiteral("Equipamiento")), f, 0);
-    g->addWidget(m_equipamiento, f++, 1, 1, 3);
+    linea("Piso", m_piso);
+    linea("Tipo inmueble", m_tipo);
+    linea("Localidad", m_localidad);
+    linea("Cód Postal", m_cp);
+    linea("Ref Catastral", m_refCatastral);
+    linea("Referencia", m_codref);
+    // The two notes take what height the column leaves.
+    g->setRowStretch(f, 1);
+    linea("Notas inmueble", m_notas);
+    g->setRowStretch(f, 1);
+    linea("Equipamiento", m_equipamiento);
     return grupo;
 }
 
@@ -172,17 +184,16 @@ QGroupBox* CInmueblesDlg::GrupoInquilino()
     linea("Dirección", m_direccionInquilino);
     g->addWidget(GrupoDocumento(m_docTipo, m_docNumero), f++, 0, 1, 4);
     linea("Nacionalidad", m_nacionalidad);
-    g->addWidget(new QLabel(QStringLiteral("Movil")), f, 0);
-    g->addWidget(m_movil, f, 1);
-    g->addWidget(new QLabel(QStringLiteral("Teléfono")), f, 2);
-    g->addWidget(m_telefono, f++, 3);
+    linea("Móvil", m_movil);
+    linea("Teléfono", m_telefono);
     g->addWidget(m_fechaContrato, f, 0);
-    g->addWidget(m_fecha, f++, 1);
+    g->addWidget(m_fecha, f++, 1, 1, 3);
     g->addWidget(new QLabel(QStringLiteral("email")), f, 0);
     g->addWidget(m_email, f, 1, 1, 2);
     g->addWidget(m_enviarEmail, f++, 3);
     g->addWidget(GrupoDatosBancarios(m_cuenta), f++, 0, 1, 4);
-    linea("Nota recibo fisico/fact", m_notaRecibo);
+    linea("Nota recibo físico/fact", m_notaRecibo);
+    g->setRowStretch(f, 1);
     return grupo;
 }
 
@@ -218,12 +229,11 @@ QGroupBox* CInmueblesDlg::GrupoAlquiler()
 
 void CInmueblesDlg::Colocar()
 {
+    // Three columns side by side, so that the form fits a laptop's screen (1366 x 768).
     auto* cuerpo = new QHBoxLayout;
-    auto* izquierda = new QVBoxLayout;
-    izquierda->addWidget(GrupoInmueble());
-    izquierda->addWidget(GrupoInquilino());
-    cuerpo->addLayout(izquierda, 3);
-    cuerpo->addWidget(GrupoAlquiler(), 2);
+    cuerpo->addWidget(GrupoInmueble(), 4);
+    cuerpo->addWidget(GrupoInquilino(), 4);
+    cuerpo->addWidget(GrupoAlquiler(), 3);
     auto* botones = new QHBoxLayout;
     for (QPushButton* b : m_navegacion)
         botones->addWidget(b);
@@ -232,9 +242,10 @@ void CInmueblesDlg::Colocar()
     botones->addStretch();
     botones->addWidget(m_aceptar);
     botones->addWidget(m_cancelar);
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(cuerpo);
-    todo->addLayout(botones);
+    FormularioDesplazable(this, cuerpo, botones);
+    OrdenLectura(this);
+    ComprobarAlSalir(m_docTipo, m_docNumero);
+    ComprobarAlSalir(m_cuenta);
 }
 
 void CInmueblesDlg::Conectar()
@@ -473,6 +484,8 @@ bool CInmueblesDlg::Guardar()
     const QSet<QString> cambiados = Cambiados();
     if (!m_esNuevo && cambiados.isEmpty())
         return true;   // nothing typed: nothing to store
+    if (!ConfirmarCambiados(cambiados, m_docTipo, m_docNumero, m_cuenta))
+        return false;
     if (LongitudCuentaIncorrecta(m_cuenta.banco->text(), m_cuenta.sucursal->text(), m_cuenta.dc->text(),
                                  m_cuenta.ccc->text()))
         CAvisoDlg(this, Aviso::LongitudCuentaCorriente).Mostrar();

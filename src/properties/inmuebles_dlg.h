@@ -112,6 +112,7 @@ private:
     QCheckBox* m_reciboBanco;
     QCheckBox* m_numerar;
 
+    std::array<int, 2> m_porcentajes{};   // the two tax rates the buttons apply
     QPushButton* m_impuesto1;
     QPushButton* m_impuesto2;
     QPushButton* m_fechaContrato;

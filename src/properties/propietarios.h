@@ -25,7 +25,7 @@ struct FichaPropietario {
 inline const QString kPropietarioSinNombre = QStringLiteral("El propietario debe tener un nombre");
 inline const QString kPropietarioRepetido = QStringLiteral("Ya existe un propietario con ese nombre");
 inline const QString kPreguntaBorrarPropietario = QStringLiteral(
-    "Va a borrar este propietario y todos sus inmuebles  y recibos, \u00BFEsta seguro?");
+    "Va a borrar este propietario y todos sus inmuebles  y recibos, \u00BFEstá seguro?");
 
 // Street types offered by the owner and property forms, in this order.
 const QStringList& ListaVias();

@@ -7,13 +7,13 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "data/database.h"
 #include "data/record_sets.h"
 #include "util/errores.h"
 #include "widgets/aviso_dlg.h"
 #include "widgets/campos_widget.h"
+#include "widgets/disposicion.h"
 
 namespace {
 const QString kTabla = QStringLiteral("propietario");
@@ -53,7 +53,9 @@ void CPropietariosDlg::CrearCampos()
     m_notas = new QPlainTextEdit(this);
     m_notas->setObjectName(QStringLiteral("notas"));
     m_notas->setTabChangesFocus(true);
-    m_notas->setMinimumHeight(70);
+    // Three lines at least, and whatever height the form has to spare.
+    m_notas->setMinimumHeight(60);
+    m_notas->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
 }
 
 void CPropietariosDlg::Colocar()
@@ -67,19 +69,20 @@ void CPropietariosDlg::Colocar()
     datos->addWidget(new QLabel(QStringLiteral("Nombre")), f, 0);
     datos->addWidget(m_nombre, f++, 1, 1, 3);
     datos->addWidget(GrupoDocumento(m_docTipo, m_docNumero), f++, 0, 1, 4);
-    par("Via", m_via, 0);
+    par("Vía", m_via, 0);
     par("Dirección", m_direccion, 2);
     ++f;
     par("Piso", m_piso, 0);
     par("Localidad", m_localidad, 2);
     ++f;
     par("Código Postal", m_cp, 0);
-    par("Numero recibo", m_numeroRecibo, 2);
+    par("Número recibo", m_numeroRecibo, 2);
     ++f;
-    par("Movil", m_movil, 0);
+    par("Móvil", m_movil, 0);
     par("Teléfono", m_telefono, 2);
     ++f;
     datos->addWidget(GrupoDatosBancarios(m_cuenta, m_datosBanco), f++, 0, 1, 4);
+    datos->setRowStretch(f, 1);
     datos->addWidget(new QLabel(QStringLiteral("Notas")), f, 0, Qt::AlignTop);
     datos->addWidget(m_notas, f++, 1, 1, 3);
 
@@ -101,9 +104,10 @@ void CPropietariosDlg::Colocar()
     botones->addWidget(m_aceptar);
     botones->addWidget(m_salir);
 
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(datos);
-    todo->addLayout(botones);
+    FormularioDesplazable(this, datos, botones);
+    OrdenLectura(this);
+    ComprobarAlSalir(m_docTipo, m_docNumero);
+    ComprobarAlSalir(m_cuenta);
 
     connect(m_anterior, &QPushButton::clicked, this, [this] { Mover(-1); });
     connect(m_siguiente, &QPushButton::clicked, this, [this] { Mover(1); });
@@ -218,6 +222,8 @@ bool CPropietariosDlg::Guardar()
         m_nombre->setFocus();
         return false;
     }
+    if (!ConfirmarCambiados(cambiados, m_docTipo, m_docNumero, m_cuenta))
+        return false;
     if (FaltaCuentaPropietario(d))
         CAvisoDlg(this, Aviso::PropietarioPonerCuenta).Mostrar();
     try {

@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
@@ -21,6 +22,7 @@
 
 #include "settings/ajustes.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/disposicion.h"
 
 using namespace ajustes;
 
@@ -42,8 +44,8 @@ CDisenoReciboDlg::CDisenoReciboDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Diseño recibo"));
 
-    elegir_color = [](QWidget* padre) {
-        return QColorDialog::getColor(Qt::black, padre, QStringLiteral("Color del fondo"));
+    elegir_color = [](QWidget* padre, const QColor& actual) {
+        return QColorDialog::getColor(actual, padre, QStringLiteral("Color del fondo"));
     };
     elegir_logotipo = [](QWidget* padre) {
         return QFileDialog::getOpenFileName(padre, QStringLiteral("Seleccionar Logotipo"),
@@ -57,7 +59,9 @@ CDisenoReciboDlg::CDisenoReciboDlg(QWidget* parent) : QDialog(parent)
 
     m_color = new QPushButton(QStringLiteral("Seleccionar Color"), this);
     m_fondo = new QComboBox(this);
-    m_fondo->addItems({QStringLiteral("LINEAS"), QStringLiteral("SOLIDO")});
+    // Shown as Spanish is written; stored as the settings always held them.
+    m_fondo->addItem(QStringLiteral("LÍNEAS"), QStringLiteral("LINEAS"));
+    m_fondo->addItem(QStringLiteral("SÓLIDO"), QStringLiteral("SOLIDO"));
 
     auto* contenido = new QGroupBox(QStringLiteral("Contenido cuadro izquierdo"), this);
     auto* grupo = new QButtonGroup(this);
@@ -106,7 +110,7 @@ CDisenoReciboDlg::CDisenoReciboDlg(QWidget* parent) : QDialog(parent)
     const QString fondo = LeerTexto(kRecibo, kFondo);
     m_fondo->setCurrentIndex(-1);
     for (int i = 0; i < m_fondo->count(); ++i)
-        if (!fondo.isEmpty() && m_fondo->itemText(i).startsWith(fondo)) {
+        if (!fondo.isEmpty() && m_fondo->itemData(i).toString().startsWith(fondo)) {
             m_fondo->setCurrentIndex(i);
             break;
         }
@@ -119,15 +123,19 @@ CDisenoReciboDlg::CDisenoReciboDlg(QWidget* parent) : QDialog(parent)
 
     connect(m_color, &QPushButton::clicked, this, &CDisenoReciboDlg::SeleccionarColor);
     connect(m_seleccionar, &QPushButton::clicked, this, &CDisenoReciboDlg::SeleccionarLogotipo);
-    connect(m_editar, &QPushButton::clicked, this, &CDisenoReciboDlg::AbrirLogotipo);
-    connect(m_ver, &QPushButton::clicked, this, &CDisenoReciboDlg::AbrirLogotipo);
+    connect(m_editar, &QPushButton::clicked, this, [this] { AbrirLogotipo(m_editar->text()); });
+    connect(m_ver, &QPushButton::clicked, this, [this] { AbrirLogotipo(m_ver->text()); });
     // Connected after the stored option is shown, so that opening shows no notice.
     connect(m_opciones[2], &QRadioButton::toggled, this, &CDisenoReciboDlg::OpcionLogotipo);
+    OrdenLectura(this);
 }
 
 void CDisenoReciboDlg::SeleccionarColor()
 {
-    const QColor c = elegir_color(this);
+    const QColor actual(LeerEntero(kRecibo, kColorR, kColorRPorDefecto),
+                        LeerEntero(kRecibo, kColorG, kColorGPorDefecto),
+                        LeerEntero(kRecibo, kColorB, kColorBPorDefecto));
+    const QColor c = elegir_color(this, actual);
     if (!c.isValid())
         return;
     EscribirEntero(kRecibo, kColorR, c.red());
@@ -143,12 +151,26 @@ void CDisenoReciboDlg::SeleccionarLogotipo()
         EscribirTexto(kRecibo, kFileLogo, QFileInfo(ruta).absoluteFilePath());
 }
 
-void CDisenoReciboDlg::AbrirLogotipo()
+void CDisenoReciboDlg::AbrirLogotipo(const QString& boton)
 {
+    const QString ruta = LeerTexto(kRecibo, kFileLogo);
+    const QString titulo = QString(boton).remove(u'&');
+    if (ruta.isEmpty()) {
+        QMessageBox::information(this, titulo,
+                                 QStringLiteral("No hay ningún logotipo elegido. Elíjalo con "
+                                                "«Seleccionar Logotipo»."));
+        return;
+    }
+    if (!QFileInfo(ruta).isFile()) {
+        QMessageBox::warning(this, titulo,
+                             QStringLiteral("No se encuentra el logotipo %1. Elija otro con "
+                                            "«Seleccionar Logotipo».").arg(ruta));
+        return;
+    }
     // "Editar" and "Ver" both hand the file to the desktop: its picture program is the
     // user's editor and viewer alike.
     CAvisoDlg(this, Aviso::ArchivoLogoEditar).Mostrar();
-    abrir_archivo(LeerTexto(kRecibo, kFileLogo));
+    abrir_archivo(ruta);
 }
 
 void CDisenoReciboDlg::OpcionLogotipo(bool marcada)
@@ -159,7 +181,7 @@ void CDisenoReciboDlg::OpcionLogotipo(bool marcada)
 
 void CDisenoReciboDlg::accept()
 {
-    EscribirTexto(kRecibo, kFondo, m_fondo->currentIndex() < 0 ? QString() : m_fondo->currentText());
+    EscribirTexto(kRecibo, kFondo, m_fondo->currentIndex() < 0 ? QString() : m_fondo->currentData().toString());
     const QString* const claves[] = {&kTexto1, &kTexto2, &kTexto3};
     for (int i = 0; i < 3; ++i)
         EscribirTexto(kRecibo, *claves[i], m_textos[i]->text());

@@ -19,7 +19,8 @@ public:
     void accept() override;
 
     // The choosers and the opener the buttons use; tests replace them.
-    std::function<QColor(QWidget*)> elegir_color;        // invalid colour: cancelled
+    // Opens on the stored colour; an invalid colour means cancelled.
+    std::function<QColor(QWidget*, const QColor&)> elegir_color;
     std::function<QString(QWidget*)> elegir_logotipo;    // empty: cancelled
     std::function<void(const QString&)> abrir_archivo;   // editor or viewer, not waited for
 
@@ -37,7 +38,7 @@ public:
 private:
     void SeleccionarColor();
     void SeleccionarLogotipo();
-    void AbrirLogotipo();
+    void AbrirLogotipo(const QString& boton);
     void OpcionLogotipo(bool marcada);
 
     QComboBox* m_fondo;

@@ -45,6 +45,14 @@ const QImage& Banner()
     return banner;
 }
 
+// The banner for a grey printer: the same picture in shades of grey, so that a grey job
+// (`en_color` 0) puts no colour on the page.
+const QImage& BannerGris()
+{
+    static const QImage gris = Banner().convertToFormat(QImage::Format_Grayscale8);
+    return gris;
+}
+
 }  // namespace
 
 void CImpresionRecibo::DibujarFactura(QPainter& p)
@@ -109,7 +117,7 @@ void CImpresionRecibo::DibujarFactura(QPainter& p)
 
     p.save();
     PrepararPaginaDecimasMm(p);
-    p.drawImage(Caja(1100, 100, 1800, 350), Banner());
+    p.drawImage(Caja(1100, 100, 1800, 350), en_color == 1 ? Banner() : BannerGris());
     p.setFont(FuenteDecimas(45));
 
     auto marco = [&](int l, int t, int r, int b) {

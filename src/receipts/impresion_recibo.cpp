@@ -56,11 +56,11 @@ QString CImpresionRecibo::TextoVencimiento() const
 QString CImpresionRecibo::TituloNumero() const
 {
     switch (ajustes.recibo_factura) {
-    case 1: return QStringLiteral("FACTURA NUMERO");
-    case 2: return QStringLiteral("RECIBO / FACTURA NUMERO");
-    case 3: return texto_numero.isEmpty() ? QStringLiteral("RECIBO NUMERO")
-                                          : QStringLiteral("FACTURA NUMERO");
-    default: return QStringLiteral("RECIBO NUMERO");
+    case 1: return QStringLiteral("FACTURA NÚMERO");
+    case 2: return QStringLiteral("RECIBO / FACTURA NÚMERO");
+    case 3: return texto_numero.isEmpty() ? QStringLiteral("RECIBO NÚMERO")
+                                          : QStringLiteral("FACTURA NÚMERO");
+    default: return QStringLiteral("RECIBO NÚMERO");
     }
 }
 
@@ -182,13 +182,13 @@ void CImpresionRecibo::DibujarRecibo(QPainter& p) const
     p.setFont(FuenteDecimas(20));
     auto titulo = [&](int x, int y, const QString& s) { texto(Caja(x, y, 2030, y + 40), s); };
     titulo(365, 35, TituloNumero());
-    titulo(775, 35, QStringLiteral("LOCALIDAD DE EXPEDICION"));
+    titulo(775, 35, QStringLiteral("LOCALIDAD DE EXPEDICIÓN"));
     titulo(1645, 35, CabeceraImporte());
-    titulo(395, 120, QStringLiteral("FECHA DE EXPEDICION"));
+    titulo(395, 120, QStringLiteral("FECHA DE EXPEDICIÓN"));
     titulo(1210, 120, QStringLiteral("VENCIMIENTO"));
     titulo(395, 455, QStringLiteral("DOMICILIO"));
     if (!refcatastral.isEmpty())
-        titulo(1675, 455, QStringLiteral("REFERENCIA CATRASTAL"));
+        titulo(1675, 455, QStringLiteral("REFERENCIA CATASTRAL"));
 
     p.setFont(FuenteDecimas(40));
     const Qt::Alignment der = Qt::AlignRight | Qt::AlignTop;
@@ -243,10 +243,13 @@ void CImpresionRecibo::DibujarRecibo(QPainter& p) const
 
     if (d.tipo_cuadro_izquierdo == 1) {
         recuadro(20, 30, 320, 780);
-        const int izquierda[] = {50, 130, 210};
-        for (int i = 0; i < 3; ++i)
-            texto(Caja(izquierda[i], 40, izquierda[i] + 150, 770), d.textos[i],
-                  Qt::AlignHCenter | Qt::AlignBottom);
+        // The design put the three lines side by side, 8 mm apart but 15 mm wide, so that
+        // they overprinted each other: each gets a row of its own at the foot of the stub,
+        // centred across it and cut at its sides.
+        for (int i = 0; i < 3; ++i) {
+            const int fondo = 770 - (2 - i) * 50;
+            texto(Caja(30, fondo - 50, 310, fondo), d.textos[i], Qt::AlignHCenter | Qt::AlignBottom);
+        }
     } else if (d.tipo_cuadro_izquierdo == 2) {
         // Any picture format Qt reads; a file that cannot be read leaves the stub empty.
         const QImage logo(d.logo);

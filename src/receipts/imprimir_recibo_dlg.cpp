@@ -55,7 +55,7 @@ bool ImprimirReciboInmueble(QWidget* parent, Database& db, qint64 ref_inmueble,
         CAvisoDlg(parent, Aviso::RecibosGenerar).Mostrar();
         return ImprimirRecibo(parent, recibo, impresora);
     } catch (const std::exception& e) {
-        QMessageBox::warning(parent, QStringLiteral("Recibo Fisico"), TextoError(e));
+        QMessageBox::warning(parent, QStringLiteral("Recibo Físico"), TextoError(e));
         return false;
     }
 }

@@ -41,8 +41,8 @@ void DlgInformes::Construir()
     setWindowTitle(QStringLiteral("Informes"));
     auto* botones = new QDialogButtonBox(this);
     QPushButton* imprimir = botones->addButton(QStringLiteral("Imprimir"), QDialogButtonBox::ActionRole);
-    botones->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
     connect(imprimir, &QPushButton::clicked, this, &DlgInformes::Imprimir);
     connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -59,6 +59,9 @@ void DlgInformes::Construir()
     layout->addWidget(m_texto);
     setWindowState(Qt::WindowMaximized);
     resize(1000, 700);
+    // Arrows and page keys scroll the listing from the start; Tab reaches the buttons.
+    QWidget::setTabOrder(m_texto, imprimir);
+    m_texto->setFocus();
     AjustarLetra();
 }
 

@@ -57,3 +57,18 @@ bool ValidarCcc(const QString& banco, const QString& sucursal, const QString& dc
         return false;
     return RellenarCeros(d, 2) == DigitosControlCcc(banco, sucursal, cuenta);
 }
+
+QString MensajeCuentaErronea(const QString& banco, const QString& sucursal, const QString& dc,
+                             const QString& cuenta)
+{
+    if (cuenta.trimmed().isEmpty() || !CccCalculable(banco, sucursal, cuenta) ||
+        ValidarCcc(banco, sucursal, dc, cuenta))
+        return QString();
+    const QString correctos = DigitosControlCcc(banco, sucursal, cuenta);
+    return QStringLiteral("Los dígitos de control de la cuenta %1 %2 %3 %4 no son correctos: para "
+                          "ese banco, sucursal y cuenta son %5. Corrija el DC o la cuenta; si la "
+                          "guarda así, su DC quedará como «**» y sus recibos no se podrán cobrar "
+                          "por el banco.")
+        .arg(banco.trimmed(), sucursal.trimmed(), dc.trimmed().isEmpty() ? QStringLiteral("--") : dc.trimmed(),
+             cuenta.trimmed(), correctos);
+}

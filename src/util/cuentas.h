@@ -23,3 +23,8 @@ inline QString CalcularDC(const QString& banco, const QString& sucursal, const Q
 // Non-digit fields, overlong fields and the "**" marker never pass.
 bool ValidarCcc(const QString& banco, const QString& sucursal, const QString& dc,
                 const QString& cuenta);
+
+// What a form tells the user about an account whose check digits do not verify, naming the
+// right ones; empty when the account verifies, has no number yet or holds non-digits.
+QString MensajeCuentaErronea(const QString& banco, const QString& sucursal, const QString& dc,
+                             const QString& cuenta);

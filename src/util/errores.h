@@ -12,7 +12,8 @@ private:
     QString m_mensaje;
 };
 
-// The refusal of a receipt or remittance whose owner row is missing (the design's wording).
+// The refusal of a receipt or remittance whose owner row is missing: the design's wording,
+// kept to the letter because scripts that drive rentiva-cli match it.
 inline UserError PropietarioNoEncontrado(const QString& nombre)
 {
     return UserError(QStringLiteral("propietario erroneo no encontrado = ") + nombre);

@@ -134,3 +134,10 @@ bool DocumentoValido(const QString& documento)
 {
     return ComprobarDocumento(documento).valido;
 }
+
+bool TipoDocumentoComprobable(const QString& tipo)
+{
+    const QString t = NormalizarDocumento(tipo);
+    return !t.startsWith(QLatin1String("PASAPORTE")) && t != QLatin1String("OTRO") &&
+           !t.startsWith(QLatin1String("EXTRANJER"));
+}

@@ -34,3 +34,6 @@ QString NormalizarDocumento(const QString& numero);
 // True for a valid Spanish tax identifier (ComprobarDocumento says valid): a NIF (up to eight
 // digits and their letter; also K, L, M and seven digits), a NIE or a CIF.
 bool DocumentoValido(const QString& documento);
+// False for the document types a form does not check (a passport, "OTRO", a foreign
+// document): their numbers follow no Spanish rule. Dots, spaces and case are ignored.
+bool TipoDocumentoComprobable(const QString& tipo);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "settings/ajustes.h"
+#include "widgets/disposicion.h"
 
 CAvisoDlg::CAvisoDlg(QWidget* parent, Aviso aviso) : CAvisoDlg(parent, static_cast<int>(aviso)) {}
 
@@ -28,6 +29,7 @@ CAvisoDlg::CAvisoDlg(QWidget* parent, int aviso) : QDialog(parent), m_aviso(Dato
     lay->addWidget(m_casilla);
     lay->addWidget(botones);
     resize(420, 200);
+    OrdenLectura(this);
 }
 
 int CAvisoDlg::Mostrar()

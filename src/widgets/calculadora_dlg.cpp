@@ -1,4 +1,5 @@
 #include "widgets/calculadora_dlg.h"
+#include "widgets/disposicion.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -46,6 +47,7 @@ CCalculadoraDlg::CCalculadoraDlg(QWidget* parent) : QDialog(parent)
     rejilla->addWidget(salir, 5, 2, 1, 2);
     m_teclas << borrar << salir;
     Tecla(QStringLiteral("="))->setDefault(true);
+    OrdenLectura(this);
 }
 
 QPushButton* CCalculadoraDlg::Tecla(const QString& texto) const

@@ -10,6 +10,8 @@
 
 #include "util/cuentas.h"
 #include "util/nif.h"
+#include "widgets/campos_widget.h"
+#include "widgets/disposicion.h"
 
 namespace {
 
@@ -35,7 +37,7 @@ QLineEdit* Resultado(QWidget* parent, int ancho)
 
 CCalculoNifCccDlg::CCalculoNifCccDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Calculo de NIF y CCC"));
+    setWindowTitle(QStringLiteral("Cálculo de NIF y CCC"));
 
     auto* banco = new QGroupBox(QStringLiteral("Datos Bancarios"), this);
     auto* formBanco = new QFormLayout(banco);
@@ -49,7 +51,10 @@ CCalculoNifCccDlg::CCalculoNifCccDlg(QWidget* parent) : QDialog(parent)
     formBanco->addRow(QStringLiteral("DC"), m_dc);
 
     auto* formNif = new QFormLayout;
-    m_nif = Digitos(this, 8);
+    // Eight digits of a DNI, or a NIE's X, Y or Z and seven digits; letters shown in capitals.
+    m_nif = campos::Mayusculas(this, 8);
+    m_nif->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[XYZxyz][0-9]{0,7}|[0-9]{0,8}")), m_nif));
     m_letra = Resultado(this, 1);
     formNif->addRow(QStringLiteral("NIF"), m_nif);
     formNif->addRow(QStringLiteral("Letra NIF"), m_letra);
@@ -70,11 +75,7 @@ CCalculoNifCccDlg::CCalculoNifCccDlg(QWidget* parent) : QDialog(parent)
     principal->addLayout(formNif);
     principal->addLayout(botones);
 
-    setTabOrder(m_banco, m_sucursal);
-    setTabOrder(m_sucursal, m_cuenta);
-    setTabOrder(m_cuenta, m_nif);
-    setTabOrder(m_nif, m_calcular);
-    setTabOrder(m_calcular, m_salir);
+    OrdenLectura(this);
 }
 
 void CCalculoNifCccDlg::Calcular()

@@ -4,8 +4,9 @@
 class QLineEdit;
 class QPushButton;
 
-// "Calculo de NIF y CCC": computes the check digits of a bank account and the letter of an
-// identity number typed by the user. Empty fields count as zeros; it shows no messages.
+// "Cálculo de NIF y CCC": computes the check digits of a bank account and the letter of an
+// identity number (DNI, or NIE with its X, Y or Z) typed by the user. Empty fields count as
+// zeros; it shows no messages.
 class CCalculoNifCccDlg : public QDialog {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #pragma once
 // Small builders of the form fields the owner and property forms share.
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
@@ -19,6 +20,14 @@ inline QLineEdit* Digitos(QWidget* parent, int max)
     auto* e = Texto(parent, max);
     e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), e));
     return e;
+}
+
+// A box for a code of at most `caracteres` characters (a bank code, a postcode) is as wide
+// as the code, not as a name: forms with several of them in a row stay narrow.
+inline void AnchoDeCodigo(QLineEdit* e, int caracteres)
+{
+    const QFontMetrics fm(e->font());
+    e->setMaximumWidth(fm.horizontalAdvance(QString(caracteres + 1, u'0')) + 16);
 }
 
 // Letters typed are shown and kept in upper (or lower) case.

@@ -14,6 +14,7 @@
 #include "widgets/campos_dlg.h"
 #include "util/letras.h"
 #include "widgets/mes_dlg.h"
+#include "widgets/disposicion.h"
 
 CFechaDlg::CFechaDlg(QWidget* parent, bool conTamano) : QDialog(parent)
 {
@@ -27,7 +28,7 @@ CFechaDlg::CFechaDlg(QWidget* parent, bool conTamano) : QDialog(parent)
     m_anio = new QLineEdit(QString::number(hoy.year()), this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Dia"), m_dia);
+    form->addRow(QStringLiteral("Día"), m_dia);
     form->addRow(QStringLiteral("Mes"), m_mes);
     form->addRow(QStringLiteral("Año"), FilaAnio(this, m_anio, 1, 9999));
 
@@ -54,6 +55,7 @@ CFechaDlg::CFechaDlg(QWidget* parent, bool conTamano) : QDialog(parent)
     botones->addWidget(salir);
     lay->addLayout(botones);
     m_dia->setFocus();
+    OrdenLectura(this);
 }
 
 int CFechaDlg::Tamano() const
@@ -81,7 +83,7 @@ void CFechaDlg::accept()
     const QDate fecha(anio, m_mes->currentIndex() + 1, dia);
     // Year 0 does not exist in our calendar, and QDate counts it as invalid too.
     if (!fecha.isValid()) {
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Fecha Erronea"));
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Fecha Errónea"));
         m_dia->setFocus();
         m_dia->selectAll();
         return;

@@ -8,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 
 // "Fecha": day, month list and year with "-" / "+". "Aceptar" refuses an impossible date
-// with "Fecha Erronea" and stays open; "Salir" cancels. With `conTamano` it also offers
+// with "Fecha Errónea" and stays open; "Salir" cancels. With `conTamano` it also offers
 // "Recibo Normal" (0) / "Recibo Tamaño Folio" (1).
 class CFechaDlg : public QDialog {
     Q_OBJECT

@@ -46,9 +46,30 @@ protected:
     void RecordarMostrado();
     QSet<QString> Cambiados() const;
 
+    // Checks of what the user typed. A wrong DNI, NIE or CIF (the right letter or digit
+    // named) or wrong account check digits (the right ones named) are shown with the choice
+    // to correct them or keep them. True when the value is right, not checked (a passport,
+    // an account without number) or kept; false when the user goes back to correct it (the
+    // field then has the focus). A value once kept is not asked about again on this row.
+    bool ConfirmarDocumento(QComboBox* tipo, QLineEdit* numero);
+    bool ConfirmarCuenta(const CamposCuenta& c);
+    // Both, as a save runs them: the document when its type or number is among the fields
+    // `cambiados` names, the account when any of its four fields is.
+    bool ConfirmarCambiados(const QSet<QString>& cambiados, QComboBox* tipo, QLineEdit* numero,
+                            const CamposCuenta& c);
+    // The same checks as soon as the user leaves the number field (for the account, its
+    // last field "Cuenta") for another field, each typed value asked about once.
+    void ComprobarAlSalir(QComboBox* tipo, QLineEdit* numero);
+    void ComprobarAlSalir(const CamposCuenta& c);
+
 private:
     QHash<QString, QString> Contenido() const;
+    // Asks `mensaje` about `valor` of `campo` unless that value was kept already.
+    // `valor` identifies what was asked about (all account fields for the account).
+    bool Confirmar(QLineEdit* campo, const QString& valor, const QString& mensaje, const QString& pregunta);
 
     QString m_tabla;
     QHash<QString, QString> m_mostrado;
+    QHash<const QObject*, QString> m_aceptado;   // per field, the wrong value the user kept
+    QHash<const QObject*, QString> m_avisado;    // per field, the value asked about on leaving
 };

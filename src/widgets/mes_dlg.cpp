@@ -9,6 +9,7 @@
 
 #include "widgets/campos_dlg.h"
 #include "util/letras.h"
+#include "widgets/disposicion.h"
 
 QHBoxLayout* FilaAnio(QWidget* dialogo, QLineEdit* anio, int minimo, int maximo)
 {
@@ -55,6 +56,7 @@ CMesDlg::CMesDlg(QWidget* parent) : QDialog(parent)
 
     form->addRow(botones);
     m_mes->setFocus();
+    OrdenLectura(this);
 }
 
 void CMesDlg::PonerFecha(const QDate& fecha)

@@ -73,7 +73,7 @@ TEST(CMainFrame, FirstStateOffersOnlyBuiltCommandsAndNoButtons)
     // Self-update is a build option.
     EXPECT_EQ(items.contains(QStringLiteral("&Opciones/Actualizaciones")), bool(RENTIVA_AUTOACTUALIZACION));
     // Features not built yet are not offered at all.
-    for (const char* ausente : {"Ay&uda/Video Tutorial", "&Listados"})
+    for (const char* ausente : {"Ay&uda/Vídeo Tutorial", "&Listados"})
         EXPECT_FALSE(items.contains(QString::fromUtf8(ausente))) << ausente;
     EXPECT_TRUE(BotonesVisibles(m.frame).isEmpty());
     // The workspace commands are greyed out without a workspace.
@@ -163,7 +163,7 @@ TEST(CMainFrame, HelpOpensTheShippedManualAndASupportMail)
     EXPECT_TRUE(manual.readAll().contains("Rentiva"));
     EXPECT_EQ(abiertas[1].scheme(), "mailto");
     EXPECT_EQ(abiertas[1].path(), CMainFrame::kCorreoSoporte);
-    EXPECT_EQ(QUrlQuery(abiertas[1]).queryItemValue("body", QUrl::FullyDecoded), "Escriba aqui su duda");
+    EXPECT_EQ(QUrlQuery(abiertas[1]).queryItemValue("body", QUrl::FullyDecoded), "Escriba aquí su duda");
 }
 
 TEST(CMainFrame, CommandsSubmenusAndAccelerators)
@@ -197,7 +197,7 @@ TEST(CMainFrame, ToolsAndSettingsCommandsOpenTheirDialogs)
 {
     Marco m;
     const struct { int id; const char* titulo; } casos[] = {
-        {cmd::NifCcc, "Calculo de NIF y CCC"}, {cmd::Moneda, "Moneda"}, {cmd::Impuestos, "Impuestos"},
+        {cmd::NifCcc, "Cálculo de NIF y CCC"}, {cmd::Moneda, "Moneda"}, {cmd::Impuestos, "Impuestos"},
         {cmd::Vencimiento, "Vencimiento Recibos"}, {cmd::SufijoBanco, "Sufijo Recibo Banco"},
         {cmd::AcercaDe, "Acerca de Rentiva"}};
     for (const auto& c : casos) {

@@ -157,7 +157,7 @@ TEST_F(RemesaCli, RefusalsWriteNoFile)
     Sql(QStringLiteral("UPDATE propietario SET banco = '2080', sucursal = '8802', ccc = '3071876575'"));
     Sql(QStringLiteral("UPDATE recibo SET ccc = ''"));
     EXPECT_EQ(RunCli({"remesa", ruta, propietario, "2024-03", salida}, nullptr, &err), 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("No hay domiciliaciones bancarias validas")));
+    EXPECT_TRUE(err.contains(QStringLiteral("No hay domiciliaciones bancarias válidas")));
     EXPECT_EQ(err.count(QStringLiteral("incompleta")), recibos) << err.toStdString();
     EXPECT_FALSE(QFile::exists(salida));
 }

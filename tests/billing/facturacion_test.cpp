@@ -225,7 +225,7 @@ TEST_F(BillingTest, IndividualBillingAddsOneReceiptWithoutARun)
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo WHERE direccion = 'B'"), 2);
 
     const struct { qint64 ref; QString mensaje; } refused[] = {
-        {cero, QStringLiteral("Debe haber algun importe, todos los conceptos están a cero")},
+        {cero, QStringLiteral("Debe haber algún importe, todos los conceptos están a cero")},
         {huerfano, QStringLiteral("propietario erroneo no encontrado = NADIE")},
     };
     const qint64 antes = Contar("SELECT COUNT(*) FROM recibo");

@@ -17,88 +17,9 @@
 #include "widgets/fecha_dlg.h"
 #include "properties/inmuebles_dlg.h"
 #include "properties/propietarios_dlg.h"
+#include "formularios_fixture.h"
 #include "temp_workspace.h"
 
-namespace {
-
-// Typing as a user does, one key at a time, so that the fields' own handling runs.
-void Teclear(QWidget* w, const QString& texto)
-{
-    for (QChar c : texto) {
-        QKeyEvent pulsar(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &pulsar);
-        QKeyEvent soltar(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &soltar);
-    }
-}
-
-void Clic(QPushButton* b)
-{
-    ASSERT_NE(b, nullptr);
-    ASSERT_TRUE(b->isEnabled()) << b->text().toStdString();
-    b->click();
-}
-
-void Pulsar(QWidget* w, Qt::Key tecla)
-{
-    QKeyEvent pulsar(QEvent::KeyPress, tecla, Qt::NoModifier);
-    QApplication::sendEvent(w, &pulsar);
-}
-
-// Answers every message box that opens with `respuesta`, keeping the texts shown.
-class Respondedor {
-public:
-    explicit Respondedor(QMessageBox::StandardButton respuesta = QMessageBox::Ok)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, respuesta] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_textos << box->text();
-                if (QAbstractButton* b = box->button(respuesta))
-                    b->click();
-                else
-                    box->reject();
-            }
-        });
-        m_timer.start(5);
-    }
-    QStringList m_textos;
-private:
-    QTimer m_timer;
-};
-
-class Formularios : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_db = CrearWorkspace(m_ws.workspacePath());
-        for (int a = 0; a <= int(Aviso::LongitudCuentaCorriente); ++a)
-            GuardarEstadoAviso(DatosAviso(a), true);
-        PonerPorcentajeImpuesto(1, 18);
-        PonerPorcentajeImpuesto(2, 19);
-    }
-
-    template <class T>
-    static T* Campo(QWidget& dlg, const char* nombre)
-    {
-        T* w = dlg.findChild<T*>(QString::fromLatin1(nombre));
-        EXPECT_NE(w, nullptr) << nombre;
-        return w;
-    }
-
-    static void Escribir(QWidget& dlg, const char* nombre, const QString& texto)
-    {
-        QLineEdit* e = Campo<QLineEdit>(dlg, nombre);
-        e->clear();
-        Teclear(e, texto);
-    }
-
-    qint64 Contar(const QString& sql) { return QueryInteger(m_db, sql); }
-
-    TempWorkspace m_ws;
-    Database m_db;
-};
-
-}  // namespace
 
 TEST_F(Formularios, OwnerAndTwoPropertiesAsAUserWould)
 {
@@ -112,10 +33,7 @@ TEST_F(Formularios, OwnerAndTwoPropertiesAsAUserWould)
         Escribir(dlg, "nombre", "O'DONNELL GARCÍA");
         Escribir(dlg, "documento_numero", "12.345.678-z");
         EXPECT_EQ(Campo<QLineEdit>(dlg, "documento_numero")->text(), QStringLiteral("12.345.678-Z"));
-        Escribir(dlg, "banco", "2100");
-        Escribir(dlg, "sucursal", "0418");
-        Escribir(dlg, "dc", "45");
-        Escribir(dlg, "ccc", "0200051332");
+        EscribirCuenta(dlg, QStringLiteral("2100 0418 45 0200051332"));
         Escribir(dlg, "localidad", "L'HOSPITALET");
         // Enter neither closes the form nor drops what was typed.
         Pulsar(Campo<QLineEdit>(dlg, "localidad"), Qt::Key_Return);
@@ -137,8 +55,9 @@ TEST_F(Formularios, OwnerAndTwoPropertiesAsAUserWould)
         Escribir(dlg, "renta", "500,00");
         Escribir(dlg, "otro_concepto1", "COMUNIDAD");
         Escribir(dlg, "otro_importe1", "20");
-        Clic(dlg.Boton(NombreImpuesto1()));
-        Clic(dlg.Boton(NombreImpuesto2()));
+        // The buttons say the rates they apply (18 and 19 here, not the name's 21).
+        Clic(dlg.Boton(QStringLiteral("IVA 18%")));
+        Clic(dlg.Boton(QStringLiteral("IRPF 19%")));
         EXPECT_EQ(Campo<QLineEdit>(dlg, "iva")->text(), QStringLiteral("93,60"));
         EXPECT_EQ(Campo<QLineEdit>(dlg, "irpf")->text(), QStringLiteral("-98,80"));
         EXPECT_EQ(Campo<QLineEdit>(dlg, "total")->text(), QStringLiteral("514,80"));
@@ -222,7 +141,7 @@ TEST_F(Formularios, RefusedPropertyStaysWithTypedValues)
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM inmueble WHERE piso = '2' AND fecha LIKE '2024-02-01%'"), 1);
 }
 
-// "Recibo Fisico" asks for the date and then goes to the print dialog; "Recibo Banco" opens
+// "Recibo Físico" asks for the date and then goes to the print dialog; "Recibo Banco" opens
 // the single bank receipt form. Cancelling either leaves the workspace as it was.
 TEST_F(Formularios, PaperAndBankReceiptButtonsReachTheirForms)
 {
@@ -231,10 +150,7 @@ TEST_F(Formularios, PaperAndBankReceiptButtonsReachTheirForms)
         dlg.show();
         Escribir(dlg, "nombre", "ANA LOPEZ");
         Escribir(dlg, "documento_numero", "12345678Z");
-        Escribir(dlg, "banco", "2100");
-        Escribir(dlg, "sucursal", "0418");
-        Escribir(dlg, "dc", "45");
-        Escribir(dlg, "ccc", "0200051332");
+        EscribirCuenta(dlg, QStringLiteral("2100 0418 45 0200051332"));
         Clic(dlg.BotonAceptar());
     }
     CInmueblesDlg dlg(nullptr, m_db);
@@ -242,10 +158,7 @@ TEST_F(Formularios, PaperAndBankReceiptButtonsReachTheirForms)
     Teclear(Campo<QComboBox>(dlg, "direccion")->lineEdit(), "MAYOR 12");
     Escribir(dlg, "nom_arrendatario", "PEDRO RUIZ");
     Escribir(dlg, "renta", "500,00");
-    Escribir(dlg, "banco", "2100");
-    Escribir(dlg, "sucursal", "0418");
-    Escribir(dlg, "dc", "45");
-    Escribir(dlg, "ccc", "0200051332");
+    EscribirCuenta(dlg, QStringLiteral("2100 0418 45 0200051332"));
 
     QStringList vistos;
     QTimer t;
@@ -262,7 +175,7 @@ TEST_F(Formularios, PaperAndBankReceiptButtonsReachTheirForms)
             d->reject();
     });
     t.start(5);
-    Clic(dlg.Boton("Recibo Fisico"));
+    Clic(dlg.Boton("Recibo Físico"));
     ASSERT_GE(vistos.size(), 2) << vistos.join(u',').toStdString();
     EXPECT_EQ(vistos.first(), QStringLiteral("CFechaDlg"));
     EXPECT_TRUE(vistos.contains(QStringLiteral("QPrintDialog"))) << vistos.join(u',').toStdString();

@@ -58,6 +58,19 @@ TEST(ImpuestosInmueble, HugeBaseIsRefusedRatherThanWrapped)
     EXPECT_THROW(AplicarImpuesto1(d, 21), UserError);
 }
 
+// The tax buttons say the rate they apply, whatever rate the name was written with.
+TEST(ImpuestosInmueble, CaptionNamesTheRateApplied)
+{
+    const struct { const char* nombre; int porcentaje; const char* rotulo; } cases[] = {
+        {"IVA 21%", 21, "IVA 21%"}, {"IVA 21%", 10, "IVA 10%"}, {"IRPF", 19, "IRPF 19%"},
+        {"IGIC 6,5 %", 7, "IGIC 7%"}, {"", 4, "4%"}, {"Retención", -15, "Retención -15%"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nombre);
+        EXPECT_EQ(RotuloImpuesto(QString::fromUtf8(c.nombre), c.porcentaje), QString::fromUtf8(c.rotulo));
+    }
+}
+
 TEST(FechaContrato, ReadsDayMonthYearAndRefusesTheRest)
 {
     EXPECT_EQ(LeerFechaContrato("05/03/2024"), QDate(2024, 3, 5));

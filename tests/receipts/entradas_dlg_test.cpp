@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -213,12 +214,19 @@ TEST_F(EntradasTest, DesignDialogStoresColourAndLogoAtOnceTheRestOnAccept)
     EscribirTexto(kRecibo, kTexto1, QStringLiteral("Línea uno"));
     {
         CDisenoReciboDlg dlg;
-        EXPECT_EQ(dlg.Fondo()->currentText(), QStringLiteral("SOLIDO"));
+        // Shown as Spanish is written, stored as before.
+        EXPECT_EQ(dlg.Fondo()->currentText(), QStringLiteral("SÓLIDO"));
         EXPECT_EQ(dlg.Texto(0)->text(), QStringLiteral("Línea uno"));
         EXPECT_TRUE(dlg.Opcion(0)->isChecked());
-        dlg.elegir_color = [](QWidget*) { return QColor(12, 34, 56); };
+        QColor inicial;
+        dlg.elegir_color = [&inicial](QWidget*, const QColor& actual) {
+            inicial = actual;
+            return QColor(12, 34, 56);
+        };
         dlg.BotonColor()->click();
-        dlg.Fondo()->setCurrentText(QStringLiteral("LINEAS"));
+        // The chooser opens on the stored colour (the default light blue here).
+        EXPECT_EQ(inicial, QColor(kColorRPorDefecto, kColorGPorDefecto, kColorBPorDefecto));
+        dlg.Fondo()->setCurrentText(QStringLiteral("LÍNEAS"));
         dlg.Texto(1)->setText(QStringLiteral("no se guarda"));
         dlg.reject();   // "Salir"
     }
@@ -236,21 +244,41 @@ TEST_F(EntradasTest, DesignDialogStoresColourAndLogoAtOnceTheRestOnAccept)
         EXPECT_EQ(modales.vistos.value(0), QStringLiteral("CAvisoDlg"));
     }
     SilenciarAvisos();
-    dlg.elegir_color = [](QWidget*) { return QColor(); };   // cancelled: nothing changes
+    QColor inicial;
+    dlg.elegir_color = [&inicial](QWidget*, const QColor& actual) {
+        inicial = actual;
+        return QColor();   // cancelled: nothing changes
+    };
     dlg.BotonColor()->click();
+    EXPECT_EQ(inicial, QColor(12, 34, 56));
     EXPECT_EQ(LeerEntero(kRecibo, kColorR, 0), 12);
+
+    // "Ver Logotipo" and "Editar Logotipo" without a logo say so and open nothing.
+    QStringList abiertos;
+    dlg.abrir_archivo = [&](const QString& ruta) { abiertos << ruta; };
+    for (QPushButton* b : {dlg.BotonVer(), dlg.BotonEditar()}) {
+        QStringList textos;
+        Modales modales([&textos](QWidget* w) {
+            if (auto* box = qobject_cast<QMessageBox*>(w))
+                textos << box->text();
+            Cancelar(w);
+        });
+        b->click();
+        ASSERT_EQ(textos.size(), 1) << b->text().toStdString();
+        EXPECT_TRUE(textos[0].contains(QStringLiteral("No hay ningún logotipo"))) << textos[0].toStdString();
+    }
+    EXPECT_TRUE(abiertos.isEmpty());
+    QFile(ws.file(QStringLiteral("logo.png"))).open(QIODevice::WriteOnly);
     dlg.elegir_logotipo = [this](QWidget*) { return ws.file(QStringLiteral("logo.png")); };
     dlg.BotonSeleccionar()->click();
     EXPECT_EQ(LeerTexto(kRecibo, kFileLogo), ws.file(QStringLiteral("logo.png")));
-    QStringList abiertos;
-    dlg.abrir_archivo = [&](const QString& ruta) { abiertos << ruta; };
     dlg.BotonEditar()->click();
     dlg.BotonVer()->click();
     EXPECT_EQ(abiertos, QStringList({ws.file(QStringLiteral("logo.png")), ws.file(QStringLiteral("logo.png"))}));
     // A text box takes no 41st character.
     dlg.Texto(2)->setText(QString(45, u'x'));
     EXPECT_EQ(dlg.Texto(2)->text().size(), 40);
-    dlg.Fondo()->setCurrentText(QStringLiteral("LINEAS"));
+    dlg.Fondo()->setCurrentText(QStringLiteral("LÍNEAS"));
     dlg.accept();
     EXPECT_EQ(LeerEntero(kRecibo, kTipoCuadroIzquierdo, 0), 2);
     EXPECT_EQ(LeerTexto(kRecibo, kFondo), QStringLiteral("LINEAS"));
@@ -265,5 +293,5 @@ TEST(AvisosLogotipo, SelectionNoticeNamesTheFormatsAndNoProgramOfAnotherSystem)
     EXPECT_FALSE(texto.contains(QStringLiteral("windows"), Qt::CaseInsensitive));
     EXPECT_FALSE(texto.contains(QStringLiteral("Paint")));
     EXPECT_TRUE(texto.contains(QStringLiteral("*.png")));
-    EXPECT_TRUE(texto.contains(QStringLiteral("300 pixeles de ancho por 750 de alto")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("300 píxeles de ancho por 750 de alto")));
 }

@@ -180,3 +180,26 @@ TEST_F(FacturaTest, MissingOwnerLeavesThePageBlank)
     sin_base.arrendador = QStringLiteral("NADIE");
     EXPECT_FALSE(PaginaPdf::Factura(sin_base).Caja(QStringLiteral("TOTAL"), true).isNull());
 }
+
+// A grey job (`rentiva-cli recibos-pdf --gris`, a grey printer) prints the invoice without
+// colour; a colour job keeps the blue banner.
+TEST_F(FacturaTest, GreyJobPrintsTheBannerInGrey)
+{
+    for (const int en_color : {0, 1}) {
+        SCOPED_TRACE(en_color);
+        CImpresionRecibo r = Factura();
+        r.en_color = en_color;
+        const QImage img = PintarEnImagen(2100, 2970, [&r](QPainter& p) { r.DibujarFactura(p); });
+        int coloreados = 0;
+        for (int y = 100; y < 350; y += 5)
+            for (int x = 1100; x < 1800; x += 5) {
+                const QColor c = img.pixelColor(x, y);
+                coloreados += qAbs(c.red() - c.blue()) > 30;
+            }
+        if (en_color == 1) {
+            EXPECT_GT(coloreados, 1000);
+        } else {
+            EXPECT_EQ(coloreados, 0);
+        }
+    }
+}

@@ -1,12 +1,28 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+#include <functional>
+
 #include "data/database.h"
 #include "data/workspace.h"
 #include "receipts/impresion_recibo.h"
 #include "temp_workspace.h"
 
 inline Moneda Euros(qint64 centimos) { return Moneda::DeCentimos(centimos); }
+
+// A page drawn on a white image of 0.1 mm pixels, so that logical units are pixels.
+inline QImage PintarEnImagen(int ancho, int alto, const std::function<void(QPainter&)>& dibujar)
+{
+    QImage img(ancho, alto, QImage::Format_RGB32);
+    img.setDotsPerMeterX(10000);
+    img.setDotsPerMeterY(10000);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    dibujar(p);
+    return img;
+}
 
 // A fresh workspace and settings file, with an owner and a property the receipts name.
 class ReciboTest : public ::testing::Test {

@@ -39,7 +39,7 @@ TEST(RecibosPdf, CliWritesOnePagePerReceiptAndRefusesAnEmptyMonth)
     EXPECT_EQ(out.trimmed(), QStringLiteral("3"));
     for (int pagina = 1; pagina <= 3; ++pagina) {
         const QString t = PdfTexto(pdf, pagina);
-        EXPECT_TRUE(t.contains(QStringLiteral("RECIBO NUMERO"))) << t.toStdString();
+        EXPECT_TRUE(t.contains(QStringLiteral("RECIBO NÚMERO"))) << t.toStdString();
         EXPECT_TRUE(t.contains(QStringLiteral("1 DE MARZO DEL 2.024")));
         EXPECT_TRUE(t.contains(QStringLiteral("Renta MARZO DEL 2.024")));
         EXPECT_TRUE(t.contains(QStringLiteral("Arrendatario:")));
@@ -83,8 +83,8 @@ TEST(RecibosPdf, EachJobPrintsTheSettingsItWasGiven)
     canarias.recibo_factura = 1;
     canarias.moneda = {QStringLiteral("Dólares"), QStringLiteral("$")};
     const struct { AjustesRecibo ajustes; bool factura; QStringList textos; QChar simbolo; } casos[] = {
-        {AjustesRecibo(), false, {"IVA 21%", "A LA VISTA", "RECIBO NUMERO", "IMPORTE EUROS"}, u'€'},
-        {canarias, false, {"IGIC 7%", "20 DE MARZO DEL 2.024", "FACTURA NUMERO", "IMPORTE DÓLARES"}, u'$'},
+        {AjustesRecibo(), false, {"IVA 21%", "A LA VISTA", "RECIBO NÚMERO", "IMPORTE EUROS"}, u'€'},
+        {canarias, false, {"IGIC 7%", "20 DE MARZO DEL 2.024", "FACTURA NÚMERO", "IMPORTE DÓLARES"}, u'$'},
         {AjustesRecibo(), true, {"IVA 21%", "Importes en Euros."}, u'€'},
         {canarias, true, {"IGIC 7%", "Importes en Dólares."}, u'$'},
     };

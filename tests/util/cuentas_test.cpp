@@ -126,3 +126,27 @@ TEST(TextoHelpers, PaddingAndRemoval)
     EXPECT_EQ(QuitarCaracteres(QString(), QStringLiteral("a b")), QStringLiteral("a b"));
     EXPECT_EQ(QuitarCaracteres(QStringLiteral("ab"), QStringLiteral("abcabc")), QStringLiteral("cc"));
 }
+
+// The form's message names the right check digits, and says nothing where there is nothing
+// to say (a right account, no account number yet).
+TEST(MensajeCuentaErronea, NamesTheRightDigitsOnlyForAWrongAccount)
+{
+    const struct { const char *banco, *sucursal, *dc, *cuenta, *correctos; } cases[] = {
+        {"2100", "0418", "46", "0200051332", "45"},
+        {"2100", "0418", "**", "0200051332", "45"},
+        {"1234", "5678", "", "1234567890", "06"},
+        {"2100", "0418", "45", "0200051332", nullptr},   // right
+        {"2100", "0418", "99", "", nullptr},             // no account number
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cuenta);
+        const QString m = MensajeCuentaErronea(QString::fromLatin1(c.banco), QString::fromLatin1(c.sucursal),
+                                               QString::fromLatin1(c.dc), QString::fromLatin1(c.cuenta));
+        if (!c.correctos) {
+            EXPECT_TRUE(m.isEmpty()) << m.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(m.contains(QStringLiteral("son %1.").arg(QLatin1String(c.correctos)))) << m.toStdString();
+        EXPECT_TRUE(m.contains(QLatin1String(c.cuenta)));
+    }
+}

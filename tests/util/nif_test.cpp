@@ -38,3 +38,11 @@ TEST(ComprobarDocumento, ClassifiesChecksAndNamesTheRightControl)
     // The message names the right letter so that the user can correct it.
     EXPECT_TRUE(ComprobarDocumento(QStringLiteral("12345678A")).mensaje.contains(QStringLiteral(" Z")));
 }
+
+TEST(TipoDocumentoComprobable, PassportsAndOtherDocumentsAreNotChecked)
+{
+    for (const char* t : {"NIF", "CIF", "N.I.E.", "D.N.I.", "", "dni"})
+        EXPECT_TRUE(TipoDocumentoComprobable(QString::fromLatin1(t))) << t;
+    for (const char* t : {"PASAPORTE", "pasaporte", "OTRO", "O.T.R.O.", "EXTRANJERO"})
+        EXPECT_FALSE(TipoDocumentoComprobable(QString::fromLatin1(t))) << t;
+}

@@ -51,3 +51,21 @@ TEST(CCalculoNifCccDlg, TypedValuesComputeBothAndOnlyDigitsAreAccepted)
     EXPECT_TRUE(dlg.m_dc->isReadOnly());
     EXPECT_TRUE(dlg.m_letra->isReadOnly());
 }
+
+// A NIE keeps its X, Y or Z (typed in either case) and gets its own letter.
+TEST(CCalculoNifCccDlg, NieKeepsItsLetterAndGetsItsControl)
+{
+    const struct { const char* tecleado; const char* campo; const char* letra; } casos[] = {
+        {"y1234567", "Y1234567", "X"}, {"X1234567", "X1234567", "L"}, {"Z0000001", "Z0000001", "Y"},
+        {"1X234567", "1234567", "L"},   // an X after the first digit is refused
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.tecleado);
+        CCalculoNifCccDlg dlg;
+        dlg.show();
+        Teclear(dlg.m_nif, QString::fromLatin1(c.tecleado));
+        EXPECT_EQ(dlg.m_nif->text(), QString::fromLatin1(c.campo));
+        dlg.m_calcular->click();
+        EXPECT_EQ(dlg.m_letra->text(), QString::fromLatin1(c.letra));
+    }
+}

@@ -75,10 +75,10 @@ TEST(LimitarLongitud, TypingStopsAtTheLimitButALongerLoadedTextCanBeShortened)
 TEST(FechaDlg, ImpossibleDatesSayFechaErroneaAndKeepTheDialogOpen)
 {
     const struct { const char* dia; int mes; const char* anio; const char* mensaje; QDate fecha; } casos[] = {
-        {"31", 2, "2007", "Fecha Erronea", {}},
-        {"29", 2, "2023", "Fecha Erronea", {}},
-        {"31", 4, "2010", "Fecha Erronea", {}},
-        {"0", 1, "2010", "Fecha Erronea", {}},
+        {"31", 2, "2007", "Fecha Errónea", {}},
+        {"29", 2, "2023", "Fecha Errónea", {}},
+        {"31", 4, "2010", "Fecha Errónea", {}},
+        {"0", 1, "2010", "Fecha Errónea", {}},
         {"x", 1, "2010", "Escriba un número entero.", {}},
         {"29", 2, "2024", "", QDate(2024, 2, 29)},
         {"31", 12, "1999", "", QDate(1999, 12, 31)},
