@@ -59,3 +59,4 @@ std::vector<Subcommand> AppSubcommands();
 std::vector<Subcommand> BillingSubcommands();
 std::vector<Subcommand> ReceiptsSubcommands();
 std::vector<Subcommand> BankSubcommands();
+std::vector<Subcommand> ReportsSubcommands();

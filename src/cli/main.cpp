@@ -45,7 +45,7 @@ std::vector<Subcommand> AllSubcommands()
 {
     std::vector<Subcommand> all;
     for (auto list : {UtilSubcommands(), DataSubcommands(), AppSubcommands(), BillingSubcommands(),
-                      ReceiptsSubcommands(), BankSubcommands()})
+                      ReceiptsSubcommands(), BankSubcommands(), ReportsSubcommands()})
         all.insert(all.end(), list.begin(), list.end());
     return all;
 }

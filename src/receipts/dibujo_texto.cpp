@@ -1,6 +1,7 @@
 #include "receipts/dibujo_texto.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegularExpression>
@@ -13,18 +14,22 @@ void PrepararPaginaDecimasMm(QPainter& p)
     p.setViewport(0, 0, d->width(), d->height());
 }
 
-QFont FuenteDecimas(int alto)
+QFont FuenteDecimas(int alto, const QString& familia)
 {
-    // Qt sizes a font by its em, the layouts by its cell: measure the cell once on a large
-    // em and scale, so that small sizes are not spoilt by rounding or hinting.
-    static const qreal kCeldaPorEm = [] {
-        QFont f(QStringLiteral("Times New Roman"));
+    // Qt sizes a font by its em, the layouts by its cell: measure the cell once per family on
+    // a large em and scale, so that small sizes are not spoilt by rounding or hinting.
+    static QHash<QString, qreal> celdaPorEm;
+    auto it = celdaPorEm.constFind(familia);
+    if (it == celdaPorEm.constEnd()) {
+        QFont f(familia);
         f.setPixelSize(1000);
         f.setHintingPreference(QFont::PreferNoHinting);
-        return QFontMetricsF(f).height() / 1000.0;
-    }();
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(qMax(1, int(std::lround(alto / kCeldaPorEm))));
+        it = celdaPorEm.insert(familia, QFontMetricsF(f).height() / 1000.0);
+    }
+    QFont f(familia);
+    if (familia.contains(QLatin1String("Courier")))
+        f.setStyleHint(QFont::TypeWriter);
+    f.setPixelSize(qMax(1, int(std::lround(alto / *it))));
     f.setWeight(QFont::Normal);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;

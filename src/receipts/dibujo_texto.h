@@ -13,9 +13,10 @@ class QPainter;
 // Sets the painter's window to the device's printable area in tenths of a millimetre.
 void PrepararPaginaDecimasMm(QPainter& p);
 
-// "Times New Roman" whose character cell (ascent + descent) is `alto` logical units: the
-// layouts give every font by its cell height, and lines of text stand one cell apart.
-QFont FuenteDecimas(int alto);
+// "Times New Roman" (or `familia`: listings use "Courier New") whose character cell
+// (ascent + descent) is `alto` logical units: the layouts give every font by its cell
+// height, and lines of text stand one cell apart.
+QFont FuenteDecimas(int alto, const QString& familia = QStringLiteral("Times New Roman"));
 
 // The rectangle given by its edges; the right and bottom edges are left out.
 inline QRect Caja(int izquierda, int arriba, int derecha, int abajo)

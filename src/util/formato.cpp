@@ -186,6 +186,20 @@ QString AjustarDerecha(const QString& texto, int ancho)
     return texto.right(qMax(ancho, 0));
 }
 
+void AnadirDerecha(QString& linea, const QString& texto, int fin)
+{
+    qsizetype ocupado = linea.size();
+    while (ocupado > 0 && linea[ocupado - 1] == u' ')
+        --ocupado;
+    const qsizetype minimo = ocupado > 0 ? ocupado + 1 : 0;
+    const qsizetype inicio = qMax(qsizetype(fin) - texto.size(), minimo);
+    if (linea.size() > inicio)
+        linea.truncate(inicio);   // only blanks lie there
+    else
+        linea += Espacios(int(inicio - linea.size()));
+    linea += texto;
+}
+
 QString Centrar(const QString& texto, int ancho)
 {
     if (texto.size() < ancho) {

@@ -44,6 +44,11 @@ QDate UltimoDiaMes(const QDate& d);
 QString AjustarIzquierda(const QString& texto, int ancho);
 // Padded on the left with spaces to `ancho`, or cut to the last `ancho` characters.
 QString AjustarDerecha(const QString& texto, int ancho);
+// Appends `texto` right-justified to end at column `fin`, as AjustarDerecha in a field ending
+// there would, but never cuts it: a wider text takes the blanks to its left while one blank
+// still follows what the line holds, else it starts after that blank and the line grows
+// (the next column, placed by its own end, takes the shift back where it has blanks).
+void AnadirDerecha(QString& linea, const QString& texto, int fin);
 // Centred with spaces (an odd spare space goes right), or cut to the first `ancho` characters.
 QString Centrar(const QString& texto, int ancho);
 // n spaces; empty for n <= 0.

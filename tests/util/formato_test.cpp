@@ -137,3 +137,21 @@ TEST(EdicionTexto, ReplaceAndSpaceHandling)
     EXPECT_EQ(SoloDigitosYEspacios(QStringLiteral("AV 12 B3")), QStringLiteral(" 12 3"));
     EXPECT_EQ(SinDigitosNiEspacios(QStringLiteral("AV 12 B3")), QStringLiteral("AVB"));
 }
+
+TEST(AnadirDerecha, AmountsAreNeverCut)
+{
+    const struct { const char* linea; const char* texto; int fin; const char* esperado; } casos[] = {
+        {"ABC", "1,00", 10, "ABC   1,00"},                        // as AjustarDerecha to 10
+        {"ABC", "1.000.000,00", 10, "ABC 1.000.000,00"},          // grows, one blank kept
+        {"AB        ", "1.000.000,00", 14, "AB 1.000.000,00"},    // takes the blanks to its left
+        {"", "123", 2, "123"},
+        {"ABC 1.000.000,00", "0,00", 20, "ABC 1.000.000,00 0,00"},  // the next column takes the shift back
+        {"ABC 1.000.000,00", "0,00", 25, "ABC 1.000.000,00     0,00"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.esperado);
+        QString linea = QString::fromUtf8(c.linea);
+        AnadirDerecha(linea, QString::fromUtf8(c.texto), c.fin);
+        EXPECT_EQ(linea, QString::fromUtf8(c.esperado));
+    }
+}
