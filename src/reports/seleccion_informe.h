@@ -18,9 +18,10 @@ bool FiltroElegido(const QString& texto);
 
 // The fields of the report and export dialogs (and of rentiva-cli informe / exportar).
 struct FiltroInforme {
-    QDate desde;   // first day of the first month
-    QDate hasta;   // any day of the last month
-    QString propietario, localidad, direccion, piso;   // as typed; compared ignoring case
+    QDate desde = {};   // first day of the first month
+    QDate hasta = {};   // any day of the last month
+    // As typed; compared ignoring case.
+    QString propietario = {}, localidad = {}, direccion = {}, piso = {};
     bool soloIva = false;                                // only receipts whose first tax is > 0
 };
 
