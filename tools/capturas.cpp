@@ -11,6 +11,16 @@
 #include "app/documento.h"
 #include "app/main_window.h"
 #include "billing/demo.h"
+#include "billing/facturacion.h"
+#include "data/database.h"
+#include "reports/filtro_facturacion_widget.h"
+#include "reports/informe_dlg.h"
+#include "reports/listado_facturacion.h"
+#include "reports/salida_archivo.h"
+#include "reports/seleccion_informe.h"
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
 
 namespace {
 
@@ -47,6 +57,34 @@ QMenu* Menu(QMainWindow& w, const QString& titulo, int* x)
     return nullptr;
 }
 
+// The "Informe" dialog and the first page of its listing, over two billed months.
+bool Informes(Database& db, const QTemporaryDir& tmp, const QString& destino)
+{
+    Facturacion(db).FacturarMes(QDate(2024, 3, 1), QStringLiteral("MARZO"));
+    Facturacion(db).FacturarMes(QDate(2024, 4, 1), QStringLiteral("ABRIL"));
+    CInformeDlg d(db, [](QWidget*, const QString&, const QString&, int) {});
+    CFiltroFacturacionWidget* f = d.Filtro();
+    f->mesDesde->setCurrentIndex(2);
+    f->mesHasta->setCurrentIndex(3);
+    f->anioDesde->setText(QStringLiteral("2024"));
+    f->anioHasta->setText(QStringLiteral("2024"));
+    d.show();
+    QCoreApplication::processEvents();
+    bool ok = d.grab().save(destino + QStringLiteral("/informe.png"));
+    FiltroInforme filtro;
+    filtro.desde = QDate(2024, 3, 1);
+    filtro.hasta = QDate(2024, 4, 1);
+    const ListadoFacturacion l = ListadoFacturacionDe(db, filtro, AjustesImpuestos());
+    const QString pdf = tmp.filePath(QStringLiteral("listado.pdf"));
+    EscribirPdf(pdf, l.titulo, [&l](QPainter& p, QPagedPaintDevice& dev) { DibujarListado(p, dev, l); });
+    ok = QProcess::execute(QStringLiteral("pdftoppm"),
+                           {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("90"), QStringLiteral("-f"),
+                            QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                            QStringLiteral("-singlefile"), pdf, destino + QStringLiteral("/listado_facturacion")})
+             == 0 && ok;
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -72,6 +110,7 @@ int main(int argc, char** argv)
     int x = 0;
     QMenu* opciones = Menu(frame, QStringLiteral("&Opciones"), &x);
     ok = opciones && Guardar(frame, destino + QStringLiteral("/menu_opciones.png"), opciones, x) && ok;
+    ok = Informes(doc.Base(), tmp, destino) && ok;
     doc.CerrarBase();
 
     // All eleven button pictures in their order on the bar.
