@@ -12,6 +12,7 @@
 #include "reports/filtro_facturacion_widget.h"
 #include "reports/salida_archivo.h"
 #include "reports/seleccion_informe.h"
+#include "widgets/campos_dlg.h"
 
 namespace {
 
@@ -39,12 +40,7 @@ CExportacionFacturacionDlg::CExportacionFacturacionDlg(Database& db, QWidget* pa
         QMessageBox::warning(this, windowTitle(), error);
         reject();
     };
-    auto* botones = new QDialogButtonBox(this);
-    QPushButton* ok = botones->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    botones->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(botones, &QDialogButtonBox::accepted, this, &CExportacionFacturacionDlg::Aceptar);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("OK"), QStringLiteral("Cancel"));
     auto* todo = new QVBoxLayout(this);
     todo->addWidget(m_filtro);
     todo->addWidget(botones);
@@ -96,5 +92,5 @@ void CExportacionFacturacionDlg::Aceptar()
         QMessageBox::warning(this, windowTitle(), TextoError(e));
         return;
     }
-    accept();
+    QDialog::accept();
 }

@@ -20,6 +20,7 @@ public:
 
     // "OK": stages the receipts, asks for the file and writes it; the form closes once written.
     void Aceptar();
+    void accept() override { Aceptar(); }
     CFiltroFacturacionWidget* Filtro() const { return m_filtro; }
 
 private:
