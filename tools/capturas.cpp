@@ -2,6 +2,7 @@
 // Runs on the offscreen platform; uses a temporary settings file and workspaces.
 #include <QApplication>
 #include <QDir>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -32,7 +33,12 @@
 #include "documents/texto_documento_dlg.h"
 #include "properties/inmuebles_dlg.h"
 #include "properties/propietarios_dlg.h"
+#include "reports/filtro_facturacion_widget.h"
+#include "reports/informe_dlg.h"
 #include "reports/informes_dlg.h"
+#include "reports/listado_facturacion.h"
+#include "reports/salida_pdf.h"
+#include "reports/seleccion_informe.h"
 
 namespace {
 
@@ -250,6 +256,31 @@ bool Formularios(Database& db, const QString& destino)
         "Atentamente,\n\n"
         "PÉREZ MORENO SERGIO"));
     ok = Dialogo(texto, destino + QStringLiteral("/texto_documento.png"), QSize(640, 420)) && ok;
+// The "Informe" dialog and the first page of its listing, over two billed months.
+bool Informes(Database& db, const QTemporaryDir& tmp, const QString& destino)
+{
+    // March is billed already by the selection form's picture.
+    Facturacion(db).FacturarMes(QDate(2024, 4, 1), QStringLiteral("ABRIL"));
+    CInformeDlg d(db, [](QWidget*, const QString&, const QString&, int) {});
+    CFiltroFacturacionWidget* f = d.Filtro();
+    f->mesDesde->setCurrentIndex(2);
+    f->mesHasta->setCurrentIndex(3);
+    f->anioDesde->setText(QStringLiteral("2024"));
+    f->anioHasta->setText(QStringLiteral("2024"));
+    d.show();
+    QCoreApplication::processEvents();
+    bool ok = d.grab().save(destino + QStringLiteral("/informe.png"));
+    FiltroInforme filtro;
+    filtro.desde = QDate(2024, 3, 1);
+    filtro.hasta = QDate(2024, 4, 1);
+    const ListadoFacturacion l = ListadoFacturacionDe(db, filtro, AjustesImpuestos());
+    const QString pdf = tmp.filePath(QStringLiteral("listado.pdf"));
+    EscribirPdf(pdf, l.titulo, [&l](QPainter& p, QPagedPaintDevice& dev) { DibujarListado(p, dev, l); });
+    ok = QProcess::execute(QStringLiteral("pdftoppm"),
+                           {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("90"), QStringLiteral("-f"),
+                            QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                            QStringLiteral("-singlefile"), pdf, destino + QStringLiteral("/listado_facturacion")})
+             == 0 && ok;
     return ok;
 }
 
@@ -279,6 +310,7 @@ int main(int argc, char** argv)
     QMenu* opciones = Menu(frame, QStringLiteral("&Opciones"), &x);
     ok = opciones && Guardar(frame, destino + QStringLiteral("/menu_opciones.png"), opciones, x) && ok;
     ok = Formularios(doc.Base(), destino) && ok;
+    ok = Informes(doc.Base(), tmp, destino) && ok;
     doc.CerrarBase();
     ok = CapturasContrato(demo, destino, tmp.path()) && ok;
 

@@ -31,8 +31,12 @@
 #include "app/vencimiento_dlg.h"
 #include "billing/demo.h"
 #include "billing/facturaciones_dlg.h"
+#include "documents/texto_documento_dlg.h"
 #include "properties/comandos_propiedades_dlg.h"
 #include "receipts/diseno_recibo_dlg.h"
+#include "reports/exportacion_facturacion_dlg.h"
+#include "reports/informe_dlg.h"
+#include "reports/menu_informes_dlg.h"
 #include "update/actualizaciones_dlg.h"
 #include "widgets/calculo_nif_ccc_dlg.h"
 #include "util/errores.h"
@@ -66,6 +70,19 @@ const struct { int id; int alto; } kAltosLetra[] = {
     {cmd::LetraGrande, 12}, {cmd::LetraNormal, 10}, {cmd::LetraPequena, 7}};
 
 bool AbrirConElSistema(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+// Where the report views are shown: the text document window at the height they ask for.
+// None is built yet, so "Informe" keeps its view buttons disabled.
+// The views of the billing report open in the text window, at the height they ask for.
+MostrarTextoInforme VentanaTextoInformes()
+{
+    return [](QWidget* padre, const QString& titulo, const QString& texto, int alto) {
+        CTextoDocumentoDlg ventana(texto, padre);
+        ventana.setWindowTitle(titulo);
+        ventana.PonerAltoLetra(alto);
+        ventana.exec();
+    };
+}
 
 }  // namespace
 
@@ -322,11 +339,21 @@ void CMainFrame::RutearIncorporados()
     Rutear(cmd::Facturacion, [this] { CFacturacionesDlg(m_doc.Base(), this).exec(); });
     RutearInmuebles([this] { AbrirInmuebles(this, m_doc.Base()); });
     Rutear(cmd::Propietarios, [this] { AbrirPropietarios(this, m_doc.Base()); });
+    RutearListados([this] { AbrirInformes(); });
+    Rutear(cmd::ExportacionFacturacion, [this] { CExportacionFacturacionDlg(m_doc.Base(), this).exec(); });
     // A workspace without owners leads the user to create the first one.
     connect(&m_doc, &CRentivaDoc::BaseAbierta, this, [this] {
         if (m_doc.EstaAbierta())
             PasoPrimerPropietario(this, m_doc.Base());
     });
+}
+
+void CMainFrame::AbrirInformes()
+{
+    CMenuInformesDlg menu(this);
+    menu.AnadirInforme(QStringLiteral("Informe Facturación"),
+                       [this] { CInformeDlg(m_doc.Base(), VentanaTextoInformes(), this).exec(); });
+    menu.exec();
 }
 
 void CMainFrame::EscribirAltoLetra(int alto)

@@ -115,6 +115,8 @@ private:
     void AbrirManual();
     void CorreoSoporte();
     void CrearDemostracion();
+    // "Informes", the menu of "&Listados" and the list button.
+    void AbrirInformes();
 
     CRentivaDoc& m_doc;
     CRentivaForm* m_form;

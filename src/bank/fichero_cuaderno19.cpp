@@ -6,7 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "bank/cp1252.h"
+#include "util/cp1252.h"
 #include "util/cuentas.h"
 #include "util/formato.h"
 #include "util/letras.h"

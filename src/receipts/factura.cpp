@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "data/database.h"
-#include "receipts/dibujo_texto.h"
+#include "reports/dibujo_texto.h"
 #include "receipts/impresion_recibo.h"
 #include "receipts/llenar_recibo.h"
 #include "util/formato.h"

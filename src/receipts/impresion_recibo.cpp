@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "data/database.h"
-#include "receipts/dibujo_texto.h"
+#include "reports/dibujo_texto.h"
 #include "util/formato.h"
 #include "util/letras.h"
 

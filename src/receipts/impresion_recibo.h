@@ -3,7 +3,7 @@
 #include <QString>
 #include <QVector>
 
-#include "receipts/dibujo_texto.h"   // page mapping and fonts, used by other printed pages too
+#include "reports/dibujo_texto.h"   // page mapping and fonts, used by other printed pages too
 #include "settings/valores.h"        // the types only: the caller reads the store
 #include "util/moneda.h"
 

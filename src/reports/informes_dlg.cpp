@@ -10,7 +10,7 @@
 
 #include "reports/imprimir_informe_dlg.h"
 #include "reports/informe_lineas.h"
-#include "reports/listado_facturacion.h"
+#include "reports/lineas_facturacion.h"
 #include "util/errores.h"
 
 namespace {

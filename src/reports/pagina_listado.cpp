@@ -1,6 +1,7 @@
 #include "reports/pagina_listado.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPageSize>
 #include <cmath>
 #include <QPaintDevice>
@@ -17,24 +18,37 @@ void PrepararPaginaDecimasMm(QPainter& p)
     p.setViewport(0, 0, d->width(), d->height());
 }
 
+QFont FuenteDecimas(int alto, const QString& familia)
+{
+    // Qt sizes a font by its em, the layouts by its cell: measure the cell once per family on
+    // a large em and scale, so that small sizes are not spoilt by rounding or hinting.
+    static QHash<QString, qreal> celdaPorEm;
+    auto it = celdaPorEm.constFind(familia);
+    if (it == celdaPorEm.constEnd()) {
+        QFont f(familia);
+        if (familia.contains(QLatin1String("Courier")))
+            f.setStyleHint(QFont::TypeWriter);
+        f.setPixelSize(1000);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        it = celdaPorEm.insert(familia, QFontMetricsF(f).height() / 1000.0);
+    }
+    QFont f(familia);
+    if (familia.contains(QLatin1String("Courier")))
+        f.setStyleHint(QFont::TypeWriter);
+    f.setPixelSize(qMax(1, int(std::lround(alto / *it))));
+    f.setWeight(QFont::Normal);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
 namespace pagina_listado {
 
 QFont FuenteCourier(int alto, QFont::Weight peso)
 {
-    // The layouts give a font by its character cell, as the receipts do, not by its em: sized
-    // by the em, 116 columns at 29 units ran past the frame and cut the amounts off.
-    static const qreal kCeldaPorEm = [] {
-        QFont f(QStringLiteral("Courier New"));
-        f.setStyleHint(QFont::TypeWriter);
-        f.setPixelSize(1000);
-        f.setHintingPreference(QFont::PreferNoHinting);
-        return QFontMetricsF(f).height() / 1000.0;
-    }();
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::TypeWriter);
+    // By the character cell, as the receipts: sized by the em, 116 columns at 29 units ran
+    // past the frame and cut the amounts off.
+    QFont f = FuenteDecimas(alto, QStringLiteral("Courier New"));
     f.setFixedPitch(true);
-    f.setPixelSize(qMax(1, int(std::lround(alto / kCeldaPorEm))));
-    f.setHintingPreference(QFont::PreferNoHinting);
     f.setWeight(peso);
     return f;
 }

@@ -13,6 +13,11 @@ class QPagedPaintDevice;
 // mapping of every printed page, receipts included.
 void PrepararPaginaDecimasMm(QPainter& p);
 
+// "Times New Roman" (or `familia`: listings use "Courier New") whose character cell
+// (ascent + descent) is `alto` logical units: the layouts give every font by its cell
+// height, and lines of text stand one cell apart.
+QFont FuenteDecimas(int alto, const QString& familia = QStringLiteral("Times New Roman"));
+
 namespace pagina_listado {
 
 constexpr int kMargenIzquierdo = 50;
@@ -47,10 +52,5 @@ using Dibujo = std::function<void(QPainter&, QPagedPaintDevice&)>;
 // One A4 document at `ruta`, written beside it and renamed over it only when complete and
 // synced; a failure (a full disk included) keeps the old file and throws UserError.
 void APdf(const QString& ruta, const QString& titulo, const Dibujo& dibujar);
-
-// The same for a job that opens its own painter on the device (300 dpi, no margins); returns
-// what `imprimir` returns. A failure leaves any older file at `ruta` as it was.
-int EscribirPdf(const QString& ruta, const QString& titulo,
-                const std::function<int(QPagedPaintDevice&)>& imprimir);
 
 }  // namespace pagina_listado

@@ -186,17 +186,26 @@ QString AjustarDerecha(const QString& texto, int ancho)
     return texto.right(qMax(ancho, 0));
 }
 
+void AnadirDerecha(QString& linea, const QString& texto, int fin)
+{
+    qsizetype ocupado = linea.size();
+    while (ocupado > 0 && linea[ocupado - 1] == u' ')
+        --ocupado;
+    // One blank always follows what the line holds: fields must not run into each other.
+    const qsizetype minimo = ocupado > 0 ? ocupado + 1 : 0;
+    const qsizetype inicio = qMax(qsizetype(fin) - texto.size(), minimo);
+    if (linea.size() > inicio)
+        linea.truncate(inicio);   // only blanks lie there
+    else
+        linea += Espacios(int(inicio - linea.size()));
+    linea += texto;
+}
+
 QString JuntarDerecha(const QString& linea, const QString& texto, int ancho)
 {
-    const int exceso = int(texto.size()) - ancho;
-    if (exceso <= 0)
-        return linea + Espacios(-exceso) + texto;
-    int blancos = 0;
-    while (blancos < linea.size() && linea[linea.size() - 1 - blancos] == u' ')
-        ++blancos;
-    if (blancos < linea.size())
-        blancos = qMax(0, blancos - 1);   // the fields must not run into each other
-    return linea.chopped(qMin(blancos, exceso)) + texto;
+    QString r = linea;
+    AnadirDerecha(r, texto, int(linea.size()) + ancho);
+    return r;
 }
 
 QString Centrar(const QString& texto, int ancho)

@@ -48,6 +48,9 @@ QString AjustarDerecha(const QString& texto, int ancho);
 // never cut: a wider text takes the blanks at the end of `linea` (keeping one blank after
 // any text there) and, past those, makes the line longer.
 QString JuntarDerecha(const QString& linea, const QString& texto, int ancho);
+// JuntarDerecha for a field that ends at column `fin` of `linea` (the next column, placed by
+// its own end, takes a shift back where it has blanks).
+void AnadirDerecha(QString& linea, const QString& texto, int fin);
 // Centred with spaces (an odd spare space goes right), or cut to the first `ancho` characters.
 QString Centrar(const QString& texto, int ancho);
 // n spaces; empty for n <= 0.

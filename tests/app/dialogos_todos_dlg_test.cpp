@@ -59,7 +59,10 @@
 #include "properties/propietarios.h"
 #include "properties/propietarios_dlg.h"
 #include "receipts/diseno_recibo_dlg.h"
+#include "reports/exportacion_facturacion_dlg.h"
+#include "reports/informe_dlg.h"
 #include "reports/informes_dlg.h"
+#include "reports/menu_informes_dlg.h"
 #include "settings/avisos.h"
 #include "temp_workspace.h"
 #include "update/actualizaciones_dlg.h"
@@ -216,6 +219,9 @@ protected:
             {"CDlgActualizaciones",
              [this] { return P(new CDlgActualizaciones(m_actualizador, OpcionesActualizacion{})); }},
             {"CPedirTextoDlg", [] { return P(new CPedirTextoDlg); }},
+            {"CMenuInformesDlg", [] { return P(new CMenuInformesDlg); }},
+            {"CInformeDlg", [this] { return P(new CInformeDlg(m_db, {})); }},
+            {"CExportacionFacturacionDlg", [this] { return P(new CExportacionFacturacionDlg(m_db)); }},
         };
         for (int a = 0; a <= int(Aviso::LongitudCuentaCorriente); ++a)
             r.push_back({QStringLiteral("CAvisoDlg %1").arg(a), [a] { return P(new CAvisoDlg(nullptr, a)); }});

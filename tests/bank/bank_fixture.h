@@ -4,7 +4,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 
-#include "bank/cp1252.h"
+#include "util/cp1252.h"
 #include "bank/fichero_cuaderno19.h"
 
 // Valid Spanish accounts (their check digits verify).

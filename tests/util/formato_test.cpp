@@ -131,7 +131,7 @@ TEST(Ajustes, AnAmountIsNeverCut)
         {"12345678Z ", millon, 10, "12345678Z 1.000.000,00"},
         {"", millon, 10, "1.000.000,00"},
         {"   ", millon, 10, " 1.000.000,00"},
-        {"TOTAL", millon, 10, "TOTAL1.000.000,00"},
+        {"TOTAL", millon, 10, "TOTAL 1.000.000,00"},   // a blank even where there was none
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.linea);
@@ -154,4 +154,22 @@ TEST(EdicionTexto, ReplaceAndSpaceHandling)
     EXPECT_EQ(QuitarDoblesEspacios(QStringLiteral("  a  ")), QStringLiteral(" a"));
     EXPECT_EQ(SoloDigitosYEspacios(QStringLiteral("AV 12 B3")), QStringLiteral(" 12 3"));
     EXPECT_EQ(SinDigitosNiEspacios(QStringLiteral("AV 12 B3")), QStringLiteral("AVB"));
+}
+
+TEST(AnadirDerecha, AmountsAreNeverCut)
+{
+    const struct { const char* linea; const char* texto; int fin; const char* esperado; } casos[] = {
+        {"ABC", "1,00", 10, "ABC   1,00"},                        // as AjustarDerecha to 10
+        {"ABC", "1.000.000,00", 10, "ABC 1.000.000,00"},          // grows, one blank kept
+        {"AB        ", "1.000.000,00", 14, "AB 1.000.000,00"},    // takes the blanks to its left
+        {"", "123", 2, "123"},
+        {"ABC 1.000.000,00", "0,00", 20, "ABC 1.000.000,00 0,00"},  // the next column takes the shift back
+        {"ABC 1.000.000,00", "0,00", 25, "ABC 1.000.000,00     0,00"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.esperado);
+        QString linea = QString::fromUtf8(c.linea);
+        AnadirDerecha(linea, QString::fromUtf8(c.texto), c.fin);
+        EXPECT_EQ(linea, QString::fromUtf8(c.esperado));
+    }
 }

@@ -1,27 +1,11 @@
-#include "receipts/dibujo_texto.h"
+#include "reports/dibujo_texto.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRegularExpression>
 #include <cmath>
-
-QFont FuenteDecimas(int alto)
-{
-    // Qt sizes a font by its em, the layouts by its cell: measure the cell once on a large
-    // em and scale, so that small sizes are not spoilt by rounding or hinting.
-    static const qreal kCeldaPorEm = [] {
-        QFont f(QStringLiteral("Times New Roman"));
-        f.setPixelSize(1000);
-        f.setHintingPreference(QFont::PreferNoHinting);
-        return QFontMetricsF(f).height() / 1000.0;
-    }();
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(qMax(1, int(std::lround(alto / kCeldaPorEm))));
-    f.setWeight(QFont::Normal);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    return f;
-}
 
 void TextoLinea(QPainter& p, const QRect& r, const QString& texto, Qt::Alignment alineacion,
                 const QColor& fondo)

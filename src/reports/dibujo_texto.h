@@ -5,16 +5,13 @@
 #include <QString>
 #include <QStringList>
 
-#include "reports/pagina_listado.h"   // PrepararPaginaDecimasMm
+#include "reports/pagina_listado.h"   // PrepararPaginaDecimasMm, FuenteDecimas
 
 class QFontMetricsF;
 class QPainter;
 
 // Drawing helpers shared by the printed layouts, all in tenths of a millimetre.
 
-// "Times New Roman" whose character cell (ascent + descent) is `alto` logical units: the
-// layouts give every font by its cell height, and lines of text stand one cell apart.
-QFont FuenteDecimas(int alto);
 
 // The rectangle given by its edges; the right and bottom edges are left out.
 inline QRect Caja(int izquierda, int arriba, int derecha, int abajo)

@@ -1,4 +1,4 @@
-#include "bank/cp1252.h"
+#include "util/cp1252.h"
 
 #include "util/errores.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "bank/cp1252.h"
+#include "util/cp1252.h"
 #include "util/errores.h"
 
 TEST(Cp1252, SpanishTextHasOneExactByteEachAndReadsBack)

@@ -1,0 +1,140 @@
+#include "reports/seleccion_informe.h"
+
+#include <QVariantList>
+
+#include "data/database.h"
+#include "data/emision.h"
+#include "util/formato.h"
+#include "util/letras.h"
+
+namespace {
+
+QString FechaTitulo(const QDate& d)
+{
+    return QStringLiteral("%1 de %2 del %3").arg(d.day()).arg(NombreMesMayusculas(d.month())).arg(d.year());
+}
+
+// The stored date-time "YYYY-MM-DD HH:MM:SS" read as its date; invalid for anything else.
+// Read by hand: the report reads hundreds of thousands of them.
+QDate FechaGuardada(QByteArrayView t)
+{
+    if (t.size() < 10 || t[4] != '-' || t[7] != '-')
+        return {};
+    auto num = [&t](int desde, int largo) {
+        int n = 0;
+        for (int i = desde; i < desde + largo; ++i) {
+            if (t[i] < '0' || t[i] > '9')
+                return -1;
+            n = n * 10 + (t[i] - '0');
+        }
+        return n;
+    };
+    return QDate(num(0, 4), num(5, 2), num(8, 2));
+}
+
+}  // namespace
+
+bool FiltroElegido(const QString& texto)
+{
+    return !texto.isEmpty() && texto.trimmed().compare(kTodos, Qt::CaseInsensitive) != 0;
+}
+
+QString TituloInforme(const FiltroInforme& f)
+{
+    const QDate primero(f.desde.year(), f.desde.month(), 1);
+    return QStringLiteral("INFORME FACTURACIÓN - ") + FechaTitulo(primero) + QStringLiteral(" al ")
+           + FechaTitulo(UltimoDiaMes(f.hasta)) + u'.';
+}
+
+QString SubtituloInforme(const FiltroInforme& f)
+{
+    if (FiltroElegido(f.piso))
+        return f.direccion + u' ' + f.piso;
+    if (FiltroElegido(f.direccion))
+        return f.direccion;
+    if (FiltroElegido(f.propietario))
+        return f.propietario;
+    return {};
+}
+
+int SeleccionarRecibos(Database& db, const FiltroInforme& f, OrdenInforme orden)
+{
+    // Every value is bound; texts compare folded, as the design's engine compared them.
+    QStringList condiciones;
+    QVariantList valores;
+    const std::pair<const char*, const QString*> campos[] = {
+        {"direccion", &f.direccion}, {"piso", &f.piso}, {"localidad", &f.localidad},
+        {"arrendador", &f.propietario}};
+    for (const auto& [columna, valor] : campos) {
+        if (!FiltroElegido(*valor))
+            continue;
+        valores << PlegarTexto(*valor);
+        condiciones << QStringLiteral("es_fold(%1) = ?%2").arg(QLatin1String(columna)).arg(valores.size());
+    }
+    if (f.soloIva)
+        condiciones << QStringLiteral("iva > 0");
+    // Half-open: a receipt dated the last day of the last month at any hour is in.
+    const QDate primero(f.desde.year(), f.desde.month(), 1);
+    const QDate siguiente = QDate(f.hasta.year(), f.hasta.month(), 1).addMonths(1);
+    valores << primero << siguiente;
+    condiciones << QStringLiteral("fecha_facturacion >= ?%1 AND fecha_facturacion < ?%2")
+                       .arg(valores.size() - 1).arg(valores.size());
+
+    const QString orden_sql = orden == OrdenInforme::Inquilino
+        ? QStringLiteral("es_fold(arrendador), es_fold(nom_arrendatario), es_fold(localidad),"
+                         " es_fold(direccion), es_fold(piso), fecha_facturacion, ref")
+        : QStringLiteral("es_fold(arrendador), es_fold(localidad), es_fold(direccion), es_fold(piso),"
+                         " fecha_facturacion, ref");
+    Savepoint sp(db, "seleccion_informe");
+    VaciarEmision(db);
+    const int n = CopiarRecibosAEmision(db, condiciones.join(QStringLiteral(" AND ")), valores, orden_sql);
+    sp.release();
+    return n;
+}
+
+void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo)
+{
+    // rowid is the order of the copy: the staged rows come back as they were staged.
+    Statement st(db, "SELECT numero_recibo, fecha_facturacion, arrendador, localidad, direccion, piso,"
+                     " nom_arrendatario, doc_arrendatario_tipo, doc_arrendatario_num, renta,"
+                     " otro_importe1, otro_importe2, otro_importe3, iva, irpf, otro_concepto1,"
+                     " otro_concepto2, otro_concepto3, banco, sucursal, dc, ccc, is_recibo_banco,"
+                     " is_recibo_fisico, is_recibo_numerar, notas FROM emision_recibo ORDER BY rowid");
+    ReciboInforme r;
+    while (st.next()) {
+        r.numero_recibo = st.integer(0);
+        r.fecha_facturacion = FechaGuardada(st.bytes(1));
+        QString* textos[] = {&r.arrendador, &r.localidad, &r.direccion, &r.piso, &r.nom_arrendatario,
+                             &r.doc_arrendatario_tipo, &r.doc_arrendatario_num};
+        for (int i = 0; i < 7; ++i)
+            *textos[i] = st.text(2 + i);
+        Moneda* importes[] = {&r.importes.renta, &r.importes.otro_importe1, &r.importes.otro_importe2,
+                              &r.importes.otro_importe3, &r.importes.iva, &r.importes.irpf};
+        for (int i = 0; i < 6; ++i)
+            *importes[i] = st.money(9 + i);
+        QString* mas[] = {&r.otro_concepto1, &r.otro_concepto2, &r.otro_concepto3,
+                          &r.banco, &r.sucursal, &r.dc, &r.ccc};
+        for (int i = 0; i < 7; ++i)
+            *mas[i] = st.text(15 + i);
+        r.is_recibo_banco = st.boolean(22);
+        r.is_recibo_fisico = st.boolean(23);
+        r.is_recibo_numerar = st.boolean(24);
+        r.notas = st.text(25);
+        porRecibo(r);
+    }
+}
+
+bool MismoValor(const QString& a, const QString& b)
+{
+    return a == b || PlegarTexto(a) == PlegarTexto(b);
+}
+
+void SumarImportes(ImportesRecibo& suma, const ImportesRecibo& mas)
+{
+    suma.renta += mas.renta;
+    suma.otro_importe1 += mas.otro_importe1;
+    suma.otro_importe2 += mas.otro_importe2;
+    suma.otro_importe3 += mas.otro_importe3;
+    suma.iva += mas.iva;
+    suma.irpf += mas.irpf;
+}
