@@ -131,9 +131,22 @@ bool CRentivaDoc::AbrirBase(const QString& ruta)
     m_db = std::move(nueva);
     m_ruta = ruta;
     m_titulo = TituloDe(ruta);
+    AnotarArchivoReciente(ruta);
     Cambiado();
     emit BaseAbierta();
     return true;
+}
+
+void CRentivaDoc::AbrirReciente(const QString& ruta)
+{
+    if (!QFileInfo::exists(ruta)) {
+        Avisar(QStringLiteral("El archivo %1 ya no existe (se ha movido o borrado); se quita de la "
+                              "lista. Ábralo con Archivo > Abrir desde donde esté ahora.").arg(ruta));
+        QuitarArchivoReciente(ruta);
+        Cambiado();
+        return;
+    }
+    AbrirBase(ruta);
 }
 
 bool CRentivaDoc::CerrarBase()
@@ -187,6 +200,7 @@ bool CRentivaDoc::CrearBase()
         return false;
     }
     EscribirTexto(ajustes::kArchivosRecientes, ajustes::kUltimo, ruta);
+    AnotarArchivoReciente(ruta);
     m_titulo = TituloDe(ruta);
     Cambiado();
     return true;
@@ -255,8 +269,11 @@ void CRentivaDoc::GuardarComo()
     const QString ruta = m_dialogos ? m_dialogos->ElegirGuardar() : QString();
     if (ruta.isEmpty())
         return;
-    if (CopiarA(ruta))
-        Reabrir(ruta);
+    if (CopiarA(ruta) && Reabrir(ruta)) {
+        AnotarArchivoReciente(ruta);
+        Avisar(QStringLiteral("El archivo de trabajo se ha guardado como %1; a partir de ahora se "
+                              "trabaja en esa copia.").arg(ruta));
+    }
 }
 
 void CRentivaDoc::CrearCopia()
@@ -268,6 +285,7 @@ void CRentivaDoc::CrearCopia()
         return;
     m_titulo = TituloDe(m_ruta);
     Cambiado();
+    Avisar(QStringLiteral("Copia de seguridad terminada: %1.").arg(ruta));
 }
 
 void CRentivaDoc::RestaurarCopia()
@@ -291,7 +309,8 @@ void CRentivaDoc::RestaurarCopia()
         return;
     }
     // Through the normal open: a copy of an earlier layout is upgraded before use.
-    AbrirBase(ruta);
+    if (AbrirBase(ruta))
+        Avisar(QStringLiteral("Se ha restaurado la copia %1 en %2.").arg(copia, ruta));
 }
 
 void CRentivaDoc::EjecutarPasoDeSalida()

@@ -51,6 +51,8 @@ public:
     // The start-up opening: the last workspace, else an offer to create one.
     void AbrirUltimo();
 
+    // A workspace of the Archivo menu's list; one that is gone is said and leaves the list.
+    void AbrirReciente(const QString& ruta);
     void ArchivoNuevo();
     void ArchivoAbrir();
     void GuardarComo();

@@ -171,7 +171,9 @@ void CMainFrame::CrearMenu()
     item(archivo, cmd::Importar, QStringLiteral("Importar"));
     item(archivo, cmd::ExportacionFacturacion, QStringLiteral("Exportación Facturación"), Necesita::Base);
     item(archivo, cmd::CrearDemo, QStringLiteral("Crear archivo de demostración"));
-    archivo->addSeparator();
+    m_archivo = archivo;
+    m_antesDeSalir = archivo->addSeparator();
+    connect(archivo, &QMenu::aboutToShow, this, &CMainFrame::ListarRecientes);
     item(archivo, cmd::Salir, QStringLiteral("&Salir"), Necesita::Nada, QKeySequence::Quit);
 
     enBarra(cmd::Inmuebles, QStringLiteral("&Inmuebles"), Necesita::BaseYActivo);
@@ -432,4 +434,21 @@ void CMainFrame::closeEvent(QCloseEvent* e)
         e->accept();
     else
         e->ignore();
+}
+
+void CMainFrame::ListarRecientes()
+{
+    qDeleteAll(m_recientes);
+    m_recientes.clear();
+    const QStringList lista = ArchivosRecientes();
+    if (!lista.isEmpty())
+        m_recientes << m_archivo->insertSeparator(m_antesDeSalir);
+    for (int i = 0; i < lista.size(); ++i) {
+        const QString ruta = lista[i];
+        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(ruta)), m_archivo);
+        a->setToolTip(ruta);
+        connect(a, &QAction::triggered, this, [this, ruta] { m_doc.AbrirReciente(ruta); });
+        m_archivo->insertAction(m_antesDeSalir, a);
+        m_recientes << a;
+    }
 }

@@ -117,6 +117,8 @@ private:
     void CrearDemostracion();
     // "Informes", the menu of "&Listados" and the list button.
     void AbrirInformes();
+    // The last four workspaces under "Archivo", above "Salir", rebuilt each time it opens.
+    void ListarRecientes();
 
     CRentivaDoc& m_doc;
     CRentivaForm* m_form;
@@ -125,4 +127,7 @@ private:
     QHash<int, std::function<void()>> m_rutas;
     QVector<int> m_comandoBoton;   // command each button sends
     QVector<QMenu*> m_submenus;
+    QMenu* m_archivo = nullptr;
+    QAction* m_antesDeSalir = nullptr;        // the separator above "Salir"
+    QList<QAction*> m_recientes;
 };

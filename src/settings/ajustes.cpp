@@ -212,3 +212,39 @@ AjustesContrato LeerAjustesContrato()
 {
     return {LeerEntero(kContrato, kAltoLetra, kAltoLetraPorDefecto), LeerAjustesImpuestos()};
 }
+
+QStringList ArchivosRecientes()
+{
+    QStringList r;
+    for (int i = 1; i <= ajustes::kArchivosRecientesMaximo; ++i) {
+        const QString ruta = LeerTexto(ajustes::kArchivosRecientes, ajustes::kArchivoReciente.arg(i));
+        if (!ruta.isEmpty() && !r.contains(ruta))
+            r << ruta;
+    }
+    return r;
+}
+
+namespace {
+
+void GuardarRecientes(const QStringList& lista)
+{
+    for (int i = 1; i <= ajustes::kArchivosRecientesMaximo; ++i)
+        EscribirTexto(ajustes::kArchivosRecientes, ajustes::kArchivoReciente.arg(i), lista.value(i - 1));
+}
+
+}  // namespace
+
+void AnotarArchivoReciente(const QString& ruta)
+{
+    QStringList lista = ArchivosRecientes();
+    lista.removeAll(ruta);
+    lista.prepend(ruta);
+    GuardarRecientes(lista.mid(0, ajustes::kArchivosRecientesMaximo));
+}
+
+void QuitarArchivoReciente(const QString& ruta)
+{
+    QStringList lista = ArchivosRecientes();
+    if (lista.removeAll(ruta) > 0)
+        GuardarRecientes(lista);
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 #include "settings/claves.h"
 #include "settings/valores.h"
@@ -32,6 +33,12 @@ QString NombreMoneda();
 QString SimboloMoneda();
 void PonerNombreMoneda(const QString& nombre);
 void PonerSimboloMoneda(const QString& simbolo);
+
+// The workspaces opened last, newest first, at most four (the Archivo menu's list).
+QStringList ArchivosRecientes();
+// Puts ruta first in the list (once); the oldest beyond four goes.
+void AnotarArchivoReciente(const QString& ruta);
+void QuitarArchivoReciente(const QString& ruta);
 
 // What a receipt print job or a bank file needs, each read once from the store.
 AjustesRecibo LeerAjustesRecibo();

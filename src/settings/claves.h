@@ -5,6 +5,9 @@
 namespace ajustes {
 inline const QString kArchivosRecientes = QStringLiteral("Archivos recientes");
 inline const QString kUltimo = QStringLiteral("Ultimo");
+// The Archivo menu's list: "Archivo1" (the newest) to "Archivo4".
+inline const QString kArchivoReciente = QStringLiteral("Archivo%1");
+constexpr int kArchivosRecientesMaximo = 4;
 inline const QString kAvisos = QStringLiteral("Avisos");
 
 inline const QString kContrato = QStringLiteral("Contrato");

@@ -354,7 +354,10 @@ TEST(Documento, SaveAsLeavesTheOldFileAndContinuesOnTheNewOne)
     EXPECT_EQ(Propietario(vieja), "Ana");
     EXPECT_EQ(Propietario(nueva), "Benito");
     EXPECT_EQ(Ultimo(), nueva);
-    EXPECT_TRUE(f.guion.avisos.isEmpty()) << f.guion.avisos.join('|').toStdString();
+    // It says where the work goes on; the new file heads the Archivo menu's list.
+    ASSERT_EQ(f.guion.avisos.size(), 1);
+    EXPECT_TRUE(f.guion.avisos[0].contains(nueva)) << f.guion.avisos[0].toStdString();
+    EXPECT_EQ(ArchivosRecientes(), (QStringList{nueva, vieja}));
 }
 
 TEST(Documento, CopiesOntoTheOpenFileOrWithoutAWorkspaceFail)
@@ -392,6 +395,9 @@ TEST(Documento, BackupAndRestoreRoundTrip)
     f.doc.CrearCopia();
     EXPECT_EQ(f.doc.Ruta(), ruta);
     EXPECT_TRUE(f.doc.EstaAbierta());
+    ASSERT_EQ(f.guion.avisos.size(), 1);
+    EXPECT_TRUE(f.guion.avisos[0].contains(copia));   // finished, and where it went
+    f.guion.avisos.clear();
     PonerPropietario(f.doc, "Benito");
     {
         // The copy claims an earlier layout: the restore must upgrade it before use.
@@ -411,7 +417,8 @@ TEST(Documento, BackupAndRestoreRoundTrip)
     f.guion.respuesta = true;
     const auto abierta = Contar(f.doc, &CRentivaDoc::BaseAbierta);
     f.doc.RestaurarCopia();
-    EXPECT_TRUE(f.guion.avisos.isEmpty()) << f.guion.avisos.join('|').toStdString();
+    ASSERT_EQ(f.guion.avisos.size(), 1);
+    EXPECT_TRUE(f.guion.avisos[0].startsWith("Se ha restaurado la copia " + copia));
     ASSERT_TRUE(f.doc.EstaAbierta());
     EXPECT_EQ(f.doc.Ruta(), ruta);
     EXPECT_EQ(*abierta, 1);   // reopened through the normal open
@@ -445,6 +452,28 @@ TEST(Documento, RestoreRefusesGarbageAndForeignFilesAndKeepsTheWorkspace)
     }
     EXPECT_EQ(Archivos(f.tw.dir()),
               (QStringList{"ajena.rtv", "basura.rtv", "prueba.rtv", "rentiva.conf"}));
+}
+
+TEST(Documento, TheLastFourWorkspacesAreListedNewestFirstAndAGoneOneLeaves)
+{
+    Fixture f;
+    QStringList rutas;
+    for (int i = 0; i < 5; ++i) {
+        rutas << f.tw.file(QStringLiteral("w%1.rtv").arg(i));
+        ASSERT_TRUE(f.doc.CrearBase(rutas.last()));
+        ASSERT_TRUE(f.doc.AbrirBase(rutas.last()));
+    }
+    ASSERT_TRUE(f.doc.AbrirBase(rutas[2]));
+    EXPECT_EQ(ArchivosRecientes(), (QStringList{rutas[2], rutas[4], rutas[3], rutas[1]}));
+
+    QFile::remove(rutas[4]);
+    f.doc.AbrirReciente(rutas[4]);
+    EXPECT_EQ(f.doc.Ruta(), rutas[2]);   // the open workspace stays
+    ASSERT_EQ(f.guion.avisos.size(), 1);
+    EXPECT_TRUE(f.guion.avisos[0].contains(rutas[4]));
+    EXPECT_EQ(ArchivosRecientes(), (QStringList{rutas[2], rutas[3], rutas[1]}));
+    f.doc.AbrirReciente(rutas[1]);
+    EXPECT_EQ(f.doc.Ruta(), rutas[1]);
 }
 
 TEST(Documento, ExitStepAsksForTheUpdateCheckOnlyWhenSwitchedOn)
