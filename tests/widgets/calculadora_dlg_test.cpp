@@ -44,3 +44,14 @@ TEST(CalculadoraDlg, KeyboardDrivesTheButtonsAndDivisionByZeroIsExplained)
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
 }
+
+TEST(CalculadoraDlg, ChainedOperationsFromTheKeyboard)
+{
+    CCalculadoraDlg dlg;
+    dlg.show();
+    QTest::keyClicks(&dlg, "2+3+4=");
+    EXPECT_EQ(dlg.Pantalla()->text(), "9");
+    QTest::keyClick(&dlg, Qt::Key_Delete);
+    QTest::keyClicks(&dlg, "1200*21/100=");
+    EXPECT_EQ(dlg.Pantalla()->text(), "252");
+}
