@@ -11,6 +11,13 @@ bool Vacio(const QString& s)
     return QuitarEspacios(s).isEmpty();
 }
 
+// The value and the line's closing "." ("S.L." is not given a second one).
+QString ConPunto(const QString& s)
+{
+    const QString t = s.trimmed();
+    return t.endsWith(u'.') ? t : t + u'.';
+}
+
 }  // namespace
 
 QString DireccionInmueble(const DatosPlantilla& d)
@@ -24,7 +31,7 @@ QString BloquePropietario(const DatosPlantilla& d)
     QString r;
     const auto linea = [&r](const QString& valor, const QString& delante = QString()) {
         if (!Vacio(valor))
-            r += delante + valor.trimmed() + QStringLiteral(".\n");
+            r += delante + ConPunto(valor) + u'\n';
     };
     linea(p.nombre);
     linea(UnirConEspacio(p.documentoTipo, p.documentoNumero));
@@ -44,8 +51,8 @@ QString LineaFecha(const DatosPlantilla& d, bool coma)
 
 QString BloqueInquilino(const DatosPlantilla& d, const QString& sangria)
 {
-    return sangria + QStringLiteral("D. ") + d.inquilino.trimmed() + QStringLiteral(".\n") + sangria
-         + UnirConEspacio(DireccionInmueble(d), d.piso) + QStringLiteral(".\n");
+    return sangria + ConPunto(QStringLiteral("D. ") + d.inquilino) + u'\n' + sangria
+         + ConPunto(UnirConEspacio(DireccionInmueble(d), d.piso)) + u'\n';
 }
 
 QString SituacionPiso(const DatosPlantilla& d, bool coma)
@@ -80,7 +87,7 @@ QString TextoRescisionContrato(const DatosPlantilla& d)
 {
     QString t = kSangria + LineaFecha(d, true) + QStringLiteral("\n\n");
     t += kSangria + QStringLiteral("Reunidos de una parte ") + d.propietario.nombre.trimmed()
-       + QStringLiteral(", y de otra parte, ") + d.inquilino.trimmed() + QStringLiteral(".\n\n");
+       + ConPunto(QStringLiteral(", y de otra parte, ") + d.inquilino) + QStringLiteral("\n\n");
     t += kSangria + QStringLiteral("En relación con el contrato  de arrendamiento ") + SituacionPiso(d, true)
        + QStringLiteral(", de fecha ") + FechaEnLetras(d.fecha) + QStringLiteral(".\n\n");
     for (const char* parrafo :

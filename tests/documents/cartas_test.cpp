@@ -176,13 +176,14 @@ TEST_F(DocumentsTest, RescissionTextsWithAndWithoutTownAndFloor)
                                             "     Reunidos de una parte GARCIA, y de otra parte, ANA.\r\n")));
     EXPECT_TRUE(t.contains(QStringLiteral("del piso 2º B, sito en CALLE MAYOR 12 de TOLEDO, de fecha")));
 
-    Statement(db, "UPDATE inmueble SET localidad = ' ', piso = ' ' WHERE ref = ?1").bind(1, ref).run();
+    Statement(db, "UPDATE inmueble SET localidad = ' ', piso = ' ', nom_arrendatario = 'OBRAS S.L.' WHERE ref = ?1")
+        .bind(1, ref).run();
     d = LeerDatosCarta(db, ref, kHoy);
     EXPECT_TRUE(TextoAvisoRescision(d).contains(QStringLiteral("arrendamiento del piso sito en CALLE MAYOR 12, de fecha")));
     t = TextoRescisionContrato(d);
     EXPECT_TRUE(t.startsWith(QStringLiteral("     A uno de marzo del  dos mil veinticuatro.\r\n")));
     EXPECT_TRUE(t.contains(QStringLiteral("del piso, sito en CALLE MAYOR 12, de fecha")));
-    EXPECT_TRUE(TextoAvisoRescision(d).contains(QStringLiteral("          D. ANA.\r\n          CALLE MAYOR 12.\r\n")));
+    EXPECT_TRUE(TextoAvisoRescision(d).contains(QStringLiteral("          D. OBRAS S.L.\r\n          CALLE MAYOR 12.\r\n")));
 }
 
 TEST_F(DocumentsTest, NoLetterWithoutItsOwner)
