@@ -41,17 +41,10 @@ CCartaAumentoDlg::CCartaAumentoDlg(QWidget* parent, Database& db, qint64 refInmu
     : QDialog(parent), m_db(db), m_ref(refInmueble), m_entorno(std::move(entorno))
 {
     setWindowTitle(kTitulo);
-    try {
-        m_datos = LeerDatosPlantilla(db, refInmueble, m_entorno.hoy);
-        if (!m_datos.hayPropietario) {
-            m_tituloError = QStringLiteral("Error en propietario del piso");
-            throw PropietarioNoEncontrado(m_datos.arrendador);
-        }
-        m_aumento = AbrirAumento(m_datos);
-        m_preparado = true;
-    } catch (const std::exception& e) {
-        m_error = TextoError(e);
-    }
+    m_apertura = AbrirCarta(db, refInmueble, m_entorno.hoy, kTitulo);
+    m_preparado = m_apertura.Preparada();
+    if (m_preparado)
+        m_aumento = AbrirAumento(m_apertura.datos);
     const AjustesImpuestos& impuestos = m_entorno.ajustes.impuestos;
 
     auto* arriba = new QGridLayout;
@@ -59,7 +52,7 @@ CCartaAumentoDlg::CCartaAumentoDlg(QWidget* parent, Database& db, qint64 refInmu
     m_indice->setObjectName(QStringLiteral("ipc"));
     m_indice->setMaximumWidth(130);
     auto* instituto = new QPushButton(QStringLiteral("Instituto Nacional de Estadística"), this);
-    auto* fecha = new QLineEdit(FechaCorta(m_datos.fecha), this);
+    auto* fecha = new QLineEdit(FechaCorta(m_apertura.datos.fecha), this);
     fecha->setReadOnly(true);
     fecha->setFocusPolicy(Qt::NoFocus);
     fecha->setMaximumWidth(130);
@@ -73,7 +66,7 @@ CCartaAumentoDlg::CCartaAumentoDlg(QWidget* parent, Database& db, qint64 refInmu
     auto* g = new QGridLayout(alquiler);
     g->addWidget(new QLabel(QStringLiteral("Antigua"), alquiler), 0, 1, Qt::AlignHCenter);
     g->addWidget(new QLabel(QStringLiteral("Nueva"), alquiler), 0, 2, Qt::AlignHCenter);
-    const std::vector<FilaAumento> filas = FilasAumento(m_datos, m_aumento, impuestos, false);
+    const std::vector<FilaAumento> filas = FilasAumento(m_apertura.datos, m_aumento, impuestos, false);
     m_iva = new QCheckBox(impuestos.nombre1, alquiler);
     m_irpf = new QCheckBox(impuestos.nombre2, alquiler);
     for (int f = 0; f < 6; ++f) {
@@ -137,11 +130,7 @@ CCartaAumentoDlg::CCartaAumentoDlg(QWidget* parent, Database& db, qint64 refInmu
 
 int CCartaAumentoDlg::exec()
 {
-    if (!m_preparado) {
-        QMessageBox::critical(parentWidget(), m_tituloError, m_error);
-        return QDialog::Rejected;
-    }
-    return QDialog::exec();
+    return m_apertura.Avisar(parentWidget()) ? QDialog::exec() : int(QDialog::Rejected);
 }
 
 QPushButton* CCartaAumentoDlg::Boton(const QString& texto) const
@@ -195,7 +184,7 @@ bool CCartaAumentoDlg::LeerNuevos(bool avisar)
             QMessageBox::warning(this, kTitulo, m_errorIndice + QStringLiteral(" Escriba un índice menor."));
         return false;
     }
-    const std::vector<FilaAumento> filas = FilasAumento(m_datos, m_aumento, m_entorno.ajustes.impuestos, false);
+    const std::vector<FilaAumento> filas = FilasAumento(m_apertura.datos, m_aumento, m_entorno.ajustes.impuestos, false);
     Aumento copia = m_aumento;
     for (int f = 0; f < 6; ++f) {
         const QString t = m_nuevos[size_t(f)]->text().trimmed();
@@ -242,7 +231,7 @@ void CCartaAumentoDlg::VerCarta()
         return;
     CAvisoDlg(this, Aviso::ContratoPapel).Mostrar();
     try {
-        QString texto = TextoCartaAumento(m_datos, m_aumento, m_entorno.ajustes.impuestos);
+        QString texto = TextoCartaAumento(m_apertura.datos, m_aumento, m_entorno.ajustes.impuestos);
         m_entorno.editarTexto(this, texto);
     } catch (const std::exception& e) {
         QMessageBox::warning(this, kTitulo, TextoError(e));
@@ -255,7 +244,7 @@ void CCartaAumentoDlg::ImprimirCarta()
         return;
     CAvisoDlg(this, Aviso::ContratoPapel).Mostrar();
     try {
-        CImpresorTexto impresor(TextoCartaAumento(m_datos, m_aumento, m_entorno.ajustes.impuestos), kTitulo, false);
+        CImpresorTexto impresor(TextoCartaAumento(m_apertura.datos, m_aumento, m_entorno.ajustes.impuestos), kTitulo, false);
         impresor.PonerAltoLetra(m_entorno.ajustes.alto_letra);
         m_entorno.imprimirTexto(this, impresor);
     } catch (const std::exception& e) {

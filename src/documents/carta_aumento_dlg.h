@@ -3,6 +3,7 @@
 #include <array>
 
 #include "documents/carta_aumento.h"
+#include "documents/cartas_dlg.h"
 #include "documents/documentos_dlg.h"
 
 class QCheckBox;
@@ -47,11 +48,9 @@ private:
     Database& m_db;
     qint64 m_ref;
     EntornoDocumentos m_entorno;
-    DatosPlantilla m_datos;
+    AperturaCarta m_apertura;
     Aumento m_aumento;
     bool m_preparado = false;
-    QString m_error;         // why the form cannot open
-    QString m_tituloError = QStringLiteral("Carta Aumento");
     QString m_errorIndice;   // why the index gives no revised column
 
     QLineEdit* m_indice;

@@ -42,16 +42,8 @@ CCartaRequerimientoDlg::CCartaRequerimientoDlg(QWidget* parent, Database& db, qi
     : QDialog(parent), m_entorno(std::move(entorno))
 {
     setWindowTitle(kTitulo);
-    try {
-        m_datos = LeerDatosPlantilla(db, refInmueble, m_entorno.hoy);
-        if (!m_datos.hayPropietario) {
-            m_tituloError = QStringLiteral("Error en propietario del piso");
-            throw PropietarioNoEncontrado(m_datos.arrendador);
-        }
-        m_preparado = true;
-    } catch (const std::exception& e) {
-        m_error = TextoError(e);
-    }
+    m_apertura = AbrirCarta(db, refInmueble, m_entorno.hoy, kTitulo);
+    m_preparado = m_apertura.Preparada();
     m_requerimiento = AbrirRequerimiento(m_entorno.hoy);
 
     auto* g = new QGridLayout;
@@ -100,11 +92,7 @@ CCartaRequerimientoDlg::CCartaRequerimientoDlg(QWidget* parent, Database& db, qi
 
 int CCartaRequerimientoDlg::exec()
 {
-    if (!m_preparado) {
-        QMessageBox::critical(parentWidget(), m_tituloError, m_error);
-        return QDialog::Rejected;
-    }
-    return QDialog::exec();
+    return m_apertura.Avisar(parentWidget()) ? QDialog::exec() : int(QDialog::Rejected);
 }
 
 QPushButton* CCartaRequerimientoDlg::Boton(const QString& texto) const
@@ -155,7 +143,7 @@ void CCartaRequerimientoDlg::MesPulsado(int i, bool marcado)
     Requerimiento r;
     if (LeerFormulario(r, false))
         m_requerimiento = r;
-    MarcarMes(m_requerimiento, i, marcado, m_datos.importes.Total());
+    MarcarMes(m_requerimiento, i, marcado, m_apertura.datos.importes.Total());
     m_importesMes[size_t(i)]->setText(MonedaATexto(m_requerimiento.meses[size_t(i)].importe));
     MostrarTotal();
 }
@@ -172,7 +160,7 @@ bool CCartaRequerimientoDlg::Texto(QString& texto)
     if (!m_preparado || !LeerFormulario(r, true))
         return false;
     m_requerimiento = r;
-    texto = TextoCartaRequerimiento(m_datos, r);
+    texto = TextoCartaRequerimiento(m_apertura.datos, r);
     return true;
 }
 

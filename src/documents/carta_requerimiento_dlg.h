@@ -3,6 +3,7 @@
 #include <array>
 
 #include "documents/carta_requerimiento.h"
+#include "documents/cartas_dlg.h"
 #include "documents/documentos_dlg.h"
 
 class QCheckBox;
@@ -37,11 +38,9 @@ private:
     bool Texto(QString& texto);
 
     EntornoDocumentos m_entorno;
-    DatosPlantilla m_datos;
+    AperturaCarta m_apertura;
     Requerimiento m_requerimiento;
     bool m_preparado = false;
-    QString m_error;
-    QString m_tituloError = QStringLiteral("Carta Requerimiento");
 
     std::array<QCheckBox*, 6> m_meses{};
     std::array<QLineEdit*, 6> m_importesMes{};

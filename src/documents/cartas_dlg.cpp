@@ -10,20 +10,27 @@
 #include "util/errores.h"
 #include "widgets/disposicion.h"
 
-bool AbrirDatosCarta(QWidget* padre, Database& db, qint64 ref, const QDate& hoy, DatosPlantilla& datos)
+AperturaCarta AbrirCarta(Database& db, qint64 ref, const QDate& hoy, const QString& titulo)
 {
+    AperturaCarta a;
+    a.titulo = titulo;
     try {
-        datos = LeerDatosPlantilla(db, ref, hoy);
+        a.datos = LeerDatosPlantilla(db, ref, hoy);
+        if (!a.datos.hayPropietario) {
+            a.titulo = QStringLiteral("Error en propietario del piso");
+            a.error = PropietarioNoEncontrado(a.datos.arrendador).Mensaje();
+        }
     } catch (const std::exception& e) {
-        QMessageBox::critical(padre, QStringLiteral("Documentos"), TextoError(e));
-        return false;
+        a.error = TextoError(e);
     }
-    if (!datos.hayPropietario) {
-        QMessageBox::critical(padre, QStringLiteral("Error en propietario del piso"),
-                              PropietarioNoEncontrado(datos.arrendador).Mensaje());
-        return false;
-    }
-    return true;
+    return a;
+}
+
+bool AperturaCarta::Avisar(QWidget* padre) const
+{
+    if (!Preparada())
+        QMessageBox::critical(padre, titulo, error);
+    return Preparada();
 }
 
 CCartaRescisionDlg::CCartaRescisionDlg(QWidget* parent, const QString& titulo, const QString& texto,

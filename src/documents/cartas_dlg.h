@@ -6,9 +6,16 @@
 
 class QPlainTextEdit;
 
-// Reads property `ref` and its owner for a letter. A missing property or owner is shown
-// ("propietario erroneo no encontrado = " under "Error en propietario del piso") and gives false.
-bool AbrirDatosCarta(QWidget* padre, Database& db, qint64 ref, const QDate& hoy, DatosPlantilla& datos);
+// What a letter opens with: property `ref` and its owner, or why there is no letter (a
+// missing owner: "propietario erroneo no encontrado = " under "Error en propietario del piso").
+struct AperturaCarta {
+    DatosPlantilla datos;
+    QString error, titulo;
+    bool Preparada() const { return error.isEmpty(); }
+    // Shows why there is no letter; false then.
+    bool Avisar(QWidget* padre) const;
+};
+AperturaCarta AbrirCarta(Database& db, qint64 ref, const QDate& hoy, const QString& titulo);
 
 // The window of a rescission text, "Documento" (the notice) or "Carta Rescisión" (the
 // agreement): the text, which may be corrected, "Imprimir" and "Salir".

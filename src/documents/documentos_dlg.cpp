@@ -78,14 +78,14 @@ void CDocumentosDlg::Requerimiento()
 
 void CDocumentosDlg::AvisoRescision()
 {
-    DatosPlantilla d;
-    if (AbrirDatosCarta(this, m_db, m_ref, m_entorno.hoy, d))
-        CCartaRescisionDlg(this, QStringLiteral("Documento"), TextoAvisoRescision(d), m_entorno).exec();
+    const AperturaCarta a = AbrirCarta(m_db, m_ref, m_entorno.hoy, windowTitle());
+    if (a.Avisar(this))
+        CCartaRescisionDlg(this, QStringLiteral("Documento"), TextoAvisoRescision(a.datos), m_entorno).exec();
 }
 
 void CDocumentosDlg::RescisionContrato()
 {
-    DatosPlantilla d;
-    if (AbrirDatosCarta(this, m_db, m_ref, m_entorno.hoy, d))
-        CCartaRescisionDlg(this, QStringLiteral("Carta Rescisión"), TextoRescisionContrato(d), m_entorno).exec();
+    const AperturaCarta a = AbrirCarta(m_db, m_ref, m_entorno.hoy, windowTitle());
+    if (a.Avisar(this))
+        CCartaRescisionDlg(this, QStringLiteral("Carta Rescisión"), TextoRescisionContrato(a.datos), m_entorno).exec();
 }
