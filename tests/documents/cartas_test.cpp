@@ -114,19 +114,21 @@ TEST_F(DocumentsTest, ConfirmingChangesOneRowAndAppendsTheNoteWhole)
     const qint64 otro = Inmueble({});
     const qint64 ref = Inmueble({});
     const QString notas = QString(70000, u'x') + QStringLiteral("\r\nfin");
-    Statement(db, "UPDATE inmueble SET notas = ?1 WHERE ref = ?2").bind(1, notas).bind(2, ref).run();
+    Statement(db, "UPDATE inmueble SET notas = ?1, otro_importe2 = 100000, otro_importe3 = 200000 WHERE ref = ?2")
+        .bind(1, notas).bind(2, ref).run();
     Aumento a = AbrirAumento(LeerDatosCarta(db, ref, kHoy));
     AplicarIndice(a, LeerIndiceIpc(QStringLiteral("3,456")), AjustesImpuestos{});
     ConfirmarAumento(db, ref, a, QDate(2024, 3, 5));
 
-    Statement st(db, "SELECT renta, otro_importe1, iva, irpf, notas FROM inmueble WHERE ref = ?1");
+    // Each concept in its own column; taxes on 620,70 + 31,04 + 10,35 + 20,69 = 682,78.
+    Statement st(db, "SELECT renta, otro_importe1, otro_importe2, otro_importe3, iva, irpf, notas FROM inmueble"
+                     " WHERE ref = ?1");
     st.bind(1, ref);
     ASSERT_TRUE(st.next());
-    EXPECT_EQ(st.money(0), Euros(62070));
-    EXPECT_EQ(st.money(1), Euros(3104));
-    EXPECT_EQ(st.money(2), Euros(13687));
-    EXPECT_EQ(st.money(3), Euros(-12383));
-    EXPECT_EQ(st.text(4), notas + QStringLiteral("\r\n- 5/3/2024 CARTA DE AUMENTO DE 600,00 A 620,70."));
+    const Moneda esperado[] = {Euros(62070), Euros(3104), Euros(1035), Euros(2069), Euros(14338), Euros(-12973)};
+    for (int c = 0; c < 6; ++c)
+        EXPECT_EQ(st.money(c), esperado[c]) << c;
+    EXPECT_EQ(st.text(6), notas + QStringLiteral("\r\n- 5/3/2024 CARTA DE AUMENTO DE 600,00 A 620,70."));
     EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT renta FROM inmueble WHERE ref = %1").arg(otro)), 6000000);
     EXPECT_THROW(ConfirmarAumento(db, 99, a, kHoy), UserError);
 }
