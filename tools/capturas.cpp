@@ -1,6 +1,7 @@
 // Writes the README's screenshots of the main window and of some forms: `capturas <folder>`.
 // Runs on the offscreen platform; uses a temporary settings file and workspaces.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QComboBox>
 #include <QFileDialog>
@@ -27,7 +28,10 @@
 #include "data/database.h"
 #include "data/workspace.h"
 #include "documents/archivo_documento.h"
+#include "documents/carta_aumento_dlg.h"
+#include "documents/carta_requerimiento_dlg.h"
 #include "documents/contratos_dlg.h"
+#include "documents/impresor_texto.h"
 #include "documents/info_avanzada_contrato_dlg.h"
 #include "documents/modelo_contrato.h"
 #include "documents/texto_documento_dlg.h"
@@ -39,6 +43,7 @@
 #include "reports/listado_facturacion.h"
 #include "reports/salida_pdf.h"
 #include "reports/seleccion_informe.h"
+#include "settings/ajustes.h"
 
 namespace {
 
@@ -232,6 +237,42 @@ bool Dialogo(QDialog& d, const QString& ruta, QSize tam)
     return ok;
 }
 
+// The documents menu, the two letter forms filled in, and the revision letter in the text window.
+bool CapturasCartas(const QString& demo, const QString& destino)
+{
+    Database db = AbrirWorkspace(demo);
+    // A property with both taxes, so that the revision shows them.
+    const qint64 ref = QueryInteger(db, QStringLiteral("SELECT ref FROM inmueble ORDER BY (iva <> 0) + (irpf <> 0) DESC,"
+                                                       " (otro_importe1 <> 0) DESC, ref LIMIT 1"));
+    EntornoDocumentos e;
+    e.hoy = QDate::currentDate();
+    e.editarTexto = [](QWidget*, QString&) { return true; };
+    e.imprimirTexto = [](QWidget*, const CImpresorTexto&) {};
+    e.abrirDireccion = [](const QString&) { return true; };
+    CDocumentosDlg menu(nullptr, db, ref, e);
+    bool ok = GuardarDialogo(menu, destino + QStringLiteral("/documentos.png"));
+
+    CCartaAumentoDlg aumento(nullptr, db, ref, e);
+    aumento.Indice()->setText(QStringLiteral("3,45 %"));
+    ok = GuardarDialogo(aumento, destino + QStringLiteral("/carta_aumento.png")) && ok;
+
+    CCartaRequerimientoDlg requerimiento(nullptr, db, ref, e);
+    requerimiento.Mes(1)->click();
+    requerimiento.Mes(2)->click();
+    requerimiento.Concepto(0)->setText(QStringLiteral("Reparación de la caldera"));
+    requerimiento.ImporteConcepto(0)->setText(QStringLiteral("85,00"));
+    requerimiento.Mes(0)->click();
+    requerimiento.Mes(0)->click();   // a click re-reads the amounts: the total follows
+    ok = GuardarDialogo(requerimiento, destino + QStringLiteral("/carta_requerimiento.png")) && ok;
+
+    const DatosPlantilla datos = LeerDatosCarta(db, ref, e.hoy);
+    const AjustesImpuestos impuestos = LeerAjustesContrato().impuestos;
+    Aumento a = AbrirAumento(datos);
+    AplicarIndice(a, LeerIndiceIpc(QStringLiteral("3,45")), impuestos);
+    CTextoDocumentoDlg texto(TextoCartaAumento(datos, a, impuestos));
+    return Dialogo(texto, destino + QStringLiteral("/carta_texto.png"), QSize(820, 640)) && ok;
+}
+
 // The selection form of March's paper receipts (those without "Recibo Fisico" at "No"), the
 // run listing in the viewer and a letter in the text window.
 bool Formularios(Database& db, const QString& destino)
@@ -256,6 +297,9 @@ bool Formularios(Database& db, const QString& destino)
         "Atentamente,\n\n"
         "PÉREZ MORENO SERGIO"));
     ok = Dialogo(texto, destino + QStringLiteral("/texto_documento.png"), QSize(640, 420)) && ok;
+    return ok;
+}
+
 // The "Informe" dialog and the first page of its listing, over two billed months.
 bool Informes(Database& db, const QTemporaryDir& tmp, const QString& destino)
 {
@@ -313,6 +357,7 @@ int main(int argc, char** argv)
     ok = Informes(doc.Base(), tmp, destino) && ok;
     doc.CerrarBase();
     ok = CapturasContrato(demo, destino, tmp.path()) && ok;
+    ok = CapturasCartas(demo, destino) && ok;
 
     // All eleven button pictures in their order on the bar.
     QImage hoja(kNumDibujos * 72, 72, QImage::Format_ARGB32_Premultiplied);

@@ -1,48 +1,26 @@
 #include "documents/contrato.h"
 
 #include "data/database.h"
+#include "documents/datos_documento.h"
 #include "util/errores.h"
 #include "util/formato.h"
 #include "util/letras.h"
 
 namespace {
 
-// Texts stored as a single space (or blank) read as empty.
-QString Limpio(const QString& s)
-{
-    return s.trimmed().isEmpty() ? QString() : s;
-}
-
-// The non-empty parts joined by one space.
-QString Unir(const QString& a, const QString& b)
-{
-    const QString x = Limpio(a).trimmed(), y = Limpio(b).trimmed();
-    if (x.isEmpty() || y.isEmpty())
-        return x + y;
-    return x + u' ' + y;
-}
-
 // The first owner whose name matches ignoring case, as a party of the contract.
 bool LeerPropietario(Database& db, const QString& nombre, ParteContrato& p, QString* cuenta)
 {
-    Statement st(db, "SELECT nombre, via, direccion, piso, localidad, documento_tipo,"
-                     " documento_numero, banco, sucursal, dc, ccc FROM propietario"
-                     " WHERE es_fold(nombre) = es_fold(?1) ORDER BY rowid LIMIT 1");
-    st.bind(1, nombre);
-    if (!st.next())
+    const std::optional<PropietarioDocumento> o = LeerPropietarioDocumento(db, nombre);
+    if (!o)
         return false;
-    p.nombre = st.text(0);
-    p.direccion = Unir(st.text(1), st.text(2));
-    p.piso = Limpio(st.text(3));
-    p.localidad = Limpio(st.text(4));
-    p.documento = Unir(st.text(5), st.text(6));
-    if (cuenta) {
-        QStringList partes;
-        for (int c = 7; c <= 10; ++c)
-            if (!Limpio(st.text(c)).isEmpty())
-                partes << st.text(c).trimmed();
-        *cuenta = partes.size() == 4 ? partes.join(u' ') : QString();
-    }
+    p.nombre = o->nombre;
+    p.direccion = UnirConEspacio(o->via, o->direccion);
+    p.piso = TextoLimpio(o->piso);
+    p.localidad = TextoLimpio(o->localidad);
+    p.documento = UnirConEspacio(o->documentoTipo, o->documentoNumero);
+    if (cuenta)
+        *cuenta = CuentaCompleta(o->banco, o->sucursal, o->dc, o->ccc);
     return true;
 }
 
@@ -67,25 +45,25 @@ DatosContrato AbrirContrato(Database& db, qint64 refInmueble, const AjustesImpue
     DatosContrato d;
     d.refInmueble = refInmueble;
     d.impuestos = impuestos;
-    d.direccion = Unir(st.text(0), st.text(1));
-    d.piso = Limpio(st.text(2));
-    d.localidad = Limpio(st.text(3));
-    d.cp = Limpio(st.text(4));
+    d.direccion = UnirConEspacio(st.text(0), st.text(1));
+    d.piso = TextoLimpio(st.text(2));
+    d.localidad = TextoLimpio(st.text(3));
+    d.cp = TextoLimpio(st.text(4));
     const QString arrendador = st.text(5);
-    d.inquilino = Limpio(st.text(6));
-    d.documento = Unir(st.text(7), st.text(8));
-    d.nacionalidad = Limpio(st.text(9));
+    d.inquilino = TextoLimpio(st.text(6));
+    d.documento = UnirConEspacio(st.text(7), st.text(8));
+    d.nacionalidad = TextoLimpio(st.text(9));
     d.fecha = st.date(10);
     d.importes = {st.money(11), st.money(14), st.money(15), st.money(16), st.money(12), st.money(13)};
-    d.concepto1 = Limpio(st.text(17));
-    d.concepto2 = Limpio(st.text(18));
-    d.concepto3 = Limpio(st.text(19));
-    d.telefonoCasa = Limpio(st.text(20));
-    d.telefonoMovil = Limpio(st.text(21));
-    d.banco = Limpio(st.text(22));
-    d.sucursal = Limpio(st.text(23));
-    d.dc = Limpio(st.text(24));
-    d.ccc = Limpio(st.text(25));
+    d.concepto1 = TextoLimpio(st.text(17));
+    d.concepto2 = TextoLimpio(st.text(18));
+    d.concepto3 = TextoLimpio(st.text(19));
+    d.telefonoCasa = TextoLimpio(st.text(20));
+    d.telefonoMovil = TextoLimpio(st.text(21));
+    d.banco = TextoLimpio(st.text(22));
+    d.sucursal = TextoLimpio(st.text(23));
+    d.dc = TextoLimpio(st.text(24));
+    d.ccc = TextoLimpio(st.text(25));
 
     if (!LeerPropietario(db, arrendador, d.propietario, &d.cuentaPropietario))
         throw PropietarioNoEncontrado(arrendador);

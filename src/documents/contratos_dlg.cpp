@@ -14,6 +14,7 @@
 
 #include "billing/modificar_recibo_dlg.h"
 #include "documents/archivo_documento.h"
+#include "documents/impresor_texto.h"
 #include "documents/info_avanzada_contrato_dlg.h"
 #include "documents/modelo_contrato.h"
 #include "documents/texto_contrato.h"
@@ -269,7 +270,9 @@ void CContratosDlg::ImprimirContrato()
     if (!m_preparado || !m_entorno.imprimirTexto)
         return;
     LeerFormulario();
-    m_entorno.imprimirTexto(this, TextoContratoVivienda(m_datos), m_entorno.ajustes.alto_letra);
+    CImpresorTexto impresor(TextoContratoVivienda(m_datos), kTitulo, true);
+    impresor.PonerAltoLetra(m_entorno.ajustes.alto_letra);
+    m_entorno.imprimirTexto(this, impresor);
 }
 
 void CContratosDlg::ElegirModelo()

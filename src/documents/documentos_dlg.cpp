@@ -6,9 +6,15 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "documents/carta_aumento_dlg.h"
+#include "documents/carta_requerimiento_dlg.h"
+#include "documents/cartas.h"
+#include "documents/cartas_dlg.h"
 #include "documents/contratos_dlg.h"
+#include "documents/impresor_texto.h"
 #include "documents/texto_documento_dlg.h"
 #include "settings/ajustes.h"
+#include "widgets/disposicion.h"
 
 EntornoDocumentos EntornoDocumentosPorDefecto()
 {
@@ -19,15 +25,12 @@ EntornoDocumentos EntornoDocumentosPorDefecto()
     if (e.carpeta.isEmpty())
         e.carpeta = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
     e.abrir = [](const QString& ruta) { return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta)); };
+    e.abrirDireccion = [](const QString& direccion) { return QDesktopServices::openUrl(QUrl(direccion)); };
     e.editarTexto = [](QWidget* padre, QString& texto) {
         CTextoDocumentoDlg ventana(texto, padre);
         return ventana.exec() == QDialog::Accepted;
     };
-    e.imprimirTexto = [](QWidget* padre, const QString& texto, int alto) {
-        CTextoDocumentoDlg ventana(texto, padre);
-        ventana.PonerAltoLetra(alto);
-        ventana.Imprimir();
-    };
+    e.imprimirTexto = [](QWidget* padre, const CImpresorTexto& impresor) { ImprimirTexto(padre, impresor); };
     return e;
 }
 
@@ -35,19 +38,54 @@ CDocumentosDlg::CDocumentosDlg(QWidget* parent, Database& db, qint64 refInmueble
     : QDialog(parent), m_db(db), m_ref(refInmueble), m_entorno(std::move(entorno))
 {
     setWindowTitle(QStringLiteral("Documentos"));
-    auto* contratos = new QPushButton(QStringLiteral("Contratos viviendas, locales y plazas "), this);
-    auto* salir = new QPushButton(QStringLiteral("Salir"), this);
-    contratos->setAutoDefault(false);
     auto* l = new QVBoxLayout(this);
-    l->addWidget(contratos);
+    const auto boton = [this, l](const QString& texto, void (CDocumentosDlg::*accion)()) {
+        auto* b = new QPushButton(texto, this);
+        b->setAutoDefault(false);
+        l->addWidget(b);
+        connect(b, &QPushButton::clicked, this, accion);
+    };
+    boton(QStringLiteral("Contratos viviendas, locales y plazas "), &CDocumentosDlg::Contratos);
+    boton(QStringLiteral("Carta Aumento"), &CDocumentosDlg::CartaAumento);
+    boton(QStringLiteral("Requerimiento renta"), &CDocumentosDlg::Requerimiento);
+    boton(QStringLiteral("Aviso rescisión"), &CDocumentosDlg::AvisoRescision);
+    boton(QStringLiteral("Rescisión Contrato"), &CDocumentosDlg::RescisionContrato);
     l->addStretch();
+    auto* salir = new QPushButton(QStringLiteral("Salir"), this);
+    salir->setAutoDefault(false);
     l->addWidget(salir);
-    connect(contratos, &QPushButton::clicked, this, &CDocumentosDlg::Contratos);
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
+    OrdenLectura(this);
 }
 
 void CDocumentosDlg::Contratos()
 {
     CContratosDlg dlg(this, m_db, m_ref, m_entorno);
     dlg.exec();
+}
+
+void CDocumentosDlg::CartaAumento()
+{
+    CCartaAumentoDlg dlg(this, m_db, m_ref, m_entorno);
+    dlg.exec();
+}
+
+void CDocumentosDlg::Requerimiento()
+{
+    CCartaRequerimientoDlg dlg(this, m_db, m_ref, m_entorno);
+    dlg.exec();
+}
+
+void CDocumentosDlg::AvisoRescision()
+{
+    const AperturaCarta a = AbrirCarta(m_db, m_ref, m_entorno.hoy, windowTitle());
+    if (a.Avisar(this))
+        CCartaRescisionDlg(this, QStringLiteral("Documento"), TextoAvisoRescision(a.datos), m_entorno).exec();
+}
+
+void CDocumentosDlg::RescisionContrato()
+{
+    const AperturaCarta a = AbrirCarta(m_db, m_ref, m_entorno.hoy, windowTitle());
+    if (a.Avisar(this))
+        CCartaRescisionDlg(this, QStringLiteral("Carta Rescisión"), TextoRescisionContrato(a.datos), m_entorno).exec();
 }

@@ -5,6 +5,7 @@
 
 #include "settings/valores.h"
 
+class CImpresorTexto;
 class Database;
 
 // What the document dialogs take from outside: the settings as values, today, where new
@@ -14,11 +15,13 @@ struct EntornoDocumentos {
     QDate hoy;
     QString carpeta;   // the user's documents folder: new files are written here
     std::function<bool(const QString& ruta)> abrir;
+    // Opens a web address in the browser (the statistics institute's rent-update page).
+    std::function<bool(const QString& direccion)> abrirDireccion;
     // Shows the text for editing, printing and saving; true when accepted. None: the
-    // "Ver/Modificar Contrato" button is disabled.
+    // buttons that show a text ("Ver/Modificar Contrato", "Ver Carta Aumento"...) are disabled.
     std::function<bool(QWidget* padre, QString& texto)> editarTexto;
-    // Prints the text directly with the given font height. None: nothing to print with.
-    std::function<void(QWidget* padre, const QString& texto, int alto)> imprimirTexto;
+    // Prints directly, after the print dialog. None: the print buttons are disabled.
+    std::function<void(QWidget* padre, const CImpresorTexto& impresor)> imprimirTexto;
 };
 
 // The program's environment: settings read now, today's date, the user's documents folder and
@@ -32,6 +35,12 @@ public:
     CDocumentosDlg(QWidget* parent, Database& db, qint64 refInmueble, EntornoDocumentos entorno);
     // "Contratos viviendas, locales y plazas ": the contract dialog for this property.
     void Contratos();
+    // "Carta Aumento" and "Requerimiento renta": the letters' dialogs.
+    void CartaAumento();
+    void Requerimiento();
+    // "Aviso rescisión" and "Rescisión Contrato": the texts in their windows.
+    void AvisoRescision();
+    void RescisionContrato();
 
 private:
     Database& m_db;

@@ -15,6 +15,7 @@ public:
     // The font height in points.
     void PonerAltoLetra(int puntos) { m_alto = puntos; }
     int AltoLetra() const { return m_alto; }
+    const QString& Texto() const { return m_texto; }
     // "Rentiva " and the title: the header of every page and the print document's name.
     QString NombreDocumento() const;
 

@@ -1,21 +1,11 @@
 #include "documents/texto_contrato.h"
 
+#include "documents/texto_plano.h"
+
 #include "util/formato.h"
 #include "util/letras.h"
 
 namespace {
-
-const QString kSangria = QStringLiteral("     ");
-
-QString Linea(const QString& etiqueta, const QString& importe)
-{
-    return QStringLiteral("  ") + AjustarIzquierda(etiqueta, 40) + AjustarDerecha(importe, 20) + u'\n';
-}
-
-QString LineaImporte(const QString& etiqueta, Moneda m)
-{
-    return Linea(etiqueta, MonedaATexto(m) + QStringLiteral(" €"));
-}
 
 QString Regla()
 {
@@ -127,14 +117,6 @@ const char* const kAmueblado[16] = {
     " a demas dispone de televisión, y  la cocina, que viene equipada y tiene nevera",
     " a demas dispone de televisión, y  la cocina, que viene equipada, tiene nevera y lavadora",
 };
-
-// "A", "A y B", "A, B y C".
-QString Enumerar(const QStringList& l)
-{
-    if (l.size() <= 1)
-        return l.join(QString());
-    return l.mid(0, l.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" y ") + l.last();
-}
 
 // Paid rows counted from row 1 up to the first one at 0.
 int FilasPagadas(const DatosContrato& d)
@@ -289,12 +271,12 @@ QString TextoPagosRecibidos(const DatosContrato& d, bool diasLiteral)
 QString TablaPago(const DatosContrato& d, const QString& cabecera)
 {
     QString r = QStringLiteral("  ") + cabecera + u'\n' + Regla();
-    r += LineaImporte(EtiquetaFianza(d), d.fianza);
+    r += LineaTablaImporte(EtiquetaFianza(d), d.fianza);
     for (int f = 1; f <= 4; ++f)
         if (!d.filas[f - 1].EsCero())
-            r += LineaImporte(EtiquetaFila(d, f), d.filas[f - 1]);
-    r += Linea(QStringLiteral("           "), QStringLiteral("------------------"));
-    r += LineaImporte(QStringLiteral("Total"), TotalContrato(d));
+            r += LineaTablaImporte(EtiquetaFila(d, f), d.filas[f - 1]);
+    r += LineaTabla(QStringLiteral("           "), QStringLiteral("------------------"));
+    r += LineaTablaImporte(QStringLiteral("Total"), TotalContrato(d));
     return r;
 }
 
@@ -304,7 +286,7 @@ QString TablasRecibo(const DatosContrato& d)
     const ImportesRecibo& i = d.importes;
     auto linea = [&r](const QString& etiqueta, Moneda m) {
         if (!m.EsCero())
-            r += LineaImporte(etiqueta, m);
+            r += LineaTablaImporte(etiqueta, m);
     };
     linea(QStringLiteral("Renta"), i.renta);
     // Without the other concepts the contract speaks of the rent alone, and so does the table.
@@ -315,9 +297,9 @@ QString TablasRecibo(const DatosContrato& d)
         linea(d.impuestos.nombre1, i.iva);
         linea(d.impuestos.nombre2, i.irpf);
     }
-    r += Linea(QStringLiteral("           "), QStringLiteral("------------------"));
+    r += LineaTabla(QStringLiteral("           "), QStringLiteral("------------------"));
     if (!ImporteMensual(d).EsCero())
-        r += LineaImporte(QStringLiteral("Total"), ImporteMensual(d));
+        r += LineaTablaImporte(QStringLiteral("Total"), ImporteMensual(d));
     r += u'\n';
     return r + TablaPago(d, QStringLiteral("DETALLE DEL PAGO REALIZADO                          Importe"));
 }
@@ -418,6 +400,5 @@ QString TextoContratoVivienda(const DatosContrato& d)
     t += QStringLiteral("     Y en prueba de la más absoluta conformidad, firman el presente contrato por"
                         " duplicado, y a un solo efecto.\n"
                         "          EL ARRENDADOR                 EL ARRENDATARIO\n");
-    t.replace(u'\n', QStringLiteral("\r\n"));
-    return t;
+    return FinesCrLf(t);
 }

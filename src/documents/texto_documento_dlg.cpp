@@ -63,29 +63,33 @@ CTextoDocumentoDlg::CTextoDocumentoDlg(const QString& texto, QWidget* parent)
     m_editor->setFocus();
 }
 
-void CTextoDocumentoDlg::Imprimir()
+void ImprimirTexto(QWidget* padre, const CImpresorTexto& impresor, QPrinter* impresora)
 {
-    const QString texto = m_editor->toPlainText();
-    if (texto.isEmpty()) {
-        QMessageBox::information(this, windowTitle(),
-                                 QStringLiteral("El documento está vacío: no hay nada que imprimir."));
+    const QString titulo = padre ? padre->windowTitle() : impresor.NombreDocumento();
+    if (impresor.Texto().isEmpty()) {
+        QMessageBox::information(padre, titulo, QStringLiteral("El documento está vacío: no hay nada que imprimir."));
         return;
     }
     std::unique_ptr<QPrinter> propia;
-    QPrinter* impresora = ElegirImpresora(this, m_impresora, propia);
-    if (!impresora)
+    QPrinter* destino = ElegirImpresora(padre, impresora, propia);
+    if (!destino)
         return;
-    CImpresorTexto impresor(texto, windowTitle(), true);
-    impresor.PonerAltoLetra(m_alto);
-    impresora->setDocName(impresor.NombreDocumento());
+    destino->setDocName(impresor.NombreDocumento());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        impresor.Imprimir(*impresora);
+        impresor.Imprimir(*destino);
         QApplication::restoreOverrideCursor();
     } catch (const std::exception& e) {
         QApplication::restoreOverrideCursor();
-        QMessageBox::warning(this, windowTitle(), TextoError(e));
+        QMessageBox::warning(padre, titulo, TextoError(e));
     }
+}
+
+void CTextoDocumentoDlg::Imprimir()
+{
+    CImpresorTexto impresor(m_editor->toPlainText(), windowTitle(), true);
+    impresor.PonerAltoLetra(m_alto);
+    ImprimirTexto(this, impresor, m_impresora);
 }
 
 void CTextoDocumentoDlg::GuardarComo()

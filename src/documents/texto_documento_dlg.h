@@ -1,8 +1,14 @@
 #pragma once
 #include <QDialog>
 
+class CImpresorTexto;
 class QPlainTextEdit;
 class QPrinter;
+
+// Prints with the plain-text printer after the print dialog on `impresora` (a new printer
+// when none is given); a cancelled dialog prints nothing, an empty text is told and printed
+// nowhere, a failure is told.
+void ImprimirTexto(QWidget* padre, const CImpresorTexto& impresor, QPrinter* impresora = nullptr);
 
 // "Contrato": a plain-text document to read, edit, print or save as a text file. Edits are
 // not handed back to the caller.

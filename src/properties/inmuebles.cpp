@@ -56,19 +56,6 @@ QString OrdenBrowsingInmuebles(int orden)
 
 namespace {
 
-// base × porcentaje / 100 in ten-thousandths, truncated toward zero, on the magnitude.
-Moneda Porcentaje(Moneda base, int porcentaje)
-{
-    const qint64 b = base.Diezmilesimas();
-    const qint64 magnitud = b < 0 ? -b : b;
-    qint64 producto = 0;
-    if (b == std::numeric_limits<qint64>::min() ||
-        __builtin_mul_overflow(magnitud, qint64(porcentaje), &producto))
-        throw UserError(QStringLiteral("Importe fuera de rango: la cantidad es demasiado grande."));
-    const qint64 cuota = producto / 100;
-    return Moneda::DeDiezmilesimas(b < 0 ? -cuota : cuota);
-}
-
 bool TablaExiste(Database& db, const char* nombre)
 {
     Statement s(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
@@ -118,16 +105,6 @@ const QStringList& ListaDocumentosInquilino()
                                        QStringLiteral("PASAPORTE"), QStringLiteral("C.I.F."),
                                        QStringLiteral("D.N.I."), QStringLiteral("OTRO")};
     return kTipos;
-}
-
-Moneda ImpuestoSumado(Moneda base, int porcentaje)
-{
-    return RedondearCentimos(Porcentaje(base, porcentaje));
-}
-
-Moneda ImpuestoRetenido(Moneda base, int porcentaje)
-{
-    return RedondearCentimos(-Porcentaje(base, porcentaje));
 }
 
 Moneda BaseImponible(const FichaInmueble& d)

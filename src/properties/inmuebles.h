@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "util/impuestos.h"
 #include "util/moneda.h"
 
 class CInmuebleSet;
@@ -42,11 +43,6 @@ QString NombreTipoInmueble(int indice);   // outside 0..19: "SIN ESPECIFICAR"
 int IndiceTipoInmueble(const QString& nombre);
 const QStringList& ListaDocumentosInquilino();
 
-// Tax on `base` at an integer percentage, worked in ten-thousandths so that the division
-// truncates toward zero, then rounded to cents. The first tax keeps the base's sign.
-Moneda ImpuestoSumado(Moneda base, int porcentaje);
-// The second tax is a withholding: the sign opposite to the base's.
-Moneda ImpuestoRetenido(Moneda base, int porcentaje);
 // Rent plus the three concepts, rounded to cents.
 Moneda BaseImponible(const FichaInmueble& d);
 // The plain sum of the six amounts.

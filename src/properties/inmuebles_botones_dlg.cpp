@@ -1,11 +1,13 @@
 // The feature buttons of the property form: taxes, contract date, e-mail, billing, receipts,
-// calculator and documents. Each stores the property first where the design asks it to.
+// calculator, documents and the rent revision. Each stores the property first where the
+// design asks it to.
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QUrl>
 
 #include "bank/recibo_banco_dlg.h"
 #include "billing/facturar_inmueble_dlg.h"
+#include "documents/carta_aumento_dlg.h"
 #include "documents/documentos_dlg.h"
 #include "properties/inmuebles_dlg.h"
 #include "receipts/imprimir_recibo_dlg.h"
@@ -89,9 +91,21 @@ void CInmueblesDlg::Calculadora()
     CCalculadoraDlg(this).exec();
 }
 
-// " Documentos": save, then the documents of this property.
+// " Documentos": save, then the documents of this property. A revision confirmed there
+// changed the row: it is shown again, or the next save would write the old amounts back.
 void CInmueblesDlg::Documentos()
 {
-    if (Guardar())
-        CDocumentosDlg(this, m_db, m_actual.ref, EntornoDocumentosPorDefecto()).exec();
+    if (!Guardar())
+        return;
+    CDocumentosDlg(this, m_db, m_actual.ref, EntornoDocumentosPorDefecto()).exec();
+    MostrarActual();
+}
+
+// "I.P.C.": save, then the rent revision of this property, shown again afterwards.
+void CInmueblesDlg::CartaAumento()
+{
+    if (!Guardar())
+        return;
+    if (AbrirCartaAumento(this, m_db, m_actual.ref))
+        MostrarActual();
 }

@@ -132,6 +132,7 @@ void CInmueblesDlg::CrearBotones()
     m_calculadora = boton(QStringLiteral("Calculadora"));
     m_documentos = boton(QStringLiteral(" Documentos"));
     m_documentos->setObjectName(QStringLiteral("boton_documentos"));
+    m_ipc = boton(QStringLiteral("I.P.C."));
     for (const char* paso : {"<<", "<", ">", ">>"})
         m_navegacion << boton(QString::fromLatin1(paso));
     m_nuevo = boton(QStringLiteral("Nuevo"));
@@ -221,7 +222,8 @@ QGroupBox* CInmueblesDlg::GrupoAlquiler()
         g->addWidget(w, f++, 0, 1, 3);
     g->addWidget(m_botonReciboFisico, f, 0, 1, 2);
     g->addWidget(m_botonReciboBanco, f++, 2);
-    g->addWidget(m_calculadora, f++, 0, 1, 3);
+    g->addWidget(m_calculadora, f, 0, 1, 2);
+    g->addWidget(m_ipc, f++, 2);
     g->addWidget(m_documentos, f++, 0, 1, 3);
     g->setRowStretch(f, 1);
     return grupo;
@@ -266,6 +268,7 @@ void CInmueblesDlg::Conectar()
     connect(m_botonReciboBanco, &QPushButton::clicked, this, &CInmueblesDlg::ReciboBanco);
     connect(m_calculadora, &QPushButton::clicked, this, &CInmueblesDlg::Calculadora);
     connect(m_documentos, &QPushButton::clicked, this, &CInmueblesDlg::Documentos);
+    connect(m_ipc, &QPushButton::clicked, this, &CInmueblesDlg::CartaAumento);
     connect(m_email, &QLineEdit::textChanged, this,
             [this](const QString& t) { m_enviarEmail->setEnabled(EmailUtilizable(t)); });
     for (QLineEdit* e : m_importes)

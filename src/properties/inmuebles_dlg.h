@@ -58,6 +58,7 @@ private:
     void ReciboBanco();
     void Calculadora();
     void Documentos();
+    void CartaAumento();
     void ReleerImportes();
 
     bool Guardar();
@@ -122,6 +123,7 @@ private:
     QPushButton* m_botonReciboBanco;
     QPushButton* m_calculadora;
     QPushButton* m_documentos;
+    QPushButton* m_ipc;
     QPushButton* m_nuevo;
     QPushButton* m_borrar;
     QPushButton* m_aceptar;

@@ -1,6 +1,8 @@
 #include "util/moneda.h"
 #include "util/errores.h"
 
+#include <limits>
+
 namespace {
 [[noreturn]] void Desbordamiento()
 {
@@ -41,4 +43,14 @@ Moneda RedondearCentimos(Moneda m)
     if ((resto >= 50 && base < n) || (resto <= -50 && base > n))
         Desbordamiento();
     return Moneda::DeDiezmilesimas(base);
+}
+
+Moneda MultiplicarDividir(Moneda m, qint64 por, qint64 entre)
+{
+    if (entre == 0)
+        Desbordamiento();
+    const __int128 r = __int128(m.Diezmilesimas()) * por / entre;
+    if (r > std::numeric_limits<qint64>::max() || r < std::numeric_limits<qint64>::min())
+        Desbordamiento();
+    return Moneda::DeDiezmilesimas(qint64(r));
 }

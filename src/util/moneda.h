@@ -28,3 +28,7 @@ private:
 
 // Rounds to whole cents, half a cent away from zero (0,005 -> 0,01; -1,995 -> -2,00).
 Moneda RedondearCentimos(Moneda m);
+
+// m x por / entre, the fraction of the ten-thousandth dropped (toward zero). The product may
+// exceed 64 bits; a result beyond the range of Moneda, or entre 0, is refused.
+Moneda MultiplicarDividir(Moneda m, qint64 por, qint64 entre);

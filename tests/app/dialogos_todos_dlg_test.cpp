@@ -48,6 +48,9 @@
 #include "billing/ficha_cobro_dlg.h"
 #include "billing/modificar_recibo_dlg.h"
 #include "billing/seleccion_recibos_dlg.h"
+#include "documents/carta_aumento_dlg.h"
+#include "documents/carta_requerimiento_dlg.h"
+#include "documents/cartas_dlg.h"
 #include "documents/contratos_dlg.h"
 #include "documents/documentos_dlg.h"
 #include "documents/info_avanzada_contrato_dlg.h"
@@ -212,6 +215,15 @@ protected:
              [this] { return P(new CDocumentosDlg(nullptr, m_db, m_inmueble, EntornoDocumentosPorDefecto())); }},
             {"CContratosDlg",
              [this] { return P(new CContratosDlg(nullptr, m_db, m_inmueble, EntornoDocumentosPorDefecto())); }},
+            {"CCartaAumentoDlg",
+             [this] { return P(new CCartaAumentoDlg(nullptr, m_db, m_inmueble, EntornoDocumentosPorDefecto())); }},
+            {"CCartaRequerimientoDlg",
+             [this] { return P(new CCartaRequerimientoDlg(nullptr, m_db, m_inmueble, EntornoDocumentosPorDefecto())); }},
+            {"CCartaRescisionDlg",
+             [] {
+                 return P(new CCartaRescisionDlg(nullptr, QStringLiteral("Carta Rescisión"),
+                                                 QStringLiteral("Reunidos de una parte PÉREZ."), EntornoDocumentosPorDefecto()));
+             }},
             {"CInfoAvanzadaContratoDlg",
              [] {
                  return P(new CInfoAvanzadaContratoDlg(nullptr, {QStringLiteral("PÉREZ")}, QString(), {}));

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "documents/archivo_documento.h"
+#include "documents/carta_aumento.h"
 #include "documents/modelo_contrato.h"
 #include "documents/rtf.h"
 #include "documents/texto_contrato.h"
@@ -56,4 +57,16 @@ TEST_F(DocumentsTest, WordProcessorReadsTheContractAndTheFilledModel)
         EXPECT_TRUE(texto.contains(QStringLiteral("seiscientos Euros [600,00 €]"))) << texto.left(800).toStdString();
         EXPECT_TRUE(texto.contains(QStringLiteral("quince de abril del dos mil veinticuatro")));
     }
+
+    // The revision letter: typographic quotes, long dashes and amounts survive the trip.
+    const DatosPlantilla datos = LeerDatosCarta(db, d.refInmueble, QDate(2024, 3, 1));
+    Aumento a = AbrirAumento(datos);
+    AplicarIndice(a, LeerIndiceIpc(QStringLiteral("3,45")), AjustesImpuestos{});
+    const QString carta = ws.file(QStringLiteral("carta.rtf"));
+    EscribirArchivoDocumento(carta, DocumentoRtfTexto(TextoCartaAumento(datos, a, AjustesImpuestos{}), 10));
+    const QString texto = TextoPorSoffice(soffice, carta, ws.file(QStringLiteral("perfil")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("\u201CLey 29/1994, de 24 de noviembre, de Arrendamientos Urbanos\u201D")))
+        << texto.left(800).toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("Renta Actual 620,70 €"))) << texto.left(1500).toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("\u2014\u2014\u2014")));
 }

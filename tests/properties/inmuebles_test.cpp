@@ -51,11 +51,13 @@ TEST(ImpuestosInmueble, TaxIsNotRecomputedWhenTheRentChanges)
     EXPECT_EQ(TotalInmueble(d), Euros(70500));
 }
 
-TEST(ImpuestosInmueble, HugeBaseIsRefusedRatherThanWrapped)
+TEST(ImpuestosInmueble, HugeBaseIsWorkedExactlyOrRefusedRatherThanWrapped)
 {
     FichaInmueble d;
-    d.renta = Moneda::DeDiezmilesimas(std::numeric_limits<qint64>::max() / 10);
-    EXPECT_THROW(AplicarImpuesto1(d, 21), UserError);
+    d.renta = Moneda::DeCentimos(std::numeric_limits<qint64>::max() / 1000);   // base x 21 passes 64 bits
+    AplicarImpuesto1(d, 21);
+    EXPECT_EQ(d.iva, RedondearCentimos(Moneda::DeDiezmilesimas(d.renta.Diezmilesimas() / 100 * 21)));
+    EXPECT_THROW(AplicarImpuesto1(d, 2000), UserError);   // a tax beyond the range of money
 }
 
 // The tax buttons say the rate they apply, whatever rate the name was written with.
