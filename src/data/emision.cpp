@@ -11,6 +11,15 @@ QString ColumnasRecibo()
     return NombresColumnas(QStringLiteral("recibo")).join(QStringLiteral(", "));
 }
 
+// "a, b" as "r.a, r.b".
+QString PrefijarColumnas(const QString& prefijo)
+{
+    QStringList cols = NombresColumnas(QStringLiteral("recibo"));
+    for (QString& c : cols)
+        c.prepend(prefijo);
+    return cols.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 void VaciarEmision(Database& db)
@@ -37,14 +46,35 @@ int CopiarRecibosAEmision(Database& db, const QString& condicion, const QVariant
                           const QString& orden, bool seleccionado)
 {
     const QString cols = ColumnasRecibo();
-    QString sql = QStringLiteral("INSERT INTO emision_recibo (%1, is_recibo_seleccionado) SELECT %1, %2"
-                                 " FROM recibo").arg(cols, seleccionado ? QStringLiteral("1") : QStringLiteral("0"));
-    if (!condicion.trimmed().isEmpty())
-        sql += QStringLiteral(" WHERE ") + condicion;
-    sql += QStringLiteral(" ORDER BY ") + (orden.trimmed().isEmpty() ? QStringLiteral("ref") : orden);
-    Statement st(db, sql);
+    const QString donde = condicion.trimmed().isEmpty() ? QString() : QStringLiteral(" WHERE ") + condicion;
+    if (orden.trimmed().isEmpty()) {
+        // By ref, the table's own order: no sort.
+        Statement st(db, QStringLiteral("INSERT INTO emision_recibo (%1, is_recibo_seleccionado) SELECT %1, %2"
+                                        " FROM recibo%3 ORDER BY ref")
+                             .arg(cols, seleccionado ? QStringLiteral("1") : QStringLiteral("0"), donde));
+        for (int i = 0; i < valores.size(); ++i)
+            st.bind(i + 1, valores[i]);
+        st.run();
+        return db.changes();
+    }
+    // Sorting whole rows carries every column through the sorter (and to disk on large
+    // selections): sort the keys and row ids alone, then copy the rows in that order.
+    Savepoint sp(db, "copiar_emision_orden");
+    db.exec(QStringLiteral("DROP TABLE IF EXISTS temp.orden_emision"));
+    Statement orden_st(db, QStringLiteral("CREATE TEMP TABLE orden_emision AS SELECT rowid AS id FROM recibo%1"
+                                          " ORDER BY %2").arg(donde, orden));
     for (int i = 0; i < valores.size(); ++i)
-        st.bind(i + 1, valores[i]);
+        orden_st.bind(i + 1, valores[i]);
+    orden_st.run();
+    // CROSS JOIN keeps the ordered ids as the outer loop: rows are inserted in their order.
+    Statement st(db, QStringLiteral("INSERT INTO emision_recibo (%1, is_recibo_seleccionado) SELECT %2, %3"
+                                    " FROM temp.orden_emision o CROSS JOIN recibo r ON r.rowid = o.id"
+                                    " ORDER BY o.rowid")
+                         .arg(cols, PrefijarColumnas(QStringLiteral("r.")),
+                              seleccionado ? QStringLiteral("1") : QStringLiteral("0")));
     st.run();
-    return db.changes();
+    const int n = db.changes();
+    db.exec(QStringLiteral("DROP TABLE temp.orden_emision"));
+    sp.release();
+    return n;
 }

@@ -14,11 +14,18 @@ const char* const kCampos[] = {
     "Importe_1", "Concepto_2", "Importe_2", "Concepto_3", "Importe_3", "IVA", "IRPF", "TOTAL",
     "Cuenta Bancaria", "Recibo Banco", "Recibo Fisico", "Numerar Recibo", "Notas"};
 
-QString Entrecomillado(const QString& valor)
+// Appends the value in double quotes, inner quotes doubled.
+void AnadirEntrecomillado(QString& linea, QStringView valor)
 {
-    QString r = valor;
-    r.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + r + u'"';
+    linea += u'"';
+    qsizetype desde = 0;
+    for (qsizetype i = valor.indexOf(u'"'); i >= 0; i = valor.indexOf(u'"', desde)) {
+        linea += valor.mid(desde, i + 1 - desde);
+        linea += u'"';
+        desde = i + 1;
+    }
+    linea += valor.mid(desde);
+    linea += u'"';
 }
 
 QString SiNo(bool v)
@@ -43,8 +50,11 @@ QStringList Valores(const ReciboInforme& r)
 QString Linea(const QStringList& valores)
 {
     QString linea = valores[0] + u',' + valores[1];
-    for (qsizetype i = 2; i < valores.size(); ++i)
-        linea += u',' + Entrecomillado(valores[i]);
+    linea.reserve(256);
+    for (qsizetype i = 2; i < valores.size(); ++i) {
+        linea += u',';
+        AnadirEntrecomillado(linea, valores[i]);
+    }
     return linea;
 }
 
