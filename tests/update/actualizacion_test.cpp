@@ -116,6 +116,18 @@ TEST(ComprobarActualizacion, AnswersOfTheServer)
     }
 }
 
+TEST(ComprobarActualizacion, VersionFileMissingSaysSoAndAsksNothingMore)
+{
+    Entorno e;
+    e.servidor.Responder("/actualizacion/RENTIVA", ServidorPrueba::Respuesta("no", 404));
+    const ResultadoActualizacion r = e.Comprobar();
+    EXPECT_EQ(r.codigo, kSinVersion);
+    EXPECT_TRUE(r.motivo.contains(QStringLiteral("404"))) << r.motivo.toStdString();
+    EXPECT_EQ(e.servidor.Pedidos(), QStringList({"/actualizacion/RENTIVA"}));
+    EXPECT_TRUE(e.lanzados.isEmpty());
+    EXPECT_TRUE(e.Ficheros().isEmpty()) << e.Ficheros().join(' ').toStdString();
+}
+
 TEST(ComprobarActualizacion, NoChecksumNoDownload)
 {
     Entorno e;
