@@ -59,8 +59,23 @@ QString MonedaATexto(Moneda m)
         centimos = 0;
         ++unidades;
     }
-    return (n < 0 ? QStringLiteral("-") : QString()) + ConPuntos(unidades) + u',' +
-           DosCifras(int(centimos));
+    // Written from the right into one buffer: listings and exports format millions of amounts.
+    char16_t buf[40];
+    int i = 40;
+    buf[--i] = char16_t(u'0' + centimos % 10);
+    buf[--i] = char16_t(u'0' + centimos / 10);
+    buf[--i] = u',';
+    int cifras = 0;
+    do {
+        if (cifras > 0 && cifras % 3 == 0)
+            buf[--i] = u'.';
+        buf[--i] = char16_t(u'0' + unidades % 10);
+        unidades /= 10;
+        ++cifras;
+    } while (unidades > 0);
+    if (n < 0)
+        buf[--i] = u'-';
+    return QString(reinterpret_cast<const QChar*>(buf + i), 40 - i);
 }
 
 QString MonedaConSimbolo(Moneda m, const QString& simbolo)
@@ -194,10 +209,8 @@ void AnadirDerecha(QString& linea, const QString& texto, int fin)
     // One blank always follows what the line holds: fields must not run into each other.
     const qsizetype minimo = ocupado > 0 ? ocupado + 1 : 0;
     const qsizetype inicio = qMax(qsizetype(fin) - texto.size(), minimo);
-    if (linea.size() > inicio)
-        linea.truncate(inicio);   // only blanks lie there
-    else
-        linea += Espacios(int(inicio - linea.size()));
+    // Only blanks lie past `ocupado`: cut or pad in place.
+    linea.resize(inicio, u' ');
     linea += texto;
 }
 
