@@ -47,6 +47,14 @@ void BM_InformeSoloLectura(benchmark::State& state)
     benchmark::DoNotOptimize(n);
 }
 
+void BM_InformeSoloLineas(benchmark::State& state)
+{
+    Database db = AbrirWorkspace(Compartido().ruta);
+    SeleccionarRecibos(db, Todo(), OrdenInforme::Inmueble);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComponerListado(db, QString(), QString(), AjustesImpuestos()).lineas.size());
+}
+
 // Selection and the CSV file written.
 void BM_ExportacionCsv(benchmark::State& state)
 {
@@ -77,6 +85,7 @@ void BM_SueloCopiaEmision(benchmark::State& state)
 BENCHMARK(BM_SueloCopiaEmision)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InformeSoloSeleccion)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InformeSoloLectura)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InformeSoloLineas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InformeSeleccionYLineas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportacionCsv)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
