@@ -1,6 +1,13 @@
 #include <QDate>
+#include <QDateTime>
 
+#include "bank/remesa_sepa.h"
 #include "cli/cli.h"
+#include "data/database.h"
+#include "data/rutas_salida.h"
+#include "data/workspace.h"
+#include "settings/ajustes.h"
+#include "util/formato.h"
 #include "util/cuentas.h"
 #include "util/errores.h"
 #include "util/iban.h"
@@ -48,11 +55,31 @@ int cmdIdAcreedor(const Args& a)
     return kExitOk;
 }
 
+int cmdSepa(const Args& a)
+{
+    const QDate mes = LeerMes(a[2]);
+    QDate cargo = FechaCargoPropuesta(mes, LeerAjustesRecibo().vencimiento);
+    if (a.has(QStringLiteral("--cargo"))) {
+        cargo = QDate::fromString(a.option(QStringLiteral("--cargo")), QStringLiteral("dd/MM/yyyy"));
+        if (!cargo.isValid())
+            throw UsageError{QStringLiteral("La fecha de cargo debe escribirse DD/MM/AAAA, por ejemplo 05/03/2024.")};
+    }
+    ComprobarSalidas({a[0]}, {a[3]});
+    Database db = AbrirWorkspace(a[0]);
+    const ResultadoSepa r = GenerarRemesaSepa(db, a[1], mes, QDateTime::currentDateTime(), cargo, a[3],
+                                              a.has(QStringLiteral("--marcar")));
+    out() << r.recibos << '\n' << MonedaATexto(r.total) << '\n';
+    return kExitOk;
+}
+
 }  // namespace
 
 std::vector<Subcommand> SepaSubcommands()
 {
     return {
+        {"sepa", "FICHERO.rtv PROPIETARIO AAAA-MM SALIDA.xml [--cargo DD/MM/AAAA] [--marcar]", 4, 4,
+         cmdSepa, {{"--cargo", true}, {"--marcar", false}},
+         "adeudos SEPA (pain.008.001.02) de un propietario"},
         {"iban", "BANCO SUCURSAL DC CUENTA", 4, 4, cmdIban, {}, "IBAN de una cuenta española"},
         {"iban-valida", "IBAN", 1, 9, cmdIbanValida, {}, "comprueba un IBAN de cualquier país"},
         {"id-acreedor", "NIF", 1, 1, cmdIdAcreedor, {},

@@ -65,3 +65,18 @@ QString ProblemaIdentificadorSepa(const QString& id)
         return QStringLiteral("no puede contener «//»");
     return QString();
 }
+
+QString MandatoPropuesto(const QString& codref, const QDate& firma)
+{
+    QString base;
+    for (QChar c : TransliterarSepa(codref.trimmed())) {
+        if (c == u' ' || c == u'/' || !EsCaracterSepa(c))
+            c = u'-';
+        if (c == u'-' && (base.isEmpty() || base.endsWith(u'-')))
+            continue;
+        base += c;
+    }
+    if (base.isEmpty())
+        base = QStringLiteral("MANDATO");
+    return base.left(24) + u'-' + firma.toString(QStringLiteral("yyyyMMdd"));
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The characters SEPA messages carry: a-z A-Z 0-9 / - ? : ( ) . , ' + and space.
 #include <QChar>
+#include <QDate>
 #include <QString>
 
 // True for a character of the SEPA set.
@@ -16,3 +17,6 @@ QString TextoLibreSepa(const QString& texto, int maximo);
 // Why `id` cannot be a SEPA identifier (empty when it can): characters of the set without
 // spaces, 1 to 35 of them, no "/" at either end, no "//".
 QString ProblemaIdentificadorSepa(const QString& id);
+// A mandate reference proposed for a tenant: the property's reference code in the
+// identifier set (spaces as "-") and the day the mandate is signed, "MAYO122-A-20240301".
+QString MandatoPropuesto(const QString& codref, const QDate& firma);
