@@ -91,7 +91,7 @@ Moneda Porcentaje(Moneda base, int porCiento)
 }
 
 // Accounts as IBAN, the owners' creditor identifiers and a mandate for every tenant who pays
-// by direct debit; the first such tenant banks abroad, the second signed a one-off mandate.
+// by direct debit; the last such tenant banks abroad, the second signed a one-off mandate.
 // Derived from the rows, so the rest of the demo stays as it was.
 void DemoSepa(Database& db)
 {
@@ -111,6 +111,9 @@ void DemoSepa(Database& db)
                       " sucursal = COALESCE(?7, sucursal), dc = COALESCE(?7, dc), ccc = COALESCE(?7, ccc)"
                       " WHERE ref = ?1");
     Statement soloIban(db, "UPDATE inmueble SET iban = ?2, mandato_tipo = 'RCUR' WHERE ref = ?1");
+    // Small demos keep every Spanish account: the foreign one is the last of three or more.
+    const qint64 total = QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM inmueble WHERE ccc <> ''"
+                                                         " AND COALESCE(is_recibo_banco,0) <> 0"));
     int domiciliados = 0;
     while (sel.next()) {
         const QString iban = IbanDesdeCcc(sel.text(1), sel.text(2), sel.text(3), sel.text(4));
@@ -118,7 +121,7 @@ void DemoSepa(Database& db)
             soloIban.bind(1, sel.integer(0)).bind(2, iban).run();
             continue;
         }
-        const bool extranjero = domiciliados == 0;
+        const bool extranjero = total >= 3 && domiciliados == total - 1;
         const QDate firma = sel.date(6).isValid() ? sel.date(6) : QDate(2015, 1, 1);
         upd.bind(1, sel.integer(0))
             .bind(2, extranjero ? QStringLiteral("DE89370400440532013000") : iban)
