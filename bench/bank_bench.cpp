@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bank/fichero_cuaderno19.h"
+#include "bank/fichero_sepa.h"
 
 namespace {
 
@@ -67,6 +68,33 @@ void BM_Registros10000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Registros10000)->Unit(benchmark::kMillisecond);
+
+// Ten thousand SEPA debits in four groups: checks, XML and the atomic write.
+void BM_Sepa10000(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("remesa.xml"));
+    std::vector<DebitoSepa> debitos;
+    for (const ReciboBanco& r : Recibos()) {
+        DebitoSepa d;
+        d.recibo = r;
+        d.direccion = QStringLiteral("CALLE MAYOR, %1").arg(r.ref);
+        d.piso = QStringLiteral("2º A");
+        d.iban = QStringLiteral("ES9121000418450200051332");
+        d.mandato_ref = QStringLiteral("M-%1").arg(r.ref);
+        d.mandato_fecha = QDate(2020, 1, 15);
+        d.secuencia = kSecuenciasSepa[int(r.ref % 4)];
+        debitos.push_back(d);
+    }
+    const AcreedorSepa acreedor{QStringLiteral("NAVARRO JIMÉNEZ ELENA"), QStringLiteral("33784232S"),
+                                QStringLiteral("ES8500033784232S"), QStringLiteral("ES6721002732617682146195"), {}};
+    for (auto _ : state) {
+        const CFicheroSepa f(acreedor, debitos, QDateTime(QDate(2024, 3, 1), QTime(9, 0)), QDate(2024, 3, 5));
+        f.Generar(ruta);
+        benchmark::DoNotOptimize(f.NumeroRecibos());
+    }
+}
+BENCHMARK(BM_Sepa10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -160,6 +160,31 @@ QString ProblemaCuenta(const QString& banco, const QString& sucursal, const QStr
 
 }  // namespace
 
+QString ProblemaPresentador(const QString& nombre, const QString& documento)
+{
+    const QString n = nombre.trimmed();
+    if (n.isEmpty())
+        return QStringLiteral("El propietario no tiene nombre; no se puede generar el fichero del banco.");
+    if (NormalizarDocumento(documento).isEmpty())
+        return QStringLiteral("El propietario %1 no tiene NIF; escríbalo en su ficha antes de generar "
+                              "el fichero del banco.").arg(n);
+    // The bank refuses a file whose presenter is not identified by a real NIF, NIE or CIF.
+    if (!DocumentoValido(documento))
+        return QStringLiteral("El NIF %1 del propietario %2 no es un NIF, NIE ni CIF válido; corríjalo "
+                              "en su ficha antes de generar el fichero del banco.")
+            .arg(documento.trimmed(), n);
+    return QString();
+}
+
+QString ProblemaTotalCentimos(qint64 centimos, Moneda total)
+{
+    if (centimos == 0)
+        return QStringLiteral("el total es cero");
+    if (centimos < 0)
+        return QStringLiteral("el total es negativo (%1)").arg(MonedaATexto(total));
+    return QString();
+}
+
 QString ReciboExcluido::Texto() const
 {
     return QStringLiteral("Recibo %1 (%2, %3): %4").arg(ref).arg(codref.trimmed(),
@@ -188,17 +213,9 @@ CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& doc
       m_impuesto1(Bytes(ajustes.impuestos.nombre1)),
       m_impuesto2(Bytes(ajustes.impuestos.nombre2))
 {
-    if (m_nombre.isEmpty())
-        throw UserError(QStringLiteral("El propietario no tiene nombre; no se puede generar el "
-                                       "fichero del banco."));
-    if (m_documento.isEmpty())
-        throw UserError(QStringLiteral("El propietario %1 no tiene NIF; escríbalo en su ficha antes "
-                                       "de generar el fichero del banco.").arg(m_nombre));
-    // The bank refuses a file whose presenter is not identified by a real NIF, NIE or CIF.
-    if (!DocumentoValido(m_documento))
-        throw UserError(QStringLiteral("El NIF %1 del propietario %2 no es un NIF, NIE ni CIF válido; "
-                                       "corríjalo en su ficha antes de generar el fichero del banco.")
-                            .arg(documento.trimmed(), m_nombre));
+    const QString presentador = ProblemaPresentador(m_nombre, documento);
+    if (!presentador.isEmpty())
+        throw UserError(presentador);
     // The credit account receives every debit: a bad one makes the bank refuse the whole file.
     const QString problema = ProblemaCuenta(m_banco, m_sucursal, m_dc, m_ccc);
     if (!problema.isEmpty())
@@ -209,10 +226,10 @@ CFicheroCuaderno19::CFicheroCuaderno19(const QString& nombre, const QString& doc
         throw UserError(QStringLiteral("Las fechas de creación y de cargo del fichero del banco "
                                        "deben ser fechas válidas."));
 
-    QString presentador = QStringLiteral("5180") + N(m_documento, 9) + N(m_sufijo, 3) +
+    QString cabecera = QStringLiteral("5180") + N(m_documento, 9) + N(m_sufijo, 3) +
                           Fecha(m_creacion) + Espacios(6) + A(m_nombre, 40) + Espacios(20) +
                           A(m_banco, 4) + N(m_sucursal, 4) + Espacios(66);
-    Registro(ACp1252(presentador));
+    Registro(ACp1252(cabecera));
     QString ordenante = QStringLiteral("5380") + N(m_documento, 9) + N(m_sufijo, 3) +
                         Fecha(m_creacion) + Fecha(m_cargo) + A(m_nombre, 40) + N(m_banco, 4) +
                         N(m_sucursal, 4) + N(m_dc, 2) + N(m_ccc, 10) + Espacios(8) +
@@ -295,10 +312,9 @@ QString CFicheroCuaderno19::MotivoExclusion(const ReciboBanco& r, qint64 centimo
     if (!cuenta.isEmpty())
         return cuenta;
     // Neither a zero debit nor a "-" among the digits of an amount field.
-    if (centimos == 0)
-        return QStringLiteral("el total es cero");
-    if (centimos < 0)
-        return QStringLiteral("el total es negativo (%1)").arg(MonedaATexto(r.Total()));
+    const QString total = ProblemaTotalCentimos(centimos, r.Total());
+    if (!total.isEmpty())
+        return total;
     // Every amount is also written as text in a field of ten: a wider one would be cut.
     for (Moneda m : {r.renta, r.otro_importe1, r.otro_importe2, r.otro_importe3, r.iva, r.irpf,
                      r.Total()})

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "bank/listado_remesa.h"
 #include "settings/valores.h"   // the types only: the caller reads the store
 #include "util/moneda.h"
 
@@ -35,12 +36,12 @@ struct ReciboExcluido {
     QString Texto() const;
 };
 
-// One page of the remittance listing: which lines it carries and whether the totals box is on it.
-struct PaginaListado {
-    int primera = 0;
-    int lineas = 0;
-    bool totales = false;
-};
+
+// Why the owner cannot present a direct-debit file: no name, no NIF, or one that is not a
+// valid NIF, NIE or CIF. Empty when it can. Both bank files ask the same.
+QString ProblemaPresentador(const QString& nombre, const QString& documento);
+// Why a receipt of `centimos` whole cents (its total `total`) is no debit: zero or negative.
+QString ProblemaTotalCentimos(qint64 centimos, Moneda total);
 
 // The owner's direct-debit file in the 162-character record layout of the banks' norm 19,
 // one presenter and one ordering party (both the owner), one debit per receipt.
@@ -48,9 +49,8 @@ class CFicheroCuaderno19 {
 public:
     static constexpr int kAnchoRegistro = 162;
     static constexpr int kAnchoConcepto = 800;
-    static constexpr int kLineasPorPagina = 44;
-    // With this many lines on the last page the totals box goes on a page of its own.
-    static constexpr int kLineasSinTotales = 34;
+    static constexpr int kLineasPorPagina = kLineasListadoPorPagina;
+    static constexpr int kLineasSinTotales = kLineasListadoSinTotales;
 
     // Refuses (UserError) what the bank would reject for the whole file: an owner without
     // name or identifier, an identifier that is not a valid NIF, NIE or CIF (written without
@@ -88,7 +88,9 @@ public:
     // The same onto a file not yet published (written together with the bank file).
     void ListadoAPdf(QIODevice& salida) const;
     // Which listing lines go on which page.
-    static std::vector<PaginaListado> PaginarListado(int lineas);
+    static std::vector<PaginaListado> PaginarListado(int lineas) { return PaginarListadoRemesa(lineas); }
+    // What the listing prints of this file.
+    DatosListadoRemesa DatosListado() const;
 
     // The 800-character concept text of a receipt.
     QString TextoConcepto(const ReciboBanco& r) const;
@@ -121,8 +123,6 @@ private:
     QString Cabecera(const char* codigo) const;
     QString MotivoExclusion(const ReciboBanco& r, qint64 centimos) const;
     QByteArray Totales() const;
-    void DibujarPaginaListado(QPainter& p, const QStringList& lineas, const PaginaListado& pagina,
-                              int numero) const;
 
     QString m_nombre, m_documento, m_banco, m_sucursal, m_dc, m_ccc;
     QDate m_creacion, m_cargo;

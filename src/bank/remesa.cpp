@@ -7,14 +7,21 @@
 
 namespace {
 
-const char* const kColumnasRecibo =
+const char* const kColumnas =
     "ref, COALESCE(codref,''), COALESCE(nom_arrendatario,''), fecha_facturacion, COALESCE(renta,0),"
     " COALESCE(iva,0), COALESCE(irpf,0), COALESCE(otro_importe1,0), COALESCE(otro_importe2,0),"
     " COALESCE(otro_importe3,0), COALESCE(otro_concepto1,''), COALESCE(otro_concepto2,''),"
     " COALESCE(otro_concepto3,''), COALESCE(banco,''), COALESCE(sucursal,''), COALESCE(dc,''),"
     " COALESCE(ccc,''), COALESCE(numero_recibo,0)";
 
-ReciboBanco LeerFila(const Statement& st)
+}  // namespace
+
+const char* ColumnasReciboBanco()
+{
+    return kColumnas;
+}
+
+ReciboBanco LeerReciboBanco(const Statement& st)
 {
     ReciboBanco r;
     r.ref = st.integer(0);
@@ -37,8 +44,6 @@ ReciboBanco LeerFila(const Statement& st)
     r.numero_recibo = st.integer(17);
     return r;
 }
-
-}  // namespace
 
 PropietarioBanco BuscarPropietarioBanco(Database& db, const QString& nombre)
 {
@@ -64,11 +69,11 @@ std::vector<ReciboBanco> RecibosBancoDelMes(Database& db, const QString& arrenda
     Statement st(db, QStringLiteral("SELECT %1 FROM recibo WHERE es_fold(arrendador) = es_fold(?1)"
                                     " AND substr(fecha_facturacion, 1, 7) = ?2"
                                     " AND COALESCE(is_recibo_banco,0) <> 0 ORDER BY ref")
-                         .arg(QLatin1String(kColumnasRecibo)));
+                         .arg(QLatin1String(kColumnas)));
     st.bind(1, arrendador).bind(2, mes.toString(QStringLiteral("yyyy-MM")));
     std::vector<ReciboBanco> r;
     while (st.next())
-        r.push_back(LeerFila(st));
+        r.push_back(LeerReciboBanco(st));
     return r;
 }
 
@@ -76,10 +81,10 @@ std::vector<ReciboBanco> RecibosBancoEmision(Database& db)
 {
     Statement st(db, QStringLiteral("SELECT %1 FROM emision_recibo WHERE"
                                     " COALESCE(is_recibo_seleccionado,0) <> 0 ORDER BY ref")
-                         .arg(QLatin1String(kColumnasRecibo)));
+                         .arg(QLatin1String(kColumnas)));
     std::vector<ReciboBanco> r;
     while (st.next())
-        r.push_back(LeerFila(st));
+        r.push_back(LeerReciboBanco(st));
     return r;
 }
 

@@ -9,6 +9,11 @@
 #include "bank/fichero_cuaderno19.h"
 
 class Database;
+class Statement;
+
+// The columns of `recibo` and `emision_recibo` a debit reads (18 of them), and their reader.
+const char* ColumnasReciboBanco();
+ReciboBanco LeerReciboBanco(const Statement& st);
 
 // The owner as presenter and ordering party, with the account that receives the money.
 struct PropietarioBanco {

@@ -7,6 +7,8 @@
 #include "data/database.h"
 #include "data/workspace.h"
 #include "util/cuentas.h"
+#include "util/iban.h"
+#include "util/texto_sepa.h"
 #include "util/errores.h"
 #include "util/moneda.h"
 #include "util/referencia_inmueble.h"
@@ -86,6 +88,54 @@ Moneda Euros(int euros, int centimos = 0) { return Moneda::DeCentimos(qint64(eur
 Moneda Porcentaje(Moneda base, int porCiento)
 {
     return RedondearCentimos(Moneda::DeDiezmilesimas(base.Diezmilesimas() * porCiento / 100));
+}
+
+// Accounts as IBAN, the owners' creditor identifiers and a mandate for every tenant who pays
+// by direct debit; the last such tenant banks abroad, the second signed a one-off mandate.
+// Derived from the rows, so the rest of the demo stays as it was.
+void DemoSepa(Database& db)
+{
+    {
+        Statement sel(db, "SELECT ref, banco, sucursal, dc, ccc, documento_numero FROM propietario");
+        Statement upd(db, "UPDATE propietario SET iban = ?2, id_acreedor = ?3 WHERE ref = ?1");
+        while (sel.next())
+            upd.bind(1, sel.integer(0))
+                .bind(2, IbanDesdeCcc(sel.text(1), sel.text(2), sel.text(3), sel.text(4)))
+                .bind(3, IdentificadorAcreedor(sel.text(5)))
+                .run();
+    }
+    Statement sel(db, "SELECT ref, banco, sucursal, dc, ccc, codref, fecha, is_recibo_banco FROM inmueble"
+                      " WHERE ccc <> '' ORDER BY ref");
+    Statement upd(db, "UPDATE inmueble SET iban = ?2, bic = ?3, mandato_ref = ?4, mandato_fecha = ?5,"
+                      " mandato_tipo = ?6, mandato_ultimo = 0, banco = COALESCE(?7, banco),"
+                      " sucursal = COALESCE(?7, sucursal), dc = COALESCE(?7, dc), ccc = COALESCE(?7, ccc)"
+                      " WHERE ref = ?1");
+    Statement soloIban(db, "UPDATE inmueble SET iban = ?2, mandato_tipo = 'RCUR' WHERE ref = ?1");
+    // Small demos keep every Spanish account: the foreign one is the last of three or more.
+    const qint64 total = QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM inmueble WHERE ccc <> ''"
+                                                         " AND COALESCE(is_recibo_banco,0) <> 0"));
+    int domiciliados = 0;
+    while (sel.next()) {
+        const QString iban = IbanDesdeCcc(sel.text(1), sel.text(2), sel.text(3), sel.text(4));
+        if (!sel.boolean(7)) {
+            soloIban.bind(1, sel.integer(0)).bind(2, iban).run();
+            continue;
+        }
+        const bool extranjero = total >= 3 && domiciliados == total - 1;
+        const QDate firma = sel.date(6).isValid() ? sel.date(6) : QDate(2015, 1, 1);
+        upd.bind(1, sel.integer(0))
+            .bind(2, extranjero ? QStringLiteral("DE89370400440532013000") : iban)
+            .bind(3, extranjero ? QStringLiteral("COBADEFFXXX") : QStringLiteral(""))
+            .bind(4, MandatoPropuesto(sel.text(5), firma))
+            .bind(5, firma)
+            .bind(6, domiciliados == 1 ? QStringLiteral("OOFF") : QStringLiteral("RCUR"));
+        if (extranjero)
+            upd.bind(7, QStringLiteral(""));
+        else
+            upd.bindNull(7);
+        ++domiciliados;
+        upd.run();
+    }
 }
 
 }  // namespace
@@ -209,6 +259,7 @@ void LlenarDemo(Database& db, int inmuebles, quint32 semilla)
             .bind(36, g.Probable(15) ? QStringLiteral("Pago antes del día 5 de cada mes") : QStringLiteral(""))
             .run();
     }
+    DemoSepa(db);
     tx.commit();
 }
 

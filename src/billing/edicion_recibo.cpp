@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/emision.h"
 #include "util/cuentas.h"
+#include "util/iban.h"
 #include "util/errores.h"
 
 void PrepararEdicionRecibo(Database& db, qint64 ref)
@@ -80,6 +81,13 @@ void GuardarReciboEmision(Database& db, const ReciboEmision& r)
         .run();
     if (db.changes() == 0)
         throw UserError(QStringLiteral("El recibo %1 no está preparado para editarse.").arg(r.ref));
+    // The IBAN follows the account the form stored.
+    Statement st(db, "SELECT COALESCE(iban,'') FROM emision_recibo WHERE ref = ?1");
+    st.bind(1, r.ref);
+    const QString antes = st.next() ? st.text(0) : QString();
+    const CuentaBancaria c = ArmonizarCuenta({Ccc{r.banco, r.sucursal, r.dc, r.ccc}, antes}, false);
+    if (c.iban != antes)
+        Statement(db, "UPDATE emision_recibo SET iban = ?2 WHERE ref = ?1").bind(1, r.ref).bind(2, c.iban).run();
 }
 
 void EscribirEmisionEnRecibo(Database& db, bool revision)
@@ -96,7 +104,8 @@ void EscribirEmisionEnRecibo(Database& db, bool revision)
         " is_recibo_banco = e.is_recibo_banco, is_recibo_fisico = e.is_recibo_fisico,"
         " is_recibo_numerar = e.is_recibo_numerar, banco = e.banco, sucursal = e.sucursal,"
         " dc = e.dc, ccc = e.ccc, notas = e.notas, numero_recibo = e.numero_recibo,"
-        " codref = e.codref FROM emision_recibo AS e WHERE recibo.ref = e.ref")
+        " codref = e.codref, iban = e.iban, bic = e.bic, mandato_ref = e.mandato_ref,"
+        " mandato_fecha = e.mandato_fecha FROM emision_recibo AS e WHERE recibo.ref = e.ref")
                 .arg(revision ? QStringLiteral("nota_recibo = e.nota_recibo, refcatastral = e.refcatastral, ")
                               : QString()));
 }

@@ -17,7 +17,7 @@ const char* const kTotalInmueble =
     "+COALESCE(otro_importe3,0)+COALESCE(iva,0)+COALESCE(irpf,0))";
 
 // The receipt built from a property: a frozen copy of its tenant, address, amounts,
-// flags and account, dated on the billed month (?1), with the given notes (?2).
+// flags, account (CCC, IBAN and BIC) and direct-debit mandate, dated on the billed month (?1), with the given notes (?2).
 // Empty texts instead of NULL, state 0, number 0 (numbering follows), no collection date.
 // The property's kind, phones, nationality, e-mail, notes, equipment and measures stay out.
 QString InsertarReciboDesdeInmueble(const QString& condicion, const QString& orden)
@@ -28,7 +28,8 @@ QString InsertarReciboDesdeInmueble(const QString& condicion, const QString& ord
                " fecha_facturacion, fecha_cobro, renta, iva, irpf, otro_importe1, otro_importe2,"
                " otro_importe3, otro_concepto1, otro_concepto2, otro_concepto3, is_recibo_banco,"
                " is_recibo_fisico, is_recibo_numerar, banco, sucursal, dc, ccc, refcatastral,"
-               " nota_recibo, notas, numero_recibo, estado, num_alquiler)"
+               " nota_recibo, notas, numero_recibo, estado, num_alquiler, iban, bic, mandato_ref,"
+               " mandato_fecha)"
                " SELECT COALESCE(codref,''), direccion, COALESCE(piso,''), COALESCE(localidad,''),"
                " COALESCE(arrendador,''), COALESCE(nom_arrendatario,''),"
                " COALESCE(doc_arrendatario_tipo,''), COALESCE(doc_arrendatario_num,''),"
@@ -38,7 +39,8 @@ QString InsertarReciboDesdeInmueble(const QString& condicion, const QString& ord
                " COALESCE(otro_concepto3,''), COALESCE(is_recibo_banco,0)<>0,"
                " COALESCE(is_recibo_fisico,0)<>0, COALESCE(is_recibo_numerar,0)<>0,"
                " COALESCE(banco,''), COALESCE(sucursal,''), COALESCE(dc,''), COALESCE(ccc,''),"
-               " COALESCE(refcatastral,''), COALESCE(nota_recibo,''), COALESCE(?2,''), 0, 0, 0"
+               " COALESCE(refcatastral,''), COALESCE(nota_recibo,''), COALESCE(?2,''), 0, 0, 0,"
+               " COALESCE(iban,''), COALESCE(bic,''), COALESCE(mandato_ref,''), mandato_fecha"
                " FROM inmueble WHERE %1 ORDER BY %2")
         .arg(condicion, orden);
 }

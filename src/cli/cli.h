@@ -62,6 +62,7 @@ std::vector<Subcommand> AppSubcommands();
 std::vector<Subcommand> BillingSubcommands();
 std::vector<Subcommand> ReceiptsSubcommands();
 std::vector<Subcommand> BankSubcommands();
+std::vector<Subcommand> SepaSubcommands();
 std::vector<Subcommand> ReportsSubcommands();
 std::vector<Subcommand> DocumentsSubcommands();
 std::vector<Subcommand> UpdateSubcommands();

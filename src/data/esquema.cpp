@@ -5,6 +5,8 @@
 #include "data/database.h"
 #include "data/workspace.h"
 #include "util/errores.h"
+#include "util/iban.h"
+#include "util/nif.h"
 
 namespace {
 
@@ -30,6 +32,9 @@ constexpr Columna kPropietario[] = {
     {"telefono_movil", Texto, kLongitudTelefono},
     {"notas", TextoLargo},
     {"datos_banco", Texto, 80},
+    {"iban", Texto, kLongitudIban},
+    {"bic", Texto, kLongitudBic},
+    {"id_acreedor", Texto, kLongitudMandato},
 };
 
 constexpr Columna kInmueble[] = {
@@ -75,6 +80,12 @@ constexpr Columna kInmueble[] = {
     {"tipo_inmueble", Entero},
     {"equipamiento", TextoLargo},
     {"nota_recibo", Texto, 80},
+    {"iban", Texto, kLongitudIban},
+    {"bic", Texto, kLongitudBic},
+    {"mandato_ref", Texto, kLongitudMandato},
+    {"mandato_fecha", FechaHora},
+    {"mandato_tipo", Texto, 4},
+    {"mandato_ultimo", Bit},
 };
 
 // The receipt columns from codref to numero_recibo, shared by recibo and emision_recibo.
@@ -90,6 +101,13 @@ constexpr Columna kInmueble[] = {
         {"is_recibo_numerar", Bit}, {"banco", Texto, 4}, {"sucursal", Texto, 4},               \
         {"dc", Texto, 2}, {"ccc", Texto, 10}, {"notas", TextoLargo}, {"numero_recibo", Entero}
 
+// The direct-debit columns a receipt copies from its property, and the sequence type it
+// was sent with; last in both tables.
+#define RENTIVA_COLUMNAS_SEPA_RECIBO                                                          \
+    {"iban", Texto, kLongitudIban}, {"bic", Texto, kLongitudBic},                             \
+        {"mandato_ref", Texto, kLongitudMandato}, {"mandato_fecha", FechaHora},               \
+        {"sepa_secuencia", Texto, 4}
+
 constexpr Columna kRecibo[] = {
     {"ref", Contador, 0, true},
     RENTIVA_COLUMNAS_RECIBO,
@@ -98,6 +116,7 @@ constexpr Columna kRecibo[] = {
     {"refcatastral", Texto, 23},
     {"direccioninquilino", Texto, 50},
     {"num_alquiler", Entero},
+    RENTIVA_COLUMNAS_SEPA_RECIBO,
 };
 
 // Staged rows keep the ref of the receipt they copy: no numbering of their own.
@@ -110,8 +129,10 @@ constexpr Columna kEmisionRecibo[] = {
     {"refcatastral", Texto, 23},
     {"direccioninquilino", Texto, 50},
     {"num_alquiler", Entero},
+    RENTIVA_COLUMNAS_SEPA_RECIBO,
 };
 #undef RENTIVA_COLUMNAS_RECIBO
+#undef RENTIVA_COLUMNAS_SEPA_RECIBO
 
 constexpr Columna kFacturacion[] = {
     {"ref", Contador, 0, true},
@@ -332,6 +353,20 @@ void RehacerTabla(Database& db, const Tabla& t)
     db.exec(QStringLiteral("DROP TABLE %1").arg(vieja));
 }
 
+// Missing columns go at the end, in the order of the current layout.
+void AnadirColumnasQueFaltan(Database& db, const Tabla& t)
+{
+    const QString tabla = QString::fromLatin1(t.nombre);
+    const QList<InfoColumna> enArchivo = ColumnasEnArchivo(db, tabla);
+    for (const Columna& c : t.columnas) {
+        const bool esta = std::any_of(enArchivo.begin(), enArchivo.end(), [&](const InfoColumna& a) {
+            return a.nombre.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0;
+        });
+        if (!esta)
+            db.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(tabla, DefinicionColumna(t, c, false)));
+    }
+}
+
 // Layout 1: every table and column of the current layout, without the keys and indexes of
 // older layouts; width checks and counters as triggers.
 void PasoEstructura(Database& db)
@@ -350,15 +385,7 @@ void PasoEstructura(Database& db)
             db.exec(CrearTablaSql(t));
             continue;
         }
-        const QList<InfoColumna> enArchivo = ColumnasEnArchivo(db, tabla);
-        // Missing columns go at the end, in the order of the current layout.
-        for (const Columna& c : t.columnas) {
-            const bool esta = std::any_of(enArchivo.begin(), enArchivo.end(), [&](const InfoColumna& a) {
-                return a.nombre.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0;
-            });
-            if (!esta)
-                db.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(tabla, DefinicionColumna(t, c, false)));
-        }
+        AnadirColumnasQueFaltan(db, t);
     }
 
     const QList<InfoColumna> emision = ColumnasEnArchivo(db, QStringLiteral("emision_recibo"));
@@ -433,6 +460,37 @@ void PasoClavesPlegadas(Database& db)
     }
 }
 
+// Layout 3: accounts as IBAN and BIC, the owner's creditor identifier, the tenant's mandate,
+// and on receipts the mandate they were sent under with its sequence type. Valid CCCs get
+// their IBAN and valid NIFs their identifier; mandates are recurrent until the user says not.
+void PasoSepa(Database& db)
+{
+    for (const Tabla& t : kTablas) {
+        if (ExisteTabla(db, QString::fromLatin1(t.nombre)))
+            AnadirColumnasQueFaltan(db, t);
+        CrearTriggersAncho(db, t);
+    }
+    for (const char* tabla : {"propietario", "inmueble", "recibo", "emision_recibo"}) {
+        Statement sel(db, QStringLiteral("SELECT rowid, banco, sucursal, dc, ccc FROM %1"
+                                         " WHERE COALESCE(iban, '') = '' AND COALESCE(ccc, '') <> ''")
+                              .arg(QLatin1String(tabla)));
+        Statement upd(db, QStringLiteral("UPDATE %1 SET iban = ?2 WHERE rowid = ?1").arg(QLatin1String(tabla)));
+        while (sel.next()) {
+            const QString iban = IbanDesdeCcc(sel.text(1), sel.text(2), sel.text(3), sel.text(4));
+            if (!iban.isEmpty())
+                upd.bind(1, sel.integer(0)).bind(2, iban).run();
+        }
+    }
+    Statement sel(db, "SELECT rowid, documento_numero FROM propietario"
+                      " WHERE COALESCE(id_acreedor, '') = '' AND COALESCE(documento_numero, '') <> ''");
+    Statement upd(db, "UPDATE propietario SET id_acreedor = ?2 WHERE rowid = ?1");
+    while (sel.next())
+        if (DocumentoValido(sel.text(1)))
+            upd.bind(1, sel.integer(0)).bind(2, IdentificadorAcreedor(sel.text(1))).run();
+    db.exec(QStringLiteral("UPDATE inmueble SET mandato_tipo = 'RCUR'"
+                           " WHERE COALESCE(mandato_tipo, '') NOT IN ('RCUR', 'OOFF')"));
+}
+
 struct Paso {
     int version;
     void (*aplicar)(Database&);
@@ -441,6 +499,7 @@ struct Paso {
 const Paso kPasos[] = {
     {1, PasoEstructura},
     {2, PasoClavesPlegadas},
+    {3, PasoSepa},
 };
 
 // Steps run on every upgrade, each a no-op when the file is already as it should be.

@@ -10,8 +10,11 @@ class Database;
 
 // PRAGMA application_id of every workspace ("RTVA"); user_version numbers the layout.
 constexpr int kAplicacionId = 0x52545641;
-constexpr int kVersionEsquema = 2;
+constexpr int kVersionEsquema = 3;
 constexpr int kLongitudTelefono = 20;
+constexpr int kLongitudIban = 34;
+constexpr int kLongitudBic = 11;
+constexpr int kLongitudMandato = 35;   // mandate reference and creditor identifier
 
 enum class TipoColumna { Contador, Texto, TextoLargo, FechaHora, Moneda, Bit, Entero };
 

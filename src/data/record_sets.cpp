@@ -16,7 +16,7 @@ const char* const kInmueble =
     "otro_importe3 otro_concepto1 otro_concepto2 otro_concepto3 is_recibo_banco is_recibo_fisico "
     "is_recibo_numerar banco sucursal dc ccc telefono_casa telefono_movil notas metros habitaciones "
     "cocina_ind refcatastral email direccioninquilino is_seleccionado tipo_inmueble equipamiento "
-    "nota_recibo";
+    "nota_recibo iban bic mandato_ref mandato_fecha mandato_tipo mandato_ultimo";
 
 const char* const kReciboComun =
     "ref codref direccion piso localidad arrendador nom_arrendatario doc_arrendatario_tipo "
@@ -24,12 +24,15 @@ const char* const kReciboComun =
     "otro_importe3 otro_concepto1 otro_concepto2 otro_concepto3 is_recibo_banco is_recibo_fisico "
     "is_recibo_numerar banco sucursal dc ccc notas numero_recibo";
 
+const char* const kReciboSepa = "iban bic mandato_ref mandato_fecha sepa_secuencia";
+
 }  // namespace
 
 QStringList ColumnasPropietarioSet()
 {
     return Lista("ref via direccion piso cp localidad nombre documento_tipo documento_numero banco "
-                 "sucursal dc ccc telefono_casa telefono_movil notas numero_recibo sufijo datos_banco");
+                 "sucursal dc ccc telefono_casa telefono_movil notas numero_recibo sufijo datos_banco iban "
+                 "bic id_acreedor");
 }
 
 QStringList ColumnasInmuebleSet()
@@ -39,13 +42,15 @@ QStringList ColumnasInmuebleSet()
 
 QStringList ColumnasReciboSet()
 {
-    return Lista(kReciboComun) + Lista("refcatastral direccioninquilino estado nota_recibo num_alquiler");
+    return Lista(kReciboComun) + Lista("refcatastral direccioninquilino estado nota_recibo num_alquiler") +
+           Lista(kReciboSepa);
 }
 
 QStringList ColumnasEmisionReciboSet()
 {
     return Lista(kReciboComun) +
-           Lista("is_recibo_seleccionado refcatastral direccioninquilino nota_recibo num_alquiler");
+           Lista("is_recibo_seleccionado refcatastral direccioninquilino nota_recibo num_alquiler") +
+           Lista(kReciboSepa);
 }
 
 CPropietarioSet::CPropietarioSet(Database* db)

@@ -7,6 +7,7 @@
 
 #include "data/database.h"
 #include "data/record_sets.h"
+#include "properties/cuenta_sepa.h"
 #include "properties/propietarios.h"
 #include "util/cuentas.h"
 #include "util/formato.h"
@@ -36,7 +37,10 @@ QVariantHash ValoresInmueble(const FichaInmueble& d)
             {"refcatastral", d.refcatastral}, {"email", d.email},
             {"direccioninquilino", d.direccioninquilino}, {"is_seleccionado", qint64(d.is_seleccionado)},
             {"tipo_inmueble", qint64(d.tipo_inmueble)}, {"equipamiento", d.equipamiento},
-            {"nota_recibo", d.nota_recibo}};
+            {"nota_recibo", d.nota_recibo}, {"iban", d.iban}, {"bic", d.bic},
+            {"mandato_ref", d.mandato_ref},
+            {"mandato_fecha", d.mandato_fecha.isValid() ? QVariant(DateTimeToSql(d.mandato_fecha)) : QVariant()},
+            {"mandato_tipo", d.mandato_tipo}, {"mandato_ultimo", qint64(d.mandato_ultimo)}};
 }
 
 }  // namespace
@@ -300,6 +304,12 @@ FichaInmueble LeerInmueble(const RecordSet& rs)
     d.tipo_inmueble = int(n("tipo_inmueble"));
     d.equipamiento = t("equipamiento");
     d.nota_recibo = t("nota_recibo");
+    d.iban = t("iban");
+    d.bic = t("bic");
+    d.mandato_ref = t("mandato_ref");
+    d.mandato_fecha = rs.dateTime(QStringLiteral("mandato_fecha"));
+    d.mandato_tipo = t("mandato_tipo") == kMandatoUnico ? kMandatoUnico : kMandatoRecurrente;
+    d.mandato_ultimo = rs.integer(QStringLiteral("mandato_ultimo")) != 0;
     return d;
 }
 
@@ -344,9 +354,12 @@ QSet<QString> ColumnasAEscribir(const QSet<QString>& cambiados)
 }  // namespace
 
 FichaInmueble GuardarCambiosInmueble(CInmuebleSet& rs, const FichaInmueble& datos,
-                                     const QSet<QString>& cambiados, bool cuentaConocidaBuena)
+                                     const QSet<QString>& cambiados, bool cuentaConocidaBuena,
+                                     bool* mandatoVaciado)
 {
     FichaInmueble d = datos;
+    if (mandatoVaciado)
+        *mandatoVaciado = false;
     RedondearImportes(d);
     const bool nuevo = d.ref == 0;
     QSet<QString> escribir;
@@ -364,7 +377,25 @@ FichaInmueble GuardarCambiosInmueble(CInmuebleSet& rs, const FichaInmueble& dato
         d.direccion = guardado.direccion;
         d.piso = guardado.piso;
         d.arrendador = guardado.arrendador;
+        // A mandate is the signature of one debtor: a new tenant needs their own.
+        if (escribir.contains(QStringLiteral("nom_arrendatario")) && !guardado.mandato_ref.isEmpty() &&
+            !escribir.contains(QStringLiteral("mandato_ref"))) {
+            d.mandato_ref.clear();
+            d.mandato_fecha = QDateTime();
+            d.mandato_tipo = kMandatoRecurrente;
+            d.mandato_ultimo = false;
+            escribir.unite(ColumnasMandato());
+            if (mandatoVaciado)
+                *mandatoVaciado = true;
+        }
     }
+    d.dc = MarcarDc(d.banco, d.sucursal, d.dc, d.ccc);
+    ArmonizarCuentaFicha(d.banco, d.sucursal, d.dc, d.ccc, d.iban, d.bic, cambiados);
+    d.mandato_ref = d.mandato_ref.trimmed();
+    if (d.mandato_tipo != kMandatoUnico)
+        d.mandato_tipo = kMandatoRecurrente;
+    if (nuevo || escribir.contains(QStringLiteral("mandato_ref")))
+        ComprobarMandato(rs.database(), d.arrendador, d.direccion, d.piso, d.mandato_ref);
     if ((nuevo || escribir.contains(QStringLiteral("fecha"))) && !d.fecha.isValid())
         throw UserError(QStringLiteral("La fecha de contrato no es una fecha válida. "
                                        "Escríbala como DD/MM/AAAA."));
@@ -372,7 +403,6 @@ FichaInmueble GuardarCambiosInmueble(CInmuebleSet& rs, const FichaInmueble& dato
         d.codref = CReferenciaInmueble(d.direccion, d.piso).Codigo();
         escribir << QStringLiteral("codref");
     }
-    d.dc = MarcarDc(d.banco, d.sucursal, d.dc, d.ccc);
     if (!cuentaConocidaBuena && CuentaVerifica(d) && !d.is_recibo_banco) {
         d.is_recibo_banco = true;
         escribir << QStringLiteral("is_recibo_banco");

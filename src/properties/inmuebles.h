@@ -27,6 +27,10 @@ struct FichaInmueble {
     bool is_seleccionado = false;
     int tipo_inmueble = 0;
     QString equipamiento, nota_recibo;
+    QString iban, bic, mandato_ref;
+    QDateTime mandato_fecha;   // signature
+    QString mandato_tipo = QStringLiteral("RCUR");
+    bool mandato_ultimo = false;
     bool operator==(const FichaInmueble&) const = default;
 };
 
@@ -99,8 +103,11 @@ FichaInmueble NuevoInmueble();
 // from street and floor, amounts rounded, a changed account marked when it fails, and
 // "Recibo Banco" set for a newly verified account unless the account was known good.
 // Throws, with nothing written, on a refusal and on a row another program changed
-// meanwhile (RowChangedError). Returns the property as stored.
+// meanwhile (RowChangedError). The IBAN follows the account (or the account a typed IBAN);
+// a changed tenant under an unchanged mandate empties the mandate (`mandatoVaciado` says so).
+// Returns the property as stored.
 FichaInmueble GuardarCambiosInmueble(CInmuebleSet& rs, const FichaInmueble& d,
-                                     const QSet<QString>& cambiados, bool cuentaConocidaBuena);
+                                     const QSet<QString>& cambiados, bool cuentaConocidaBuena,
+                                     bool* mandatoVaciado = nullptr);
 // The property `rs` is on, with its receipts and staged receipts: all or nothing.
 void BorrarInmuebleActual(CInmuebleSet& rs);

@@ -1,5 +1,7 @@
 #include "properties/inmuebles_dlg.h"
 
+#include "properties/cuenta_sepa.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -193,6 +195,7 @@ QGroupBox* CInmueblesDlg::GrupoInquilino()
     g->addWidget(m_email, f, 1, 1, 2);
     g->addWidget(m_enviarEmail, f++, 3);
     g->addWidget(GrupoDatosBancarios(m_cuenta), f++, 0, 1, 4);
+    g->addWidget(GrupoSepaInmueble(grupo, m_sepa, m_codref), f++, 0, 1, 4);
     linea("Nota recibo físico/fact", m_notaRecibo);
     g->setRowStretch(f, 1);
     return grupo;
@@ -369,6 +372,7 @@ void CInmueblesDlg::Mostrar(const FichaInmueble& d)
     m_reciboFisico->setChecked(d.is_recibo_fisico);
     m_reciboBanco->setChecked(d.is_recibo_banco);
     m_numerar->setChecked(d.is_recibo_numerar);
+    MostrarSepa(m_sepa, d);
     RecordarMostrado();
 }
 
@@ -423,6 +427,7 @@ FichaInmueble CInmueblesDlg::LeerFormulario(const QSet<QString>& cambiados) cons
     d.is_recibo_fisico = m_reciboFisico->isChecked();
     d.is_recibo_banco = m_reciboBanco->isChecked();
     d.is_recibo_numerar = m_numerar->isChecked();
+    LeerSepa(m_sepa, d);
     return d;
 }
 
@@ -495,7 +500,10 @@ bool CInmueblesDlg::Guardar()
     try {
         const FichaInmueble d = LeerFormulario(cambiados);
         MostrarImportes(d);
-        GuardarCambiosInmueble(*m_set, d, cambiados, m_cuentaBuena);
+        bool mandatoVaciado = false;
+        GuardarCambiosInmueble(*m_set, d, cambiados, m_cuentaBuena, &mandatoVaciado);
+        if (mandatoVaciado)
+            QMessageBox::information(this, windowTitle(), kMandatoNuevoInquilino);
     } catch (const RowChangedError&) {
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Otro programa ha modificado el inmueble %1 %2 mientras lo "

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "properties/campos_sepa_widget.h"
 #include "properties/inmuebles.h"
 #include "widgets/ficha_dlg.h"
 
@@ -95,6 +96,7 @@ private:
     QLineEdit* m_inquilino;
     QLineEdit* m_direccionInquilino;
     CamposCuenta m_cuenta;
+    CamposSepa m_sepa;
     QComboBox* m_docTipo;
     QLineEdit* m_docNumero;
     QLineEdit* m_nacionalidad;

@@ -5,6 +5,8 @@
 #include "data/database.h"
 #include "data/record_sets.h"
 #include "util/cuentas.h"
+#include "util/iban.h"
+#include "properties/cuenta_sepa.h"
 #include "util/errores.h"
 
 namespace {
@@ -16,7 +18,8 @@ QVariantHash ValoresPropietario(const FichaPropietario& d)
             {"documento_numero", d.documento_numero}, {"banco", d.banco}, {"sucursal", d.sucursal},
             {"dc", d.dc}, {"ccc", d.ccc}, {"telefono_casa", d.telefono_casa},
             {"telefono_movil", d.telefono_movil}, {"notas", d.notas},
-            {"numero_recibo", d.numero_recibo}, {"sufijo", d.sufijo}, {"datos_banco", d.datos_banco}};
+            {"numero_recibo", d.numero_recibo}, {"sufijo", d.sufijo}, {"datos_banco", d.datos_banco},
+            {"iban", d.iban}, {"bic", d.bic}, {"id_acreedor", d.id_acreedor}};
 }
 
 }  // namespace
@@ -48,7 +51,8 @@ QString MarcarDc(const QString& banco, const QString& sucursal, const QString& d
 const QSet<QString>& ColumnasCuenta()
 {
     static const QSet<QString> kCuenta = {QStringLiteral("banco"), QStringLiteral("sucursal"),
-                                          QStringLiteral("dc"), QStringLiteral("ccc")};
+                                          QStringLiteral("dc"), QStringLiteral("ccc"),
+                                          QStringLiteral("iban"), QStringLiteral("bic")};
     return kCuenta;
 }
 
@@ -87,6 +91,9 @@ FichaPropietario LeerPropietario(const RecordSet& rs)
     d.numero_recibo = rs.integer(QStringLiteral("numero_recibo"));
     d.sufijo = rs.integer(QStringLiteral("sufijo"));
     d.datos_banco = t("datos_banco");
+    d.iban = t("iban");
+    d.bic = t("bic");
+    d.id_acreedor = t("id_acreedor");
     return d;
 }
 
@@ -122,7 +129,20 @@ QStringList NombresPropietarios(Database& db)
 FichaPropietario GuardarCambiosPropietario(CPropietarioSet& rs, const FichaPropietario& datos,
                                            const QSet<QString>& cambiados)
 {
-    const FichaPropietario d = NormalizarPropietario(datos);
+    FichaPropietario d = NormalizarPropietario(datos);
+    ArmonizarCuentaFicha(d.banco, d.sucursal, d.dc, d.ccc, d.iban, d.bic, cambiados);
+    QSet<QString> cambiadosSepa = cambiados;
+    d.id_acreedor = NormalizarIban(d.id_acreedor);
+    // The creditor identifier follows the NIF unless the bank gave another.
+    const bool nifNuevo = cambiados.contains(QStringLiteral("documento_numero")) &&
+                          !cambiados.contains(QStringLiteral("id_acreedor"));
+    if ((d.id_acreedor.isEmpty() || nifNuevo) && DocumentoValido(d.documento_numero)) {
+        d.id_acreedor = IdentificadorAcreedor(d.documento_numero);
+        cambiadosSepa << QStringLiteral("id_acreedor");
+    }
+    if (!d.id_acreedor.isEmpty() && !ValidarIdentificadorAcreedor(d.id_acreedor))
+        throw UserError(QStringLiteral("El identificador de acreedor %1 no es válido; déjelo vacío para "
+                                       "que se calcule a partir del NIF.").arg(d.id_acreedor));
     if (d.numero_recibo < 0)
         throw UserError(QStringLiteral("El número de recibo no puede ser negativo."));
     const QVariantHash valores = ValoresPropietario(d);
@@ -135,7 +155,7 @@ FichaPropietario GuardarCambiosPropietario(CPropietarioSet& rs, const FichaPropi
         if (rs.editMode() != RecordSet::EditMode::Edit || rs.integer(QStringLiteral("ref")) != d.ref)
             throw UserError(QStringLiteral("El propietario %1 ya no está en la base.").arg(d.nombre));
         rs.revertEdit();
-        QSet<QString> escribir = cambiados;
+        QSet<QString> escribir = cambiadosSepa;
         // The name is the key other tables use: it never changes once stored.
         escribir.remove(QStringLiteral("nombre"));
         if (escribir.intersects(ColumnasCuenta()))

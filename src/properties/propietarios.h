@@ -19,6 +19,7 @@ struct FichaPropietario {
     qint64 numero_recibo = 0;
     qint64 sufijo = 0;
     QString datos_banco;
+    QString iban, bic, id_acreedor;
     bool operator==(const FichaPropietario&) const = default;
 };
 
@@ -35,7 +36,8 @@ const QStringList& ListaDocumentosPropietario();
 // The check digits to show and store: "**" when an account is given and does not verify.
 QString MarcarDc(const QString& banco, const QString& sucursal, const QString& dc,
                  const QString& ccc);
-// The four columns of a bank account: stored together, since the check digits follow the rest.
+// The columns of a bank account, the four Spanish fields, IBAN and BIC: stored together,
+// since the check digits and the IBAN follow the rest.
 const QSet<QString>& ColumnasCuenta();
 // The owner as it is stored: document normalised, a failed account marked.
 FichaPropietario NormalizarPropietario(FichaPropietario d);

@@ -82,6 +82,7 @@ void CPropietariosDlg::Colocar()
     par("Teléfono", m_telefono, 2);
     ++f;
     datos->addWidget(GrupoDatosBancarios(m_cuenta, m_datosBanco), f++, 0, 1, 4);
+    datos->addWidget(GrupoSepaPropietario(this, m_sepa), f++, 0, 1, 4);
     datos->setRowStretch(f, 1);
     datos->addWidget(new QLabel(QStringLiteral("Notas")), f, 0, Qt::AlignTop);
     datos->addWidget(m_notas, f++, 1, 1, 3);
@@ -137,6 +138,7 @@ void CPropietariosDlg::Mostrar(const FichaPropietario& dato)
     m_cuenta.ccc->setText(d.ccc);
     m_datosBanco->setText(d.datos_banco);
     m_notas->setPlainText(d.notas);
+    MostrarSepa(m_sepa, d);
     RecordarMostrado();
 }
 
@@ -160,6 +162,7 @@ FichaPropietario CPropietariosDlg::LeerFormulario() const
     d.ccc = m_cuenta.ccc->text();
     d.datos_banco = m_datosBanco->text();
     d.notas = m_notas->toPlainText();
+    LeerSepa(m_sepa, d);
     return d;
 }
 

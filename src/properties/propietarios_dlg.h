@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "properties/campos_sepa_widget.h"
 #include "properties/propietarios.h"
 #include "widgets/ficha_dlg.h"
 
@@ -60,6 +61,7 @@ private:
     QLineEdit* m_numeroRecibo;
     CamposCuenta m_cuenta;
     QLineEdit* m_datosBanco;
+    CamposSepa m_sepa;
     QPlainTextEdit* m_notas;
     QPushButton* m_anterior;
     QPushButton* m_siguiente;

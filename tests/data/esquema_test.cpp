@@ -70,7 +70,7 @@ const char* const kInmueble =
     "otro_importe3 otro_concepto1 otro_concepto2 otro_concepto3 is_recibo_banco is_recibo_fisico "
     "is_recibo_numerar banco sucursal dc ccc telefono_casa telefono_movil notas metros habitaciones "
     "cocina_ind refcatastral email direccioninquilino is_seleccionado tipo_inmueble equipamiento "
-    "nota_recibo";
+    "nota_recibo iban bic mandato_ref mandato_fecha mandato_tipo mandato_ultimo";
 
 const char* const kReciboHastaNumero =
     "ref codref direccion piso localidad arrendador nom_arrendatario doc_arrendatario_tipo "
@@ -87,13 +87,15 @@ TEST(Esquema, NewWorkspaceHasEveryTableWithItsColumnsInOrder)
     const struct { const char* tabla; QString columnas; } casos[] = {
         {"propietario", QStringLiteral("ref via direccion piso cp localidad nombre documento_tipo "
                                        "documento_numero banco sucursal dc ccc sufijo numero_recibo "
-                                       "telefono_casa telefono_movil notas datos_banco")},
+                                       "telefono_casa telefono_movil notas datos_banco iban bic id_acreedor")},
         {"inmueble", QString::fromLatin1(kInmueble)},
         {"recibo", QString::fromLatin1(kReciboHastaNumero) +
-                       QStringLiteral("estado nota_recibo refcatastral direccioninquilino num_alquiler")},
+                       QStringLiteral("estado nota_recibo refcatastral direccioninquilino num_alquiler "
+                                      "iban bic mandato_ref mandato_fecha sepa_secuencia")},
         {"emision_recibo", QString::fromLatin1(kReciboHastaNumero) +
                                QStringLiteral("is_recibo_seleccionado nota_recibo estado refcatastral "
-                                              "direccioninquilino num_alquiler")},
+                                              "direccioninquilino num_alquiler iban bic "
+                                              "mandato_ref mandato_fecha sepa_secuencia")},
         {"facturacion", QStringLiteral("ref fecha notas")},
         {"direccion", QStringLiteral("direccion")},
         {"localidad", QStringLiteral("localidad")},
@@ -292,6 +294,56 @@ INSERT INTO informe_inmueble SELECT * FROM inmueble;
     db.close();
     Database otra = AbrirWorkspace(ruta);
     EXPECT_EQ(Huella(otra), huella);
+}
+
+TEST(Esquema, LayoutTwoGainsIbansFromValidAccountsAndIdentifiersFromValidNifs)
+{
+    TempWorkspace ws;
+    const QString ruta = ws.workspacePath();
+    {
+        Database db = CrearWorkspace(ruta);
+        // Back to layout 2: no direct-debit columns.
+        const struct { const char* tabla; const char* columnas; } sepa[] = {
+            {"propietario", "iban bic id_acreedor"},
+            {"inmueble", "iban bic mandato_ref mandato_fecha mandato_tipo mandato_ultimo"},
+            {"recibo", "iban bic mandato_ref mandato_fecha sepa_secuencia"},
+            {"emision_recibo", "iban bic mandato_ref mandato_fecha sepa_secuencia"},
+        };
+        db.exec(QStringLiteral("DROP TABLE informe_inmueble"));
+        for (const auto& t : sepa)
+            for (const QString& c : QString::fromLatin1(t.columnas).split(u' ')) {
+                db.exec(QStringLiteral("DROP TRIGGER IF EXISTS %1_ancho_insert").arg(QLatin1String(t.tabla)));
+                db.exec(QStringLiteral("DROP TRIGGER IF EXISTS %1_ancho_update").arg(QLatin1String(t.tabla)));
+                db.exec(QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(QLatin1String(t.tabla), c));
+            }
+        db.exec(QStringLiteral("CREATE TABLE informe_inmueble AS SELECT * FROM inmueble WHERE 0"));
+        db.setUserVersion(2);
+        db.exec(QStringLiteral(
+            "INSERT INTO propietario (nombre, documento_numero, banco, sucursal, dc, ccc) VALUES"
+            " ('BUENO', '50.001.774-g', '2100', '0418', '45', '0200051332'),"
+            " ('MALO', '50001774A', '2100', '0418', '**', '0200051332');"
+            "INSERT INTO inmueble (direccion, piso, arrendador, banco, sucursal, dc, ccc) VALUES"
+            " ('MAYOR 1', ' ', 'BUENO', '2100', '0418', '45', '0200051332');"
+            "INSERT INTO recibo (direccion, piso, arrendador, banco, sucursal, dc, ccc) VALUES"
+            " ('MAYOR 1', ' ', 'BUENO', '2100', '0418', '45', '0200051332'),"
+            " ('MAYOR 1', ' ', 'BUENO', '', '', '', '')"));
+    }
+    Database db = AbrirWorkspace(ruta);
+    EXPECT_EQ(db.userVersion(), kVersionEsquema);
+    const QString iban = QStringLiteral("ES9121000418450200051332");
+    Statement p(db, "SELECT COALESCE(iban,'-'), COALESCE(id_acreedor,'-') FROM propietario ORDER BY nombre");
+    ASSERT_TRUE(p.next());
+    EXPECT_EQ(p.text(0), iban);
+    EXPECT_EQ(p.text(1), QStringLiteral("ES6700050001774G"));
+    ASSERT_TRUE(p.next());   // a failed check and a wrong letter give nothing
+    EXPECT_EQ(p.text(0), QStringLiteral("-"));
+    EXPECT_EQ(p.text(1), QStringLiteral("-"));
+    Statement i(db, "SELECT iban, mandato_tipo FROM inmueble");
+    ASSERT_TRUE(i.next());
+    EXPECT_EQ(i.text(0), iban);
+    EXPECT_EQ(i.text(1), QStringLiteral("RCUR"));
+    EXPECT_EQ(QueryInteger(db, QStringLiteral("SELECT COUNT(*) FROM recibo WHERE iban = 'ES9121000418450200051332'")), 1);
+    EXPECT_THROW(Statement(db, "UPDATE propietario SET bic = 'CAIXESBBXXXX'").run(), DbError);
 }
 
 TEST(Esquema, UniquenessRulesIgnoreCaseIncludingSpanishLetters)

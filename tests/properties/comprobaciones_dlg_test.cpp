@@ -224,7 +224,7 @@ TEST_F(Formularios, TabFollowsTheReadingOrderOfBothForms)
     const QStringList esperado = {
         "nombre", "documento_tipo", "documento_numero", "via", "direccion", "piso", "localidad", "cp",
         "numero_recibo", "telefono_movil", "telefono_casa", "banco", "sucursal", "dc", "ccc",
-        "datos_banco", "notas", "Nuevo", "Borrar", "Aceptar", "Salir"};
+        "datos_banco", "iban", "bic", "id_acreedor", "notas", "Nuevo", "Borrar", "Aceptar", "Salir"};
     EXPECT_EQ(RecorridoTab(propietarios).join(u' '), esperado.join(u' '));
     propietarios.reject();
 
@@ -236,7 +236,8 @@ TEST_F(Formularios, TabFollowsTheReadingOrderOfBothForms)
         "tipo_inmueble", "localidad", "cp", "refcatastral", "codref", "notas", "equipamiento",
         "nom_arrendatario", "direccioninquilino", "doc_arrendatario_tipo", "doc_arrendatario_num",
         "nacionalidad_arrendatario", "telefono_movil", "telefono_casa", "Fecha Contrato", "fecha", "email",
-        "banco", "sucursal", "dc", "ccc", "nota_recibo", "renta", "otro_concepto1", "otro_importe1",
+        "banco", "sucursal", "dc", "ccc", "iban", "bic", "mandato_ref", "Proponer", "mandato_fecha",
+        "mandato_tipo", "mandato_ultimo", "nota_recibo", "renta", "otro_concepto1", "otro_importe1",
         "otro_concepto2", "otro_importe2", "otro_concepto3", "otro_importe3", "boton_impuesto1", "iva",
         "boton_impuesto2", "irpf", "is_recibo_fisico", "is_recibo_banco", "is_recibo_numerar", "Facturar",
         "boton_recibo_fisico", "boton_recibo_banco", "Calculadora", "I.P.C.", "boton_documentos", "<<", "<", ">", ">>", "Nuevo", "Borrar",
