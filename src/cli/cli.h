@@ -64,4 +64,5 @@ std::vector<Subcommand> ReceiptsSubcommands();
 std::vector<Subcommand> BankSubcommands();
 std::vector<Subcommand> ReportsSubcommands();
 std::vector<Subcommand> DocumentsSubcommands();
+std::vector<Subcommand> MailingSubcommands();
 std::vector<Subcommand> UpdateSubcommands();
