@@ -61,8 +61,8 @@ QVariant CModeloMailing::headerData(int seccion, Qt::Orientation o, int rol) con
 {
     if (o != Qt::Horizontal || rol != Qt::DisplayRole)
         return {};
-    static const char* const titulos[] = {"", "Direccion", "Arrendatario", "Renta"};
-    return seccion >= 0 && seccion < 4 ? QString::fromLatin1(titulos[seccion]) : QVariant();
+    static const char* const titulos[] = {"", "Dirección", "Arrendatario", "Renta"};
+    return seccion >= 0 && seccion < 4 ? QString::fromUtf8(titulos[seccion]) : QVariant();
 }
 
 void CModeloMailing::Alternar(int fila)
@@ -151,7 +151,7 @@ CMailingDlg::CMailingDlg(QWidget* parent, Database& db, std::vector<CModeloMaili
     boton(QStringLiteral("Imprimir"), [this] { Imprimir(); });
     boton(QStringLiteral("Un archivo por inmueble"), [this] { ArchivoPorInmueble(); });
     botones->addStretch();
-    boton(QStringLiteral("Cancel"), [this] { reject(); });
+    boton(QStringLiteral("Cancelar"), [this] { reject(); });
     l->addLayout(botones);
     resize(900, 600);
     m_lista->setFocus();

@@ -53,15 +53,15 @@ CPanelCamposWidget::CPanelCamposWidget(QWidget* parent) : QWidget(parent)
     grupo("Inmueble", {{"Dirección", 3}, {"Piso", 4}, {"Localidad", 5}, {"CP", 6}, {"Referencia Catastral", 7}}, 2);
     grupo("Fecha", {{"Fecha Contrato", 8}, {"Fecha Actual", 9}}, 2);
     grupo("Arrendador", {{"Nombre", 10}, {"Dirección", 11}, {"Localidad", 12}, {"CP", 13}, {"Nacionalidad", 14},
-                         {"Documento", 15}, {"Telefono", 16}, {"Cuenta", 17}}, 2);
-    grupo("Inquilino", {{"Nombre", 18}, {"Dirección", 19}, {"Email", 20}, {"Tlf Casa", 21}, {"Tlf Movil", 22},
+                         {"Documento", 15}, {"Teléfono", 16}, {"Cuenta", 17}}, 2);
+    grupo("Inquilino", {{"Nombre", 18}, {"Dirección", 19}, {"Email", 20}, {"Tlf Casa", 21}, {"Tlf Móvil", 22},
                         {"Cuenta", 23}, {"Documento", 24}, {"Nacionalidad", 25}}, 2);
 
     // Rent and concepts: a first column, then the amounts in words and in figures.
     auto* renta = new QGroupBox(QStringLiteral("Renta y otros Conceptos"), this);
     auto* lr = new QGridLayout(renta);
     lr->addWidget(new QLabel(QStringLiteral("Letra"), renta), 0, 1, Qt::AlignHCenter);
-    lr->addWidget(new QLabel(QStringLiteral("Numero"), renta), 0, 2, Qt::AlignHCenter);
+    lr->addWidget(new QLabel(QStringLiteral("Número"), renta), 0, 2, Qt::AlignHCenter);
     const Boton primera[] = {{"Renta", 26}, {"Concepto 1", 41}, {"Concepto 2", 42}, {"Concepto 3", 43}};
     const Boton letra[] = {{"Renta", 27}, {"Importe 1", 30}, {"Importe 2", 31}, {"Importe 3", 32},
                            {"IVA", 28}, {"IRPF", 29}, {"Total", 33}};
