@@ -16,16 +16,6 @@
 
 namespace {
 
-QDate Hoy(const Args& a)
-{
-    if (!a.has(QStringLiteral("--hoy")))
-        return QDate::currentDate();
-    const QDate d = QDate::fromString(a.option(QStringLiteral("--hoy")), QStringLiteral("yyyy-MM-dd"));
-    if (!d.isValid())
-        throw UsageError{QStringLiteral("--hoy espera una fecha AAAA-MM-DD, por ejemplo 2024-03-01.")};
-    return d;
-}
-
 // "todos" (or no option): every property in list order; else the refs as given.
 QList<qint64> Refs(const Args& a, Database& db)
 {
@@ -64,7 +54,7 @@ int cmdCombinar(const Args& a)
     const QString ext = QFileInfo(salida).suffix().toLower();
     if (!porInmueble && ext != QLatin1String("rtf") && ext != QLatin1String("pdf"))
         throw UsageError{QStringLiteral("SALIDA termina en .rtf o .pdf (o es una carpeta con --por-inmueble).")};
-    const QDate hoy = Hoy(a);
+    const QDate hoy = LeerHoy(a);
     if (!porInmueble)
         ComprobarSalidas({a[0], plantillaRuta}, {salida});
     else if (QFileInfo(salida).exists() && !QFileInfo(salida).isDir())
