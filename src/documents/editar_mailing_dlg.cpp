@@ -388,7 +388,7 @@ void CDialogEditarMailing::SeguirFormato(const QTextCharFormat& f)
 
 void CDialogEditarMailing::MostrarOcultar()
 {
-    m_zonaPanel->setVisible(!m_zonaPanel->isVisible());
+    m_zonaPanel->setHidden(!m_zonaPanel->isHidden());
 }
 
 void CDialogEditarMailing::InsertarCampo(int k)
