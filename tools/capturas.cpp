@@ -27,6 +27,10 @@
 #include "billing/seleccion_recibos_dlg.h"
 #include "data/database.h"
 #include "data/workspace.h"
+#include "documents/editar_mailing_dlg.h"
+#include "documents/mailing.h"
+#include "documents/mailing_dlg.h"
+#include "data/record_sets.h"
 #include "documents/archivo_documento.h"
 #include "documents/carta_aumento_dlg.h"
 #include "documents/carta_requerimiento_dlg.h"
@@ -273,6 +277,39 @@ bool CapturasCartas(const QString& demo, const QString& destino)
     return Dialogo(texto, destino + QStringLiteral("/carta_texto.png"), QSize(820, 640)) && ok;
 }
 
+// The template editor with its field panel, a letter composed for three properties, and "Mailing".
+bool CapturasMailing(const QString& demo, const QString& destino, const QString& tmp)
+{
+    Database db = AbrirWorkspace(demo);
+    const QString plantilla = tmp + QStringLiteral("/carta_inquilinos.rtf");
+    EscribirArchivoDocumento(plantilla,
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red30\\green70\\blue150;}\\f0\\fs24"
+        "{\\pard\\qr _Localidad_Inmueble_, a _Fecha_Hoy_\\par}\\par"
+        "{\\pard\\b\\ul _Nombre_Inquilino_\\b0\\ulnone\\par _ViaDireccion_Inmueble_ _Piso_Inmueble_\\par}\\par"
+        "{\\pard\\qj Estimado inquilino:\\par\\par Le comunicamos que a partir del pr\\'f3ximo mes la renta de su "
+        "vivienda ser\\'e1 de {\\b _Renta_}, con un total mensual de {\\cf1\\b _Total_Numero_}.\\par\\par"
+        " Atentamente,\\par\\par _Nombre_Arrendador_\\par}}");
+    CDialogEditarMailing editor(nullptr, plantilla);
+    bool ok = Dialogo(editor, destino + QStringLiteral("/editor_plantilla.png"), QSize(1100, 720));
+    editor.Texto()->document()->setModified(false);
+
+    PrepararInformeInmuebles(db, RefsInmuebles(db).mid(0, 3));
+    CInmuebleSet filas(&db, QStringLiteral("[informe_inmueble]"));
+    CDialogEditarMailing compuesta(nullptr, plantilla, &db, &filas, 0);
+    compuesta.ComponerDocumento();
+    compuesta.MostrarOcultar();
+    ok = Dialogo(compuesta, destino + QStringLiteral("/carta_compuesta.png"), QSize(900, 640)) && ok;
+    compuesta.Texto()->document()->setModified(false);
+
+    EntornoDocumentos e;
+    e.hoy = QDate::currentDate();
+    CMailingDlg mailing(nullptr, db, LeerFilasMailing(db), e);
+    mailing.Modelo()->Alternar(1);
+    mailing.Modelo()->Alternar(4);
+    ok = Dialogo(mailing, destino + QStringLiteral("/mailing.png"), QSize(900, 560)) && ok;
+    return ok;
+}
+
 // The selection form of March's paper receipts (those without "Recibo Fisico" at "No"), the
 // run listing in the viewer and a letter in the text window.
 bool Formularios(Database& db, const QString& destino)
@@ -358,6 +395,7 @@ int main(int argc, char** argv)
     doc.CerrarBase();
     ok = CapturasContrato(demo, destino, tmp.path()) && ok;
     ok = CapturasCartas(demo, destino) && ok;
+    ok = CapturasMailing(demo, destino, tmp.path()) && ok;
 
     // All eleven button pictures in their order on the bar.
     QImage hoja(kNumDibujos * 72, 72, QImage::Format_ARGB32_Premultiplied);

@@ -31,6 +31,8 @@
 #include "app/vencimiento_dlg.h"
 #include "billing/demo.h"
 #include "billing/facturaciones_dlg.h"
+#include "documents/editar_mailing_dlg.h"
+#include "documents/mailing_dlg.h"
 #include "documents/texto_documento_dlg.h"
 #include "properties/comandos_propiedades_dlg.h"
 #include "receipts/diseno_recibo_dlg.h"
@@ -343,6 +345,8 @@ void CMainFrame::RutearIncorporados()
     Rutear(cmd::Propietarios, [this] { AbrirPropietarios(this, m_doc.Base()); });
     RutearListados([this] { AbrirInformes(); });
     Rutear(cmd::ExportacionFacturacion, [this] { CExportacionFacturacionDlg(m_doc.Base(), this).exec(); });
+    Rutear(cmd::Mailing, [this] { AbrirMailing(this, m_doc.Base(), EntornoDocumentosPorDefecto()); });
+    Rutear(cmd::BotonPlantillas, [this] { CDialogEditarMailing(this, QString()).exec(); });
     // A workspace without owners leads the user to create the first one.
     connect(&m_doc, &CRentivaDoc::BaseAbierta, this, [this] {
         if (m_doc.EstaAbierta())

@@ -48,6 +48,9 @@ struct Subcommand {
     const char* description = "";   // a few Spanish words for --help
 };
 
+// --hoy AAAA-MM-DD, or today's date without it; a UsageError for another form.
+QDate LeerHoy(const Args& a);
+
 // A month typed AAAA-MM, as its first day; a UsageError otherwise.
 QDate LeerMes(const QString& texto);
 
@@ -65,4 +68,5 @@ std::vector<Subcommand> BankSubcommands();
 std::vector<Subcommand> SepaSubcommands();
 std::vector<Subcommand> ReportsSubcommands();
 std::vector<Subcommand> DocumentsSubcommands();
+std::vector<Subcommand> MailingSubcommands();
 std::vector<Subcommand> UpdateSubcommands();

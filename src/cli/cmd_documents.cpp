@@ -160,6 +160,8 @@ int cmdTextoPdf(const Args& a)
 }
 
 
+}  // namespace
+
 QDate LeerHoy(const Args& a)
 {
     if (!a.has(QStringLiteral("--hoy")))
@@ -169,6 +171,8 @@ QDate LeerHoy(const Args& a)
         throw UsageError{QStringLiteral("--hoy espera una fecha AAAA-MM-DD, por ejemplo 2024-03-01.")};
     return d;
 }
+
+namespace {
 
 Moneda LeerImporteOpcion(const QString& texto, const QString& opcion)
 {

@@ -47,7 +47,7 @@ std::vector<Subcommand> AllSubcommands()
     std::vector<Subcommand> all;
     for (auto list : {UtilSubcommands(), DataSubcommands(), AppSubcommands(), BillingSubcommands(),
                       ReceiptsSubcommands(), BankSubcommands(), SepaSubcommands(), ReportsSubcommands(),
-                      DocumentsSubcommands(), UpdateSubcommands()})
+                      DocumentsSubcommands(), MailingSubcommands(), UpdateSubcommands()})
         all.insert(all.end(), list.begin(), list.end());
     return all;
 }

@@ -9,6 +9,7 @@
 
 #include "data/database.h"
 #include "data/esquema.h"
+#include "documents/mailing.h"
 #include "documents/texto_contrato.h"
 #include "util/errores.h"
 #include "util/formato.h"
@@ -177,15 +178,5 @@ int RellenarCampos(QTextDocument& documento, const DatosPlantilla& d)
 
 void PrepararInformeInmueble(Database& db, qint64 ref)
 {
-    QStringList columnas;
-    for (const QString& c : NombresColumnas(QStringLiteral("inmueble")))
-        columnas << QuoteIdentifier(c);
-    const QString lista = columnas.join(QStringLiteral(", "));
-    Transaction tx(db);
-    db.exec(QStringLiteral("DELETE FROM informe_inmueble"));
-    Statement(db, QStringLiteral("INSERT INTO informe_inmueble (%1) SELECT %1 FROM inmueble WHERE ref = ?1").arg(lista))
-        .bind(1, ref).run();
-    if (db.changes() != 1)
-        throw UserError(QStringLiteral("El inmueble %1 no existe; guárdelo antes de abrir un documento para él.").arg(ref));
-    tx.commit();
+    PrepararInformeInmuebles(db, {ref});
 }

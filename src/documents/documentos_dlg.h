@@ -7,6 +7,7 @@
 
 class CImpresorTexto;
 class Database;
+class RecordSet;
 
 // What the document dialogs take from outside: the settings as values, today, where new
 // files go, how a written file is opened, and the plain-text window with its printer.
@@ -22,6 +23,10 @@ struct EntornoDocumentos {
     std::function<bool(QWidget* padre, QString& texto)> editarTexto;
     // Prints directly, after the print dialog. None: the print buttons are disabled.
     std::function<void(QWidget* padre, const CImpresorTexto& impresor)> imprimirTexto;
+    // Asks for a template file to open; empty when cancelled.
+    std::function<QString(QWidget* padre)> elegirPlantilla;
+    // The template editor composing `plantilla` for the rows of `filas`.
+    std::function<void(QWidget* padre, const QString& plantilla, Database& db, RecordSet& filas)> editarPlantilla;
 };
 
 // The program's environment: settings read now, today's date, the user's documents folder and
@@ -41,6 +46,8 @@ public:
     // "Aviso rescisión" and "Rescisión Contrato": the texts in their windows.
     void AvisoRescision();
     void RescisionContrato();
+    // "Documentos Personalizados": a template filled for this property in the editor.
+    void DocumentosPersonalizados();
 
 private:
     Database& m_db;

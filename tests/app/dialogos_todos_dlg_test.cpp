@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -48,6 +49,8 @@
 #include "billing/ficha_cobro_dlg.h"
 #include "billing/modificar_recibo_dlg.h"
 #include "billing/seleccion_recibos_dlg.h"
+#include "documents/editar_mailing_dlg.h"
+#include "documents/mailing_dlg.h"
 #include "documents/carta_aumento_dlg.h"
 #include "documents/carta_requerimiento_dlg.h"
 #include "documents/cartas_dlg.h"
@@ -211,6 +214,9 @@ protected:
              [] { return P(new DlgInformes(QStringList{QStringLiteral("CALLE MAYOR 5 2º B")},
                                            QStringLiteral("Facturación MARZO del 2024."))); }},
             {"CTextoDocumentoDlg", [] { return P(new CTextoDocumentoDlg(QStringLiteral("PRIMERA.- Texto."))); }},
+            {"CDialogEditarMailing", [] { return P(new CDialogEditarMailing(nullptr, QString())); }},
+            {"CMailingDlg",
+             [this] { return P(new CMailingDlg(nullptr, m_db, LeerFilasMailing(m_db), EntornoDocumentosPorDefecto())); }},
             {"CDocumentosDlg",
              [this] { return P(new CDocumentosDlg(nullptr, m_db, m_inmueble, EntornoDocumentosPorDefecto())); }},
             {"CContratosDlg",
@@ -274,6 +280,8 @@ bool EsCampo(const QWidget* w)
     if (auto* e = qobject_cast<const QLineEdit*>(w))
         return !e->isReadOnly();
     if (auto* t = qobject_cast<const QPlainTextEdit*>(w))
+        return !t->isReadOnly();
+    if (auto* t = qobject_cast<const QTextEdit*>(w))
         return !t->isReadOnly();
     return qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
            qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w);

@@ -64,7 +64,7 @@ TEST(CMainFrame, FirstStateOffersOnlyBuiltCommandsAndNoButtons)
                                  "&Archivo/Importar", "&Archivo/Crear archivo de demostración", "&Archivo/&Salir",
                                  "&Archivo/Exportación Facturación",
                                  "&Inmuebles", "&Propietarios", "&Listados",
-                                 "&Facturación", "&Opciones/Tamaño Letra Documentos/Pequeña",
+                                 "&Facturación", "Mailing", "&Opciones/Tamaño Letra Documentos/Pequeña",
                                  "&Opciones/Moneda", "&Opciones/Impuestos", "&Opciones/Vencimiento Recibos",
                                  "&Opciones/Sufijo Recibo Banco", "&Opciones/Herramientas/NIF/CCC", "&Opciones/Tipo: Recibo o Factura",
                                  "&Opciones/Diseño Recibo",
@@ -111,7 +111,8 @@ TEST(CMainFrame, OpenWorkspaceEnablesCommandsShowsRoutedButtonsAndCaption)
     EXPECT_TRUE(m.frame.Accion(cmd::Facturacion)->isEnabled());
     EXPECT_TRUE(m.frame.Accion(cmd::Propietarios)->isEnabled());
     EXPECT_EQ(BotonesVisibles(m.frame),
-              (QStringList{"Inmuebles", "Propietarios", "Facturación", "Listados", "Soporte técnico por correo", "Manual"}));
+              (QStringList{"Inmuebles", "Propietarios", "Facturación", "Listados", "Mailing", "Editor de plantillas",
+                           "Soporte técnico por correo", "Manual"}));
     // A button sends its command.
     m.frame.Formulario()->Boton(1)->click();
     EXPECT_EQ(propietarios, 1);

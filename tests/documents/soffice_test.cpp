@@ -4,10 +4,13 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <QUrl>
 
 #include "documents/archivo_documento.h"
+#include "data/record_sets.h"
 #include "documents/carta_aumento.h"
+#include "documents/mailing.h"
 #include "documents/modelo_contrato.h"
 #include "documents/rtf.h"
 #include "documents/texto_contrato.h"
@@ -69,4 +72,31 @@ TEST_F(DocumentsTest, WordProcessorReadsTheContractAndTheFilledModel)
         << texto.left(800).toStdString();
     EXPECT_TRUE(texto.contains(QStringLiteral("Renta Actual 620,70 €"))) << texto.left(1500).toStdString();
     EXPECT_TRUE(texto.contains(QStringLiteral("\u2014\u2014\u2014")));
+}
+
+TEST_F(DocumentsTest, WordProcessorShowsEachComposedLetterOnItsOwnPage)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "soffice or pdftotext is not installed";
+    const QStringList inquilinos = {QStringLiteral("ANA"), QStringLiteral("Ştefan Peña"), QStringLiteral("LUIS")};
+    QList<qint64> refs;
+    for (const QString& i : inquilinos)
+        refs << Inmueble({.inquilino = i});
+    QTextDocument plantilla, doc;
+    LeerRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 Estimado \\b _Nombre_Inquilino_\\b0 :\\par Renta _Renta_.}", plantilla);
+    PrepararInformeInmuebles(db, refs);
+    CInmuebleSet filas(&db, QStringLiteral("[informe_inmueble]"));
+    ASSERT_EQ(ComponerDocumento(doc, plantilla, db, filas, QDate(2024, 3, 1)).copias, 3);
+    const QString rtf = ws.file(QStringLiteral("cartas.rtf"));
+    EscribirArchivoDocumento(rtf, EscribirRtf(doc));
+    // pdftotext ends each page with a form feed; simplified() would hide it, so read it raw.
+    TextoPorSoffice(soffice, rtf, ws.file(QStringLiteral("perfil")));
+    QProcess t;
+    t.start(QStringLiteral("pdftotext"), {ws.file(QStringLiteral("cartas.pdf")), QStringLiteral("-")});
+    t.waitForFinished(60'000);
+    const QStringList paginas = QString::fromUtf8(t.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(paginas.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(paginas[i].contains(QStringLiteral("Estimado ") + inquilinos[i])) << paginas[i].toStdString();
 }
