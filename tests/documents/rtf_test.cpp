@@ -284,3 +284,26 @@ TEST(RtfTest, MalformedInputEndsQuicklyAndKeepsWhatItCan)
     }
     EXPECT_LT(reloj.elapsed(), 20'000);
 }
+
+TEST(RtfTest, AFileSavedByLibreOfficeKeepsItsTextAndFormats)
+{
+    // Made by soffice --convert-to rtf from a small page: a bold underlined field, a coloured
+    // amount, a justified paragraph with a PNG, a page break and an italic line.
+    QTextDocument doc;
+    LeerRtf(Recurso("libreoffice.rtf"), doc);
+    const QString texto = TextoPorParrafos(doc);
+    EXPECT_TRUE(texto.startsWith(QStringLiteral("Estimado _Nombre_Inquilino_:\n"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("600,00 € (Ştefan, «Peña»)."))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("\fSegunda página"))) << texto.toStdString();
+    const QTextCharFormat campo = FormatoEn(doc, QStringLiteral("_Nombre"));
+    EXPECT_EQ(campo.fontWeight(), QFont::Bold);
+    EXPECT_TRUE(campo.fontUnderline());
+    EXPECT_DOUBLE_EQ(campo.fontPointSize(), 12);
+    EXPECT_EQ(FormatoEn(doc, QStringLiteral("Estimado")).fontWeight(), QFont::Normal);
+    EXPECT_TRUE(FormatoEn(doc, QStringLiteral("Segunda")).fontItalic());
+    EXPECT_EQ(FormatoEn(doc, QStringLiteral("600")).foreground().color(), QColor(0xc9, 0x21, 0x1e));
+    EXPECT_EQ(doc.findBlock(int(doc.toPlainText().indexOf(u"Le comunicamos"))).blockFormat().alignment() &
+                  Qt::AlignHorizontal_Mask,
+              Qt::AlignJustify);
+    EXPECT_TRUE(doc.toRawText().contains(QChar(QChar::ObjectReplacementCharacter)));
+}
