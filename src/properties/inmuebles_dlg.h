@@ -56,6 +56,7 @@ private:
     void Facturar();
     void ReciboFisico();
     void ReciboBanco();
+    void Facturado();
     void Calculadora();
     void Documentos();
     void CartaAumento();
@@ -121,6 +122,7 @@ private:
     QPushButton* m_facturar;
     QPushButton* m_botonReciboFisico;
     QPushButton* m_botonReciboBanco;
+    QPushButton* m_facturado;
     QPushButton* m_calculadora;
     QPushButton* m_documentos;
     QPushButton* m_ipc;
