@@ -77,10 +77,10 @@ CBuscarRecibosDlg::CBuscarRecibosDlg(Database& db, const QDate& hoy, QWidget* pa
     m_inquilino = new QComboBox(this);
     auto* g = new QGridLayout;
     const std::pair<const char*, QComboBox*> listas[] = {
-        {"Propietario", m_propietario}, {"Direccion", m_direccion}, {"Piso", m_piso}, {"Inquilino", m_inquilino}};
+        {"Propietario", m_propietario}, {"Dirección", m_direccion}, {"Piso", m_piso}, {"Inquilino", m_inquilino}};
     int fila = 0;
     for (const auto& [rotulo, lista] : listas) {
-        g->addWidget(new QLabel(QString::fromLatin1(rotulo), this), fila, 0);
+        g->addWidget(new QLabel(QString::fromUtf8(rotulo), this), fila, 0);
         g->addWidget(lista, fila++, 1, 1, 4);
         lista->setMinimumContentsLength(30);
     }
@@ -110,7 +110,7 @@ CBuscarRecibosDlg::CBuscarRecibosDlg(Database& db, const QDate& hoy, QWidget* pa
 
     auto* botones = new QDialogButtonBox(this);
     botones->addButton(QStringLiteral("Buscar"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::accepted, this, &CBuscarRecibosDlg::accept);
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

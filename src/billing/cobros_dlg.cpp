@@ -43,7 +43,7 @@ CCobrosDlg::CCobrosDlg(Database& db, const QDate& hoy, QWidget* parent) : QDialo
     m_siguiente = new QPushButton(QStringLiteral(">"), this);
     auto* buscar = new QPushButton(QStringLiteral("Buscar"), this);
     auto* todos = new QPushButton(QStringLiteral("Todos"), this);
-    auto* cancelar = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
     connect(m_editar, &QPushButton::clicked, this, &CCobrosDlg::Editar);
     connect(m_anterior, &QPushButton::clicked, this, &CCobrosDlg::Anterior);
     connect(m_siguiente, &QPushButton::clicked, this, &CCobrosDlg::Siguiente);

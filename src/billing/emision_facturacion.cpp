@@ -107,7 +107,7 @@ int PrepararEmisionInmueble(Database& db, const QString& direccion, const QStrin
                                         {direccion, p}, QStringLiteral("fecha_facturacion DESC, ref DESC"));
     tx.commit();
     if (n == 0)
-        throw UserError(QStringLiteral("Este inmueble no tiene ningun recibo emitido mediante facturación."));
+        throw UserError(QStringLiteral("Este inmueble no tiene ningún recibo emitido mediante facturación."));
     return n;
 }
 

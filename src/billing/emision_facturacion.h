@@ -36,7 +36,7 @@ int CerrarEmisionBanco(Database& db);
 
 // The property form's "Facturado": every receipt of the property (address and floor, letter
 // case and accents aside), newest billing date first, all at "Si". Refuses a property without
-// receipts ("Este inmueble no tiene ningun recibo emitido mediante facturación.").
+// receipts ("Este inmueble no tiene ningún recibo emitido mediante facturación.").
 int PrepararEmisionInmueble(Database& db, const QString& direccion, const QString& piso);
 // "Borrar" on the staged receipts list: the receipt and its staged copy, in one transaction.
 void BorrarReciboEmitido(Database& db, qint64 ref);

@@ -72,7 +72,7 @@ void VerFacturacion(QWidget* parent, Database& db, const QDate& mes)
 
 void ImprimirRecibosFisicos(QWidget* parent, Database& db, const QDate& mes)
 {
-    const QString titulo = QStringLiteral("Imprimir Recibos Fisicos");
+    const QString titulo = QStringLiteral("Imprimir Recibos Físicos");
     CEmisionRecibosDlg emision(db, mes, true, LeerAjustesRecibo().vencimiento, parent);
     if (emision.exec() != QDialog::Accepted)
         return;
@@ -122,7 +122,7 @@ void FicheroBancoFacturacion(QWidget* parent, Database& db, const QDate& mes, co
     try {
         if (CerrarEmisionBanco(db) == 0) {
             QMessageBox::information(parent, titulo,
-                                     QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación"));
+                                     QStringLiteral("No hay domiciliaciones bancarias válidas en esta facturación"));
             return;
         }
         e.recibos = RecibosBancoEmision(db);
@@ -146,7 +146,7 @@ bool EscribirCuaderno19(QWidget* parent, Database& db, const EmisionBanco& e)
             for (const ReciboExcluido& x : fichero->Excluidos())
                 motivos += u'\n' + x.Texto();
             QMessageBox::warning(parent, titulo,
-                                 QStringLiteral("No hay domiciliaciones bancarias validas en esta facturación") + motivos);
+                                 QStringLiteral("No hay domiciliaciones bancarias válidas en esta facturación") + motivos);
             return false;
         }
         const QList<qint64> escritos = RefsEscritos(e.recibos, fichero->Excluidos());

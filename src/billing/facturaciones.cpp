@@ -47,7 +47,7 @@ QString PreguntaEliminarUltima(const BorradoFacturacion& b)
     if (b.conEstado > 0)
         texto += QStringLiteral(", de los que %1 no están \"SIN ESPECIFICAR\" (cobrados, enviados al"
                                 " cobro u otro estado)").arg(b.conEstado);
-    return texto + QStringLiteral(".\n¿Esta Seguro?");
+    return texto + QStringLiteral(".\n¿Está seguro?");
 }
 
 BorradoFacturacion EliminarUltimaFacturacion(Database& db, const std::optional<QDate>& mes)
@@ -87,6 +87,6 @@ FechasEmision LeerFechasEmision(int mesFacturacion, int anioFacturacion, int dia
         throw UserError(QStringLiteral("Fecha Cobro Incorrecta"));
     f.facturacion = QDate(anioFacturacion, mesFacturacion, 1);
     if (!f.facturacion.isValid())
-        throw UserError(QStringLiteral("Fecha Facturacion Incorrecta"));
+        throw UserError(QStringLiteral("Fecha Facturación Incorrecta"));
     return f;
 }

@@ -22,7 +22,7 @@ struct BorradoFacturacion {
 
 // The newest run and its receipts, counted; none when no run is recorded.
 std::optional<BorradoFacturacion> UltimaFacturacion(Database& db);
-// "¿Esta Seguro?" with what goes.
+// "¿Está seguro?" with what goes.
 QString PreguntaEliminarUltima(const BorradoFacturacion& b);
 // Deletes the newest run and the receipts dated on its day, in one transaction. `mes`, when
 // given, must be that run's month: another month (or no run) refuses, changing nothing.
@@ -39,6 +39,6 @@ struct FechasEmision {
 };
 // Refuses a charge date that does not exist ("Fecha Cobro Incorrecta") unless `sinCobro`
 // (the paper flow, whose charge fields are hidden), then a billing month that does not
-// ("Fecha Facturacion Incorrecta").
+// ("Fecha Facturación Incorrecta").
 FechasEmision LeerFechasEmision(int mesFacturacion, int anioFacturacion, int diaCobro, int mesCobro,
                                 int anioCobro, bool sinCobro);

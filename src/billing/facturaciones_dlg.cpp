@@ -37,7 +37,7 @@ CFacturacionesDlg::CFacturacionesDlg(Database& db, QWidget* parent) : QDialog(pa
         NuevaFacturacion(this, m_db);
         Rellenar();
     });
-    auto* eliminar = m_botones->addButton(QStringLiteral("Eliminar Ultima"), QDialogButtonBox::ActionRole);
+    auto* eliminar = m_botones->addButton(QStringLiteral("Eliminar Última"), QDialogButtonBox::ActionRole);
     connect(eliminar, &QPushButton::clicked, this, &CFacturacionesDlg::EliminarUltima);
     m_botonesRun << eliminar;
     AnadirBotonRun(QStringLiteral("Modificar"), [this](const QDate& mes) { RevisarFacturacion(this, m_db, mes); });
@@ -45,7 +45,7 @@ CFacturacionesDlg::CFacturacionesDlg(Database& db, QWidget* parent) : QDialog(pa
     AnadirBotonRun(QStringLiteral("Fichero Recibos Banco"), [this](const QDate& mes) {
         FicheroBancoFacturacion(this, m_db, mes, EscribirCuaderno19);
     });
-    AnadirBotonRun(QStringLiteral("Imprimir Recibos Fisicos"),
+    AnadirBotonRun(QStringLiteral("Imprimir Recibos Físicos"),
                    [this](const QDate& mes) { ImprimirRecibosFisicos(this, m_db, mes); });
     auto* salir = m_botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
     connect(m_botones, &QDialogButtonBox::rejected, this, &QDialog::reject);

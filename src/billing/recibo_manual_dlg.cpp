@@ -49,7 +49,7 @@ CReciboManualDlg::CReciboManualDlg(const AjustesRecibo& ajustes, QWidget* parent
     m_piso = Texto(this, "piso");
 
     auto* cabecera = new QFormLayout;
-    cabecera->addRow(QStringLiteral("Numero"), m_numero);
+    cabecera->addRow(QStringLiteral("Número"), m_numero);
     cabecera->addRow(QStringLiteral("Localidad"), m_localidad);
     cabecera->addRow(QStringLiteral("Importe"), m_total);
     cabecera->addRow(QStringLiteral("Fecha"), m_fecha);

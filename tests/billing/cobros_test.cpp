@@ -94,7 +94,7 @@ TEST_F(CobrosTest, ChargeDateByWeekdayOfTheFirstOrFixedDay)
     // The paper flow hides the charge date: it never blocks.
     EXPECT_EQ(LeerFechasEmision(3, 2024, 31, 2, 2024, true).facturacion, QDate(2024, 3, 1));
     EXPECT_EQ(MensajeDeError([] { LeerFechasEmision(13, 2024, 1, 2, 2024, false); }),
-              QStringLiteral("Fecha Facturacion Incorrecta"));
+              QStringLiteral("Fecha Facturación Incorrecta"));
 }
 
 TEST_F(CobrosTest, OpeningPeriodAndStates)
@@ -264,5 +264,5 @@ TEST_F(CobrosTest, PropertyReceiptsStagedNewestFirstAndDeletedTogether)
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo"), 2);
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM emision_recibo"), 1);
     EXPECT_EQ(MensajeDeError([&] { PrepararEmisionInmueble(db, QStringLiteral("SOL"), QString()); }),
-              QStringLiteral("Este inmueble no tiene ningun recibo emitido mediante facturación."));
+              QStringLiteral("Este inmueble no tiene ningún recibo emitido mediante facturación."));
 }
