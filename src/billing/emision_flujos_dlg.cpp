@@ -35,20 +35,26 @@ int CerrarRevision(QWidget* parent, Database& db, const QString& titulo)
     }
 }
 
+// Every receipt of the run's month, at "Si"; false (and told) when there is none.
+bool PrepararMes(QWidget* parent, Database& db, const QDate& mes, const QString& titulo)
+{
+    try {
+        if (PrepararEmisionMes(db, mes) > 0)
+            return true;
+        QMessageBox::information(parent, titulo, kSinRecibos);
+    } catch (const std::exception& e) {
+        Avisar(parent, titulo, e);
+    }
+    return false;
+}
+
 }  // namespace
 
 void RevisarFacturacion(QWidget* parent, Database& db, const QDate& mes)
 {
     const QString titulo = QStringLiteral("Modificar");
-    try {
-        if (PrepararEmisionMes(db, mes) == 0) {
-            QMessageBox::information(parent, titulo, kSinRecibos);
-            return;
-        }
-    } catch (const std::exception& e) {
-        Avisar(parent, titulo, e);
+    if (!PrepararMes(parent, db, mes, titulo))
         return;
-    }
     CSeleccionRecibosDlg dlg(db, ModoSeleccion::Revision, QDateTime(), parent);
     const bool confirmado = dlg.exec() == QDialog::Accepted;
     if (CerrarRevision(parent, db, titulo) > 0 && confirmado)
@@ -57,16 +63,8 @@ void RevisarFacturacion(QWidget* parent, Database& db, const QDate& mes)
 
 void VerFacturacion(QWidget* parent, Database& db, const QDate& mes)
 {
-    const QString titulo = QStringLiteral("Ver");
-    try {
-        if (PrepararEmisionMes(db, mes) == 0) {
-            QMessageBox::information(parent, titulo, kSinRecibos);
-            return;
-        }
-    } catch (const std::exception& e) {
-        Avisar(parent, titulo, e);
+    if (!PrepararMes(parent, db, mes, QStringLiteral("Ver")))
         return;
-    }
     DlgInformes(db, mes, parent).exec();
 }
 
