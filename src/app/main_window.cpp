@@ -30,7 +30,9 @@
 #include "app/texto_cuadro_recibo_factura_dlg.h"
 #include "app/vencimiento_dlg.h"
 #include "billing/demo.h"
+#include "billing/cobros_dlg.h"
 #include "billing/facturaciones_dlg.h"
+#include "billing/recibo_manual_dlg.h"
 #include "documents/editar_mailing_dlg.h"
 #include "documents/mailing_dlg.h"
 #include "documents/texto_documento_dlg.h"
@@ -341,6 +343,8 @@ void CMainFrame::RutearIncorporados()
 
     Rutear(cmd::CrearDemo, [this] { CrearDemostracion(); });
     Rutear(cmd::Facturacion, [this] { CFacturacionesDlg(m_doc.Base(), this).exec(); });
+    Rutear(cmd::BotonCobros, [this] { CCobrosDlg(m_doc.Base(), QDate::currentDate(), this).exec(); });
+    Rutear(cmd::ReciboManual, [this] { CReciboManualDlg(LeerAjustesRecibo(), this).exec(); });
     RutearInmuebles([this] { AbrirInmuebles(this, m_doc.Base()); });
     Rutear(cmd::Propietarios, [this] { AbrirPropietarios(this, m_doc.Base()); });
     RutearListados([this] { AbrirInformes(); });

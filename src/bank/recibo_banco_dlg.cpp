@@ -2,6 +2,7 @@
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -250,7 +251,8 @@ void GenerarReciboBanco(QWidget* parent, Database& db, qint64 refInmueble)
 }
 
 bool GuardarFicheroBanco(QWidget* parent, const QString& workspace, const CFicheroCuaderno19& fichero,
-                         const QString& propietario, const QDate& mes, bool listadoConCeroCopias)
+                         const QString& propietario, const QDate& mes, bool listadoConCeroCopias,
+                         const std::function<void()>& trasEscribir)
 {
     const QString titulo = QStringLiteral("Fichero Recibos Banco");
     if (!fichero.Excluidos().empty()) {
@@ -272,13 +274,25 @@ bool GuardarFicheroBanco(QWidget* parent, const QString& workspace, const CFiche
     guardar.setDefaultSuffix(QStringLiteral("pr1"));
     if (guardar.exec() != QDialog::Accepted || guardar.selectedFiles().isEmpty())
         return false;
+    const QString ruta = guardar.selectedFiles().constFirst();
     try {
-        ComprobarSalidas({workspace}, {guardar.selectedFiles().constFirst()});
-        fichero.Generar(guardar.selectedFiles().constFirst());
+        ComprobarSalidas({workspace}, {ruta});
+        fichero.Generar(ruta);
     } catch (const std::exception& e) {
         QMessageBox::critical(parent, titulo, TextoError(e));
         QMessageBox::critical(parent, titulo, QStringLiteral("Error al generar el fichero"));
         return false;
+    }
+    if (trasEscribir) {
+        try {
+            trasEscribir();
+        } catch (const std::exception& e) {
+            // A file whose receipts were not marked would be charged twice: it goes.
+            QFile::remove(ruta);
+            QMessageBox::critical(parent, titulo,
+                                  TextoError(e) + QStringLiteral("\nEl fichero %1 no se ha guardado.").arg(ruta));
+            return false;
+        }
     }
     CCopiasInformeDlg copias(parent);
     if (copias.exec() == QDialog::Accepted && (listadoConCeroCopias || copias.Copias() > 0))

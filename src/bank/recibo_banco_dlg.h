@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <functional>
 
 #include "bank/remesa.h"
 
@@ -64,6 +65,9 @@ void GenerarReciboBanco(QWidget* parent, Database& db, qint64 refInmueble);
 // on), asks where to save (proposing a file in the documents folder named after the owner
 // and `mes`), writes the file and offers the listing. `listadoConCeroCopias` shows the print
 // dialog even for 0 copies (the property's flow). A chosen file that is the open workspace
-// `workspace` (or one of its side files) is refused. True when the file was written.
+// `workspace` (or one of its side files) is refused. `trasEscribir`, when given, runs once
+// the file is written (the runs list marks its receipts there); if it throws, the file is
+// removed again and the error shown. True when the file was written (and `trasEscribir` ran).
 bool GuardarFicheroBanco(QWidget* parent, const QString& workspace, const CFicheroCuaderno19& fichero,
-                         const QString& propietario, const QDate& mes, bool listadoConCeroCopias);
+                         const QString& propietario, const QDate& mes, bool listadoConCeroCopias,
+                         const std::function<void()>& trasEscribir = {});

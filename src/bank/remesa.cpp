@@ -1,5 +1,8 @@
 #include "bank/remesa.h"
 
+#include <QFile>
+#include <QSet>
+
 #include "data/archivo_atomico.h"
 #include "data/database.h"
 #include "data/rutas_salida.h"
@@ -42,6 +45,31 @@ ReciboBanco LeerReciboBanco(const Statement& st)
     r.dc = st.text(15);
     r.ccc = st.text(16);
     r.numero_recibo = st.integer(17);
+    return r;
+}
+
+void MarcarEnviadosAlCobro(Database& db, const QList<qint64>& refs, const QDate& cargo)
+{
+    constexpr int kEnviadoAlCobro = 2;   // "ENVIADO AL COBRO"
+    Transaction tx(db);
+    Statement st(db, "UPDATE recibo SET estado = ?2, fecha_cobro = ?3 WHERE ref = ?1");
+    for (qint64 ref : refs) {
+        st.bind(1, ref).bind(2, kEnviadoAlCobro).bind(3, QDateTime(cargo, QTime(0, 0))).run();
+        if (db.changes() == 0)
+            throw UserError(QStringLiteral("El recibo %1 ya no existe: no se marca ningún recibo como enviado al cobro.").arg(ref));
+    }
+    tx.commit();
+}
+
+QList<qint64> RefsEscritos(const std::vector<ReciboBanco>& anadidos, const std::vector<ReciboExcluido>& excluidos)
+{
+    QSet<qint64> fuera;
+    for (const ReciboExcluido& e : excluidos)
+        fuera.insert(e.ref);
+    QList<qint64> r;
+    for (const ReciboBanco& b : anadidos)
+        if (!fuera.contains(b.ref))
+            r << b.ref;
     return r;
 }
 
@@ -140,7 +168,7 @@ ReciboBancoInmueble ReciboDesdeInmueble(Database& db, qint64 refInmueble, const 
 
 ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDate& mes,
                               const QDate& creacion, const QDate& cargo, const AjustesBanco& ajustes,
-                              const QString& ruta, const QString& listadoPdf)
+                              const QString& ruta, const QString& listadoPdf, bool marcar)
 {
     QStringList salidas{ruta};
     if (!listadoPdf.isEmpty())
@@ -154,7 +182,8 @@ ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDa
     fichero->Reservar(int(recibos.size()));
     for (const ReciboBanco& r : recibos)
         fichero->AnadirRecibo(r);
-    ResultadoRemesa resultado{fichero->NumeroRecibos(), fichero->Total(), fichero->Excluidos()};
+    ResultadoRemesa resultado{fichero->NumeroRecibos(), fichero->Total(), fichero->Excluidos(),
+                              RefsEscritos(recibos, fichero->Excluidos())};
     if (resultado.recibos == 0) {
         QString motivos;
         for (const ReciboExcluido& e : resultado.excluidos)
@@ -171,6 +200,16 @@ ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDa
         ArchivoAtomico listado(listadoPdf);
         fichero->ListadoAPdf(listado);
         ArchivoAtomico::PublicarJuntos({&banco, &listado});
+    }
+    if (marcar) {
+        try {
+            MarcarEnviadosAlCobro(db, resultado.escritos, cargo);
+        } catch (...) {
+            // A file whose receipts are not marked would be sent twice: it goes.
+            for (const QString& s : salidas)
+                QFile::remove(s);
+            throw;
+        }
     }
     return resultado;
 }

@@ -2,6 +2,7 @@
 // Where the direct-debit file's data comes from: the owner, the month's receipts charged
 // to the bank, or one receipt built from a property.
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -51,12 +52,22 @@ struct ResultadoRemesa {
     int recibos = 0;
     Moneda total;
     std::vector<ReciboExcluido> excluidos;
+    QList<qint64> escritos;   // the receipts in the file, in file order
 };
 
+// The receipts `refs` now sent to the bank: state "ENVIADO AL COBRO" and collection date
+// `cargo`, all in one transaction or none. Called only once their file is written.
+void MarcarEnviadosAlCobro(Database& db, const QList<qint64>& refs, const QDate& cargo);
+// The refs of the receipts a writer kept (every one added but those it left out).
+QList<qint64> RefsEscritos(const std::vector<ReciboBanco>& anadidos, const std::vector<ReciboExcluido>& excluidos);
+
 // The owner's direct-debit file of the month `mes` at `ruta` (and its listing as PDF at
-// `listadoPdf` when given): both written whole or neither. Changes nothing in the workspace.
+// `listadoPdf` when given): both written whole or neither. With `marcar`, once both are
+// written the receipts in the file turn "ENVIADO AL COBRO" charged on `cargo`; if that fails
+// the files are removed again. Otherwise nothing changes in the workspace.
 // Refuses a month without such receipts, a file in which no receipt is left, and outputs
 // that are the workspace (or its side files) or the same file twice.
 ResultadoRemesa GenerarRemesa(Database& db, const QString& arrendador, const QDate& mes,
                               const QDate& creacion, const QDate& cargo, const AjustesBanco& ajustes,
-                              const QString& ruta, const QString& listadoPdf = QString());
+                              const QString& ruta, const QString& listadoPdf = QString(),
+                              bool marcar = false);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -10,7 +12,9 @@
 #include <QVBoxLayout>
 
 #include "billing/facturacion.h"
+#include "billing/emision_flujos_dlg.h"
 #include "billing/facturacion_mes_dlg.h"
+#include "billing/facturaciones.h"
 #include "data/database.h"
 #include "util/errores.h"
 #include "util/formato.h"
@@ -24,19 +28,40 @@ CFacturacionesDlg::CFacturacionesDlg(Database& db, QWidget* parent) : QDialog(pa
     m_lista->setRootIsDecorated(false);
     m_lista->header()->setStretchLastSection(true);
 
-    auto* botones = new QDialogButtonBox(this);
-    auto* nueva = botones->addButton(QStringLiteral("Nueva"), QDialogButtonBox::ActionRole);
-    botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
+    // Fixed-width parts: the month in 12, the year in 6.
+    m_lista->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    m_botones = new QDialogButtonBox(Qt::Vertical, this);
+    auto* nueva = m_botones->addButton(QStringLiteral("Nueva"), QDialogButtonBox::ActionRole);
     connect(nueva, &QPushButton::clicked, this, [this] {
         NuevaFacturacion(this, m_db);
         Rellenar();
     });
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* eliminar = m_botones->addButton(QStringLiteral("Eliminar Última"), QDialogButtonBox::ActionRole);
+    connect(eliminar, &QPushButton::clicked, this, &CFacturacionesDlg::EliminarUltima);
+    m_botonesRun << eliminar;
+    AnadirBotonRun(QStringLiteral("Modificar"), [this](const QDate& mes) { RevisarFacturacion(this, m_db, mes); });
+    AnadirBotonRun(QStringLiteral("Ver"), [this](const QDate& mes) { VerFacturacion(this, m_db, mes); });
+    AnadirBotonRun(QStringLiteral("Fichero Recibos Banco"), [this](const QDate& mes) {
+        FicheroBancoFacturacion(this, m_db, mes, EscribirCuaderno19);
+    });
+    AnadirBotonRun(QStringLiteral("Imprimir Recibos Físicos"),
+                   [this](const QDate& mes) { ImprimirRecibosFisicos(this, m_db, mes); });
+    auto* salir = m_botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
+    connect(m_botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (QAbstractButton* b : m_botones->buttons())
+        if (auto* p = qobject_cast<QPushButton*>(b))
+            p->setAutoDefault(false);
+    salir->setDefault(false);
+    connect(m_lista, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (Seleccionada().isValid())
+            RevisarFacturacion(this, m_db, Seleccionada());
+    });
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_lista);
-    layout->addWidget(botones);
-    resize(520, 360);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_lista, 1);
+    layout->addWidget(m_botones);
+    resize(640, 360);
     Rellenar();
     OrdenLectura(this);
 }
@@ -45,14 +70,63 @@ void CFacturacionesDlg::Rellenar()
 {
     m_lista->clear();
     try {
-        for (const RunFacturacion& f : Facturacion(m_db).Listar())
-            m_lista->addTopLevelItem(new QTreeWidgetItem(
-                {Facturacion::NombreMes(f.fecha.month()), QString::number(f.fecha.year()), f.notas}));
+        for (const RunFacturacion& f : Facturacion(m_db).Listar()) {
+            const QString linea = LineaFacturacion(f);
+            auto* item = new QTreeWidgetItem({linea.left(12), linea.mid(12, 6), f.notas});
+            item->setData(0, Qt::UserRole, f.fecha);
+            m_lista->addTopLevelItem(item);
+        }
     } catch (const std::exception& e) {
         QMessageBox::critical(this, windowTitle(), TextoError(e));
     }
-    if (m_lista->topLevelItemCount() > 0)
-        m_lista->setCurrentItem(m_lista->topLevelItem(0));
+    const bool hay = m_lista->topLevelItemCount() > 0;
+    if (!hay)
+        m_lista->addTopLevelItem(new QTreeWidgetItem({QString(), QString(), QString()}));
+    m_lista->setCurrentItem(m_lista->topLevelItem(0));
+    for (QPushButton* b : m_botonesRun)
+        b->setEnabled(hay);
+}
+
+QDate CFacturacionesDlg::Seleccionada() const
+{
+    const QTreeWidgetItem* item = m_lista->currentItem();
+    return item ? item->data(0, Qt::UserRole).toDate() : QDate();
+}
+
+QPushButton* CFacturacionesDlg::AnadirBotonRun(const QString& texto, std::function<void(const QDate& mes)> accion)
+{
+    auto* b = new QPushButton(texto, this);
+    b->setAutoDefault(false);
+    // Before "Salir", which stays last.
+    m_botones->addButton(b, QDialogButtonBox::ActionRole);
+    connect(b, &QPushButton::clicked, this, [this, accion = std::move(accion)] {
+        const QDate mes = Seleccionada();
+        if (!mes.isValid()) {
+            QMessageBox::information(this, windowTitle(), QStringLiteral("Seleccione una Facturación"));
+            return;
+        }
+        accion(mes);
+    });
+    b->setEnabled(m_lista->topLevelItemCount() > 0 && Seleccionada().isValid());
+    m_botonesRun << b;
+    return b;
+}
+
+void CFacturacionesDlg::EliminarUltima()
+{
+    try {
+        // The newest run, whichever line is selected: an older one would leave a gap.
+        const std::optional<BorradoFacturacion> b = UltimaFacturacion(m_db);
+        if (!b)
+            return;
+        if (QMessageBox::question(this, windowTitle(), PreguntaEliminarUltima(*b),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+        EliminarUltimaFacturacion(m_db, b->mes);
+    } catch (const std::exception& e) {
+        QMessageBox::critical(this, windowTitle(), TextoError(e));
+    }
+    Rellenar();
 }
 
 bool CFacturacionesDlg::NuevaFacturacion(QWidget* parent, Database& db)

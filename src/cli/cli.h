@@ -63,6 +63,7 @@ std::vector<Subcommand> UtilSubcommands();
 std::vector<Subcommand> DataSubcommands();
 std::vector<Subcommand> AppSubcommands();
 std::vector<Subcommand> BillingSubcommands();
+std::vector<Subcommand> CobrosSubcommands();
 std::vector<Subcommand> ReceiptsSubcommands();
 std::vector<Subcommand> BankSubcommands();
 std::vector<Subcommand> SepaSubcommands();

@@ -2,6 +2,7 @@
 
 #include "util/formato.h"
 #include "bank/remesa.h"
+#include "billing/facturaciones.h"
 #include "data/workspace.h"
 #include "cli/cli.h"
 #include "settings/ajustes.h"
@@ -14,7 +15,9 @@ int cmdRemesa(const Args& a)
 {
     const QDate mes = LeerMes(a[2]);
     const QDate hoy = QDate::currentDate();
-    QDate cargo = hoy;
+    const bool marcar = a.has(QStringLiteral("--marcar"));
+    // Marking as the runs list does: the issue dialog proposes the charge date.
+    QDate cargo = marcar ? ProponerFechaCobro(mes, LeerAjustesRecibo().vencimiento) : hoy;
     if (a.has(QStringLiteral("--cargo"))) {
         cargo = QDate::fromString(a.option(QStringLiteral("--cargo")), QStringLiteral("dd/MM/yyyy"));
         if (!cargo.isValid())
@@ -32,7 +35,7 @@ int cmdRemesa(const Args& a)
     ComprobarSalidas({a[0]}, salidas);
     Database db = AbrirWorkspace(a[0]);
     const ResultadoRemesa r = GenerarRemesa(db, a[1], mes, hoy, cargo, LeerAjustesBanco(), a[3],
-                                            a.option(QStringLiteral("--listado")));
+                                            a.option(QStringLiteral("--listado")), marcar);
     for (const ReciboExcluido& e : r.excluidos)
         err() << "Excluido: " << e.Texto() << '\n';
     out() << r.recibos << '\n' << MonedaATexto(r.total) << '\n';
@@ -44,8 +47,8 @@ int cmdRemesa(const Args& a)
 std::vector<Subcommand> BankSubcommands()
 {
     return {
-        {"remesa", "FICHERO.rtv PROPIETARIO AAAA-MM SALIDA [--cargo DD/MM/AAAA] [--listado L.pdf]", 4, 4,
-         cmdRemesa, {{"--cargo", true}, {"--listado", true}},
+        {"remesa", "FICHERO.rtv PROPIETARIO AAAA-MM SALIDA [--cargo DD/MM/AAAA] [--listado L.pdf] [--marcar]",
+         4, 4, cmdRemesa, {{"--cargo", true}, {"--listado", true}, {"--marcar", false}},
          "fichero de domiciliaciones (Cuaderno 19) de un propietario"},
     };
 }

@@ -7,6 +7,7 @@
 
 #include "bank/recibo_banco_dlg.h"
 #include "billing/facturar_inmueble_dlg.h"
+#include "billing/recibos_inmueble_dlg.h"
 #include "documents/carta_aumento_dlg.h"
 #include "documents/documentos_dlg.h"
 #include "properties/inmuebles_dlg.h"
@@ -82,6 +83,14 @@ void CInmueblesDlg::ReciboBanco()
     if (!Guardar())
         return;
     GenerarReciboBanco(this, m_db, m_actual.ref);
+}
+
+// "Facturado": save, then the property's receipts as billed.
+void CInmueblesDlg::Facturado()
+{
+    if (!Guardar())
+        return;
+    VerFacturado(this, m_db, m_actual.direccion, m_actual.piso);
 }
 
 void CInmueblesDlg::Calculadora()

@@ -131,6 +131,8 @@ void CInmueblesDlg::CrearBotones()
     m_botonReciboBanco = boton(QStringLiteral("Recibo Banco"));
     m_botonReciboFisico->setObjectName(QStringLiteral("boton_recibo_fisico"));
     m_botonReciboBanco->setObjectName(QStringLiteral("boton_recibo_banco"));
+    m_facturado = boton(QStringLiteral("Facturado"));
+    m_facturado->setObjectName(QStringLiteral("boton_facturado"));
     m_calculadora = boton(QStringLiteral("Calculadora"));
     m_documentos = boton(QStringLiteral(" Documentos"));
     m_documentos->setObjectName(QStringLiteral("boton_documentos"));
@@ -227,7 +229,8 @@ QGroupBox* CInmueblesDlg::GrupoAlquiler()
     g->addWidget(m_botonReciboBanco, f++, 2);
     g->addWidget(m_calculadora, f, 0, 1, 2);
     g->addWidget(m_ipc, f++, 2);
-    g->addWidget(m_documentos, f++, 0, 1, 3);
+    g->addWidget(m_documentos, f, 0, 1, 2);
+    g->addWidget(m_facturado, f++, 2);
     g->setRowStretch(f, 1);
     return grupo;
 }
@@ -269,6 +272,7 @@ void CInmueblesDlg::Conectar()
     connect(m_facturar, &QPushButton::clicked, this, &CInmueblesDlg::Facturar);
     connect(m_botonReciboFisico, &QPushButton::clicked, this, &CInmueblesDlg::ReciboFisico);
     connect(m_botonReciboBanco, &QPushButton::clicked, this, &CInmueblesDlg::ReciboBanco);
+    connect(m_facturado, &QPushButton::clicked, this, &CInmueblesDlg::Facturado);
     connect(m_calculadora, &QPushButton::clicked, this, &CInmueblesDlg::Calculadora);
     connect(m_documentos, &QPushButton::clicked, this, &CInmueblesDlg::Documentos);
     connect(m_ipc, &QPushButton::clicked, this, &CInmueblesDlg::CartaAumento);

@@ -57,6 +57,7 @@ private:
     void Facturar();
     void ReciboFisico();
     void ReciboBanco();
+    void Facturado();
     void Calculadora();
     void Documentos();
     void CartaAumento();
@@ -123,6 +124,7 @@ private:
     QPushButton* m_facturar;
     QPushButton* m_botonReciboFisico;
     QPushButton* m_botonReciboBanco;
+    QPushButton* m_facturado;
     QPushButton* m_calculadora;
     QPushButton* m_documentos;
     QPushButton* m_ipc;

@@ -44,3 +44,15 @@ qint64 TextoAEntero(const QString& texto, bool* ok)
     const qint64 valor = qint64(acumulado);
     return texto.startsWith(u'-') ? -valor : valor;
 }
+
+QString EscaparLike(const QString& texto)
+{
+    QString r;
+    r.reserve(texto.size());
+    for (const QChar c : texto) {
+        if (c == u'%' || c == u'_' || c == u'\\')
+            r += u'\\';
+        r += c;
+    }
+    return r;
+}

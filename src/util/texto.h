@@ -13,3 +13,6 @@ QString QuitarCaracteres(const QString& conjunto, const QString& texto);
 // "-" makes the result negative. Empty text gives 0. The accumulator is 64-bit; a number
 // beyond its range gives 0 and sets *ok to false (it never wraps).
 qint64 TextoAEntero(const QString& texto, bool* ok = nullptr);
+
+// `texto` for a LIKE pattern with ESCAPE '\': "%", "_" and "\" stand for themselves.
+QString EscaparLike(const QString& texto);

@@ -45,7 +45,12 @@
 #include "billing/edicion_recibo.h"
 #include "billing/facturacion.h"
 #include "billing/facturacion_mes_dlg.h"
+#include "billing/buscar_recibos_dlg.h"
+#include "billing/cobros_dlg.h"
+#include "billing/emision_recibos_dlg.h"
 #include "billing/facturaciones_dlg.h"
+#include "billing/recibo_manual_dlg.h"
+#include "billing/recibos_inmueble_dlg.h"
 #include "billing/ficha_cobro_dlg.h"
 #include "billing/modificar_recibo_dlg.h"
 #include "billing/seleccion_recibos_dlg.h"
@@ -197,6 +202,12 @@ protected:
              }},
             {"CFacturacionMesDlg", [] { return P(new CFacturacionMesDlg(QDate(2024, 4, 1), false)); }},
             {"CFacturacionesDlg", [this] { return P(new CFacturacionesDlg(m_db)); }},
+            {"CEmisionRecibosDlg", [this] { return P(new CEmisionRecibosDlg(m_db, QDate(2024, 3, 1), false, {})); }},
+            {"CEmisionRecibosDlg TODOS", [this] { return P(new CEmisionRecibosDlg(m_db, QDate(2024, 3, 1), true, {})); }},
+            {"CCobrosDlg", [this] { return P(new CCobrosDlg(m_db, QDate(2024, 3, 15))); }},
+            {"CBuscarRecibosDlg", [this] { return P(new CBuscarRecibosDlg(m_db, QDate(2024, 3, 15))); }},
+            {"CRecibosInmuebleDlg", [this] { return P(new CRecibosInmuebleDlg(m_db)); }},
+            {"CReciboManualDlg", [] { return P(new CReciboManualDlg(AjustesRecibo{})); }},
             {"CFichaCobroDlg", [] { return P(new CFichaCobroDlg(1, QDateTime(QDate(2024, 3, 5), QTime()))); }},
             {"CModificarReciboDlg", [this] { return P(new CModificarReciboDlg(nullptr, m_db, m_recibo)); }},
             {"CInmueblesDlg", [this] { return P(new CInmueblesDlg(nullptr, m_db)); }},

@@ -112,7 +112,7 @@ TEST(CMainFrame, OpenWorkspaceEnablesCommandsShowsRoutedButtonsAndCaption)
     EXPECT_TRUE(m.frame.Accion(cmd::Propietarios)->isEnabled());
     EXPECT_EQ(BotonesVisibles(m.frame),
               (QStringList{"Inmuebles", "Propietarios", "Facturación", "Listados", "Mailing", "Editor de plantillas",
-                           "Soporte técnico por correo", "Manual"}));
+                           "Cobros", "Soporte técnico por correo", "Manual"}));
     // A button sends its command.
     m.frame.Formulario()->Boton(1)->click();
     EXPECT_EQ(propietarios, 1);
