@@ -1,6 +1,7 @@
 #include "bank/fichero_sepa_dlg.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -49,9 +50,11 @@ bool EjecutarFicheroSepa(QWidget* parent, Database& db, const QString& propietar
     try {
         MarcarEnviadosSepa(db, fichero->Debitos(), cargo);
     } catch (const std::exception& e) {
+        // A file whose receipts are not marked would be sent twice: it goes.
+        QFile::remove(ruta);
         QMessageBox::critical(parent, titulo,
-                              QStringLiteral("El fichero %1 está escrito, pero los recibos no se han podido "
-                                             "marcar como enviados al cobro: %2")
+                              QStringLiteral("Los recibos no se han podido marcar como enviados al cobro, así "
+                                             "que el fichero %1 se ha borrado: %2\n\nVuelva a intentarlo.")
                                   .arg(ruta, TextoError(e)));
         return false;
     }

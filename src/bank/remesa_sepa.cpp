@@ -168,16 +168,6 @@ void MarcarEnviadosSepa(Database& db, const std::vector<DebitoSepa>& debitos, co
     tx.commit();
 }
 
-QDate FechaCargoPropuesta(const QDate& mes, const ReglaVencimiento& v)
-{
-    const QDate primero(mes.year(), mes.month(), 1);
-    if (v.tipo == 1 && v.dia >= 1)
-        return QDate(primero.year(), primero.month(), qMin(v.dia, primero.daysInMonth()));
-    // Qt numbers Monday 1 ... Sunday 7.
-    static constexpr int kDia[] = {0, 8, 8, 8, 8, 11, 10, 9};
-    return QDate(primero.year(), primero.month(), kDia[primero.dayOfWeek()]);
-}
-
 ResultadoSepa GenerarRemesaSepa(Database& db, const QString& arrendador, const QDate& mes,
                                 const QDateTime& creacion, const QDate& cargo, const QString& ruta,
                                 bool marcar)

@@ -36,10 +36,6 @@ int PrepararEmisionSepa(Database& db, const QDate& mes, const QString& propietar
 // and the sequence type it was sent with, in one transaction.
 void MarcarEnviadosSepa(Database& db, const std::vector<DebitoSepa>& debitos, const QDate& cargo);
 
-// The charge date the issue form proposes: in the month of `mes`, the fixed day of the
-// due-date rule when it has one, else by the weekday of the 1st (Sunday 9, Monday to
-// Thursday 8, Friday 11, Saturday 10).
-QDate FechaCargoPropuesta(const QDate& mes, const ReglaVencimiento& vencimiento);
 
 struct ResultadoSepa {
     int recibos = 0;

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "bank/fichero_sepa_dlg.h"
 #include "bank/recibo_banco_dlg.h"
 #include "billing/emision_facturacion.h"
 #include "billing/emision_recibos_dlg.h"
@@ -129,6 +130,24 @@ void FicheroBancoFacturacion(QWidget* parent, Database& db, const QDate& mes, co
         return;
     }
     escribir(parent, db, e);
+}
+
+void FicheroSepaFacturacion(QWidget* parent, Database& db, const QDate& mes)
+{
+    CEmisionRecibosDlg emision(db, mes, false, LeerAjustesRecibo().vencimiento, parent);
+    if (emision.exec() != QDialog::Accepted)
+        return;
+    const QDate cobro = emision.Fechas().cobro;
+    EjecutarFicheroSepa(parent, db, emision.Propietario(), emision.Fechas().facturacion, cobro, [&] {
+        CSeleccionRecibosDlg dlg(db, ModoSeleccion::Banco, QDateTime(cobro, QTime(0, 0)), parent);
+        if (dlg.exec() != QDialog::Accepted)
+            return false;
+        if (CerrarEmisionBanco(db) > 0)
+            return true;
+        QMessageBox::information(parent, TituloFicheroSepa(),
+                                 QStringLiteral("No hay domiciliaciones bancarias válidas en esta facturación"));
+        return false;
+    });
 }
 
 bool EscribirCuaderno19(QWidget* parent, Database& db, const EmisionBanco& e)

@@ -33,5 +33,8 @@ using EscritorBanco = std::function<bool(QWidget* parent, Database& db, const Em
 // owner check, the offer to fix accounts billed wrong, the bank staging, the bank-mode
 // form, thinning and the short write-back; then `escribir`. Nothing is marked here.
 void FicheroBancoFacturacion(QWidget* parent, Database& db, const QDate& mes, const EscritorBanco& escribir);
+// "Fichero SEPA (XML)": the issue dialog, then the SEPA flow over the owner's direct debits
+// (whatever their CCC: a foreign IBAN has none), reviewed on the bank-mode form.
+void FicheroSepaFacturacion(QWidget* parent, Database& db, const QDate& mes);
 // The writer of "Fichero Recibos Banco": the Cuaderno 19 file and its listing.
 bool EscribirCuaderno19(QWidget* parent, Database& db, const EmisionBanco& e);

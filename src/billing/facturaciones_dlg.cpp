@@ -45,6 +45,8 @@ CFacturacionesDlg::CFacturacionesDlg(Database& db, QWidget* parent) : QDialog(pa
     AnadirBotonRun(QStringLiteral("Fichero Recibos Banco"), [this](const QDate& mes) {
         FicheroBancoFacturacion(this, m_db, mes, EscribirCuaderno19);
     });
+    AnadirBotonRun(QStringLiteral("Fichero SEPA (XML)"),
+                   [this](const QDate& mes) { FicheroSepaFacturacion(this, m_db, mes); });
     AnadirBotonRun(QStringLiteral("Imprimir Recibos Físicos"),
                    [this](const QDate& mes) { ImprimirRecibosFisicos(this, m_db, mes); });
     auto* salir = m_botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);

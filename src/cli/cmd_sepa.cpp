@@ -2,6 +2,7 @@
 #include <QDateTime>
 
 #include "bank/remesa_sepa.h"
+#include "billing/facturaciones.h"
 #include "cli/cli.h"
 #include "data/database.h"
 #include "data/rutas_salida.h"
@@ -58,7 +59,7 @@ int cmdIdAcreedor(const Args& a)
 int cmdSepa(const Args& a)
 {
     const QDate mes = LeerMes(a[2]);
-    QDate cargo = FechaCargoPropuesta(mes, LeerAjustesRecibo().vencimiento);
+    QDate cargo = ProponerFechaCobro(mes, LeerAjustesRecibo().vencimiento);
     if (a.has(QStringLiteral("--cargo"))) {
         cargo = QDate::fromString(a.option(QStringLiteral("--cargo")), QStringLiteral("dd/MM/yyyy"));
         if (!cargo.isValid())

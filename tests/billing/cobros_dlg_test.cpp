@@ -42,7 +42,9 @@ TEST_F(CobrosDlgTest, RunsListWithAndWithoutRuns)
     {
         CFacturacionesDlg d(db);
         EXPECT_EQ(d.Lista()->topLevelItemCount(), 1);
-        EXPECT_EQ(d.BotonesRun().size(), 5);
+        // The five of the runs list and "Fichero SEPA (XML)" beside the bank file.
+        ASSERT_EQ(d.BotonesRun().size(), 6);
+        EXPECT_EQ(d.BotonesRun()[4]->text(), QStringLiteral("Fichero SEPA (XML)"));
         EXPECT_TRUE(Activos(d, false));
         EXPECT_FALSE(d.Seleccionada().isValid());
     }
