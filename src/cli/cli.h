@@ -65,3 +65,4 @@ std::vector<Subcommand> BankSubcommands();
 std::vector<Subcommand> ReportsSubcommands();
 std::vector<Subcommand> DocumentsSubcommands();
 std::vector<Subcommand> UpdateSubcommands();
+std::vector<Subcommand> PropertiesSubcommands();

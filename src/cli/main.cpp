@@ -46,7 +46,7 @@ std::vector<Subcommand> AllSubcommands()
 {
     std::vector<Subcommand> all;
     for (auto list : {UtilSubcommands(), DataSubcommands(), AppSubcommands(), BillingSubcommands(),
-                      ReceiptsSubcommands(), BankSubcommands(), ReportsSubcommands(),
+                      PropertiesSubcommands(), ReceiptsSubcommands(), BankSubcommands(), ReportsSubcommands(),
                       DocumentsSubcommands(), UpdateSubcommands()})
         all.insert(all.end(), list.begin(), list.end());
     return all;

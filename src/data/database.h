@@ -175,3 +175,8 @@ RangoFechas RangoMes(int anio, int mes);
 // Registered on every connection as collation ES_NOCASE and function es_fold().
 int CompareSinCaso(const QString& a, const QString& b);
 QString PlegarTexto(const QString& s);
+// The key a text sorts by: case ignored, accents dropped (á with a, ü with u), ñ a letter
+// of its own after n. Registered on every connection as function es_orden().
+QString ClaveOrden(const QString& s);
+// `texto` for a pattern of LIKE ... ESCAPE '\\': backslash, % and _ stand for themselves.
+QString EscaparLike(const QString& texto);
