@@ -32,7 +32,9 @@
 #include "billing/demo.h"
 #include "billing/facturaciones_dlg.h"
 #include "documents/texto_documento_dlg.h"
+#include "properties/buscar_inmueble_dlg.h"
 #include "properties/comandos_propiedades_dlg.h"
+#include "properties/filtro_inmuebles_dlg.h"
 #include "receipts/diseno_recibo_dlg.h"
 #include "reports/exportacion_facturacion_dlg.h"
 #include "reports/informe_dlg.h"
@@ -341,6 +343,8 @@ void CMainFrame::RutearIncorporados()
     Rutear(cmd::Facturacion, [this] { CFacturacionesDlg(m_doc.Base(), this).exec(); });
     RutearInmuebles([this] { AbrirInmuebles(this, m_doc.Base()); });
     Rutear(cmd::Propietarios, [this] { AbrirPropietarios(this, m_doc.Base()); });
+    Rutear(cmd::BotonBuscarInmueble, [this] { AbrirBusquedaInmuebles(this, m_doc.Base()); });
+    Rutear(cmd::RentasActualizar, [this] { AbrirRentasActualizar(this, m_doc.Base()); });
     RutearListados([this] { AbrirInformes(); });
     Rutear(cmd::ExportacionFacturacion, [this] { CExportacionFacturacionDlg(m_doc.Base(), this).exec(); });
     // A workspace without owners leads the user to create the first one.
@@ -355,6 +359,7 @@ void CMainFrame::AbrirInformes()
     CMenuInformesDlg menu(this);
     menu.AnadirInforme(QStringLiteral("Informe Facturación"),
                        [this] { CInformeDlg(m_doc.Base(), VentanaTextoInformes(), this).exec(); });
+    menu.AnadirInforme(QStringLiteral("Informe Inmuebles"), [this] { CFiltroInmueblesDlg(this, m_doc.Base()).exec(); });
     menu.exec();
 }
 
