@@ -98,7 +98,7 @@ CriteriosInmuebles LeerCriterios(const Args& a)
         throw UsageError{QStringLiteral("Como mucho tres --recibo.")};
     static const QRegularExpression kRecibo(QStringLiteral("^(banco|fisico|numerar):(si|no)$"));
     const QHash<QString, QString> flags = {{QStringLiteral("banco"), QStringLiteral("RECIBO BANCO")},
-                                           {QStringLiteral("fisico"), QStringLiteral("RECIBO FISICO")},
+                                           {QStringLiteral("fisico"), QStringLiteral("RECIBO FÍSICO")},
                                            {QStringLiteral("numerar"), QStringLiteral("NUMERAR RECIBO")}};
     for (int i = 0; i < recibos.size(); ++i) {
         const auto m = kRecibo.match(recibos[i]);

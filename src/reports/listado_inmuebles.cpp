@@ -15,14 +15,14 @@ struct Flag {
 };
 const Flag kFlags[] = {
     {"RECIBO BANCO", "is_recibo_banco", " Se emite recibo banco= "},
-    {"RECIBO FISICO", "is_recibo_fisico", " Se emite recibo fisico= "},
+    {"RECIBO FÍSICO", "is_recibo_fisico", " Se emite recibo físico= "},
     {"NUMERAR RECIBO", "is_recibo_numerar", " Se emite recibo numerado= "},
 };
 
 const Flag* BuscarFlag(const QString& flag)
 {
     for (const Flag& f : kFlags)
-        if (flag == QLatin1String(f.lista))
+        if (flag == QString::fromUtf8(f.lista))
             return &f;
     return nullptr;
 }
@@ -44,7 +44,7 @@ QStringList ListaFlagsRecibo()
 {
     QStringList r{kTodos};
     for (const Flag& f : kFlags)
-        r << QLatin1String(f.lista);
+        r << QString::fromUtf8(f.lista);
     return r;
 }
 
@@ -61,7 +61,7 @@ QString TextoCriterios(const CriteriosInmuebles& c)
             t += QLatin1String(rotulo) + *valor + u' ';
     for (const CriteriosInmuebles::Recibo& r : c.recibos)
         if (const Flag* f = BuscarFlag(r.flag))
-            t += QLatin1String(f->criterio) + (r.marcado ? QStringLiteral("SI") : QStringLiteral("NO"));
+            t += QString::fromUtf8(f->criterio) + (r.marcado ? QStringLiteral("SI") : QStringLiteral("NO"));
     return t;
 }
 

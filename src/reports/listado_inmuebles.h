@@ -18,7 +18,7 @@ struct CriteriosInmuebles {
     QString mes;   // "ENERO" ... "DICIEMBRE", or "TODOS"
     QString direccion, piso, localidad, referencia, propietario, inquilino;
     struct Recibo {
-        QString flag;   // "TODOS", "RECIBO BANCO", "RECIBO FISICO" or "NUMERAR RECIBO"
+        QString flag;   // "TODOS", "RECIBO BANCO", "RECIBO FÍSICO" or "NUMERAR RECIBO"
         bool marcado = false;
     };
     std::array<Recibo, 3> recibos;

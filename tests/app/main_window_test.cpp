@@ -111,7 +111,8 @@ TEST(CMainFrame, OpenWorkspaceEnablesCommandsShowsRoutedButtonsAndCaption)
     EXPECT_TRUE(m.frame.Accion(cmd::Facturacion)->isEnabled());
     EXPECT_TRUE(m.frame.Accion(cmd::Propietarios)->isEnabled());
     EXPECT_EQ(BotonesVisibles(m.frame),
-              (QStringList{"Inmuebles", "Propietarios", "Facturación", "Listados", "Soporte técnico por correo", "Manual"}));
+              (QStringList{"Inmuebles", "Propietarios", "Facturación", "Listados", "Buscar inmueble",
+                           "Rentas a actualizar", "Soporte técnico por correo", "Manual"}));
     // A button sends its command.
     m.frame.Formulario()->Boton(1)->click();
     EXPECT_EQ(propietarios, 1);

@@ -197,7 +197,7 @@ TEST_F(Filtro, EachFieldStagesOnlyItsPropertiesInBrowsingOrder)
     EXPECT_EQ(Con(con([](auto& c) { c.recibos[0] = {"RECIBO BANCO", true}; })), QStringList({"C", "A"}));
     EXPECT_EQ(Con(con([](auto& c) { c.recibos[0] = {"RECIBO BANCO", false}; })), QStringList({"B"}));
     EXPECT_EQ(Con(con([](auto& c) {
-                  c.recibos[1] = {"RECIBO FISICO", false};
+                  c.recibos[1] = {"RECIBO FÍSICO", false};
                   c.recibos[2] = {"NUMERAR RECIBO", false};
               })),
               QStringList({"A"}));
@@ -249,9 +249,9 @@ TEST(ListadoInmuebles, CriteriaRunOnToAsManyLinesAsTheyNeed)
     CriteriosInmuebles c;
     c.mes = "MARZO";
     c.piso = "2";
-    c.recibos[1] = {"RECIBO FISICO", false};
+    c.recibos[1] = {"RECIBO FÍSICO", false};
     c.recibos[2] = {"TODOS", true};
-    EXPECT_EQ(TextoCriterios(c), QStringLiteral(" Mes contrato= MARZO   Piso= 2  Se emite recibo fisico= NO"));
+    EXPECT_EQ(TextoCriterios(c), QStringLiteral(" Mes contrato= MARZO   Piso= 2  Se emite recibo físico= NO"));
 }
 
 }  // namespace
