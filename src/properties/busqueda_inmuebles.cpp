@@ -22,9 +22,15 @@ Statement Preparar(Database& db, const QString& select, const CondicionBusqueda&
 
 CondicionBusqueda CondicionTexto(const QString& texto)
 {
+    // SQLite's LIKE already ignores the case of ASCII letters: a plain ASCII text needs no
+    // folding of the columns, which keeps the search fast on long notes.
+    bool ascii = true;
+    for (const QChar c : texto)
+        ascii = ascii && c.unicode() < 0x80;
     QStringList pruebas;
     for (const char* columna : kColumnasBusqueda)
-        pruebas << QStringLiteral("es_fold(%1) LIKE ?1 ESCAPE '\\'").arg(QLatin1String(columna));
+        pruebas << (ascii ? QStringLiteral("%1 LIKE ?1 ESCAPE '\\'") : QStringLiteral("es_fold(%1) LIKE ?1 ESCAPE '\\'"))
+                       .arg(QLatin1String(columna));
     return {pruebas.join(QStringLiteral(" OR ")),
             {QStringLiteral("%") + EscaparLike(PlegarTexto(texto)) + QStringLiteral("%")}};
 }
