@@ -36,7 +36,9 @@
 #include "documents/editar_mailing_dlg.h"
 #include "documents/mailing_dlg.h"
 #include "documents/texto_documento_dlg.h"
+#include "properties/buscar_inmueble_dlg.h"
 #include "properties/comandos_propiedades_dlg.h"
+#include "properties/filtro_inmuebles_dlg.h"
 #include "receipts/diseno_recibo_dlg.h"
 #include "reports/exportacion_facturacion_dlg.h"
 #include "reports/informe_dlg.h"
@@ -347,6 +349,8 @@ void CMainFrame::RutearIncorporados()
     Rutear(cmd::ReciboManual, [this] { CReciboManualDlg(LeerAjustesRecibo(), this).exec(); });
     RutearInmuebles([this] { AbrirInmuebles(this, m_doc.Base()); });
     Rutear(cmd::Propietarios, [this] { AbrirPropietarios(this, m_doc.Base()); });
+    Rutear(cmd::BotonBuscarInmueble, [this] { AbrirBusquedaInmuebles(this, m_doc.Base()); });
+    Rutear(cmd::RentasActualizar, [this] { AbrirRentasActualizar(this, m_doc.Base()); });
     RutearListados([this] { AbrirInformes(); });
     Rutear(cmd::ExportacionFacturacion, [this] { CExportacionFacturacionDlg(m_doc.Base(), this).exec(); });
     Rutear(cmd::Mailing, [this] { AbrirMailing(this, m_doc.Base(), EntornoDocumentosPorDefecto()); });
@@ -363,6 +367,7 @@ void CMainFrame::AbrirInformes()
     CMenuInformesDlg menu(this);
     menu.AnadirInforme(QStringLiteral("Informe Facturación"),
                        [this] { CInformeDlg(m_doc.Base(), VentanaTextoInformes(), this).exec(); });
+    menu.AnadirInforme(QStringLiteral("Informe Inmuebles"), [this] { CFiltroInmueblesDlg(this, m_doc.Base()).exec(); });
     menu.exec();
 }
 

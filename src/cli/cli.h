@@ -71,3 +71,4 @@ std::vector<Subcommand> ReportsSubcommands();
 std::vector<Subcommand> DocumentsSubcommands();
 std::vector<Subcommand> MailingSubcommands();
 std::vector<Subcommand> UpdateSubcommands();
+std::vector<Subcommand> PropertiesSubcommands();

@@ -46,8 +46,9 @@ std::vector<Subcommand> AllSubcommands()
 {
     std::vector<Subcommand> all;
     for (auto list : {UtilSubcommands(), DataSubcommands(), AppSubcommands(), BillingSubcommands(),
-                      CobrosSubcommands(), ReceiptsSubcommands(), BankSubcommands(), SepaSubcommands(),
-                      ReportsSubcommands(), DocumentsSubcommands(), MailingSubcommands(), UpdateSubcommands()})
+                      PropertiesSubcommands(), CobrosSubcommands(), ReceiptsSubcommands(), BankSubcommands(),
+                      SepaSubcommands(), ReportsSubcommands(), DocumentsSubcommands(), MailingSubcommands(),
+                      UpdateSubcommands()})
         all.insert(all.end(), list.begin(), list.end());
     return all;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "util/moneda.h"
+#include "util/texto.h"   // EscaparLike, for the LIKE patterns callers bind
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -175,3 +176,6 @@ RangoFechas RangoMes(int anio, int mes);
 // Registered on every connection as collation ES_NOCASE and function es_fold().
 int CompareSinCaso(const QString& a, const QString& b);
 QString PlegarTexto(const QString& s);
+// The key a text sorts by: case ignored, accents dropped (á with a, ü with u), ñ a letter
+// of its own after n. Registered on every connection as function es_orden().
+QString ClaveOrden(const QString& s);

@@ -38,9 +38,9 @@ std::span<const Tabla> TablasEsquema();
 const Tabla* BuscarTabla(const QString& nombre);
 QStringList NombresColumnas(const QString& tabla);
 
-// How the column compares and sorts, its name quoted: es_fold("columna") for the columns
-// compared ignoring case (Spanish letters too), "columna" otherwise. The file holds no collation of
-// ours; unique ones of them keep their folded text in "clave_<columna>".
+// How the column sorts, its name quoted: es_orden("columna") for text columns (case and
+// accents ignored, ñ after n), "columna" otherwise. The file holds no collation of ours;
+// unique columns compared ignoring case keep their folded text in "clave_<columna>".
 QString ExpresionOrden(const QString& tabla, const QString& columna);
 
 // Width of a text column in characters; 0 when the column has no limit or is not text.

@@ -98,26 +98,39 @@ Database& RecordSet::database() const
     return *m_db;
 }
 
-// The ORDER BY terms of the named index of this table; empty when there is none to follow.
-QString RecordSet::orderOfIndex(const QString& indice) const
+QString OrdenIndice(Database& db, const QString& tabla, const QString& indice)
 {
     QStringList orden;
-    Statement es(*m_db, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE"
-                        " AND tbl_name = ?2 COLLATE NOCASE");
-    if (!es.bind(1, indice).bind(2, m_tabla).next())
+    Statement es(db, "SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?1 COLLATE NOCASE"
+                     " AND tbl_name = ?2 COLLATE NOCASE");
+    if (!es.bind(1, indice).bind(2, tabla).next())
         return QString();
-    Statement st(*m_db, "SELECT name, \"desc\" FROM pragma_index_xinfo(?1) WHERE key = 1 ORDER BY seqno");
+    Statement st(db, "SELECT name, \"desc\" FROM pragma_index_xinfo(?1) WHERE key = 1 ORDER BY seqno");
     st.bind(1, indice);
     while (st.next()) {
         if (st.isNull(0))
             return QString();   // an expression index: no column order to follow
-        // Texts compared ignoring case sort folded (es_fold).
-        orden << ExpresionOrden(m_tabla, st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
+        // Texts sort by their key (es_orden): case and accents ignored.
+        orden << ExpresionOrden(tabla, st.text(0)) + (st.integer(1) ? QStringLiteral(" DESC") : QString());
     }
     if (orden.isEmpty())
         return QString();
     orden << QStringLiteral("rowid");
     return orden.join(QStringLiteral(", "));
+}
+
+QString RecordSet::orderOfIndex(const QString& indice) const
+{
+    return OrdenIndice(*m_db, m_tabla, indice);
+}
+
+void RecordSet::setFilter(const QString& condicion, const QVariantList& valores)
+{
+    if (!m_db || m_consulta)
+        return;
+    m_filtro = condicion;
+    m_valoresFiltro = valores;
+    requery();
 }
 
 bool RecordSet::setCurrentIndex(const QString& indice)
@@ -158,7 +171,11 @@ void RecordSet::loadKeys()
     m_versionDatos = QueryInteger(*m_db, QStringLiteral("PRAGMA data_version"));
     std::vector<qint64> claves;
     claves.reserve(m_claves.size());
-    Statement st(*m_db, QStringLiteral("SELECT rowid FROM %1 ORDER BY %2").arg(QuoteIdentifier(m_tabla), m_orden));
+    Statement st(*m_db, QStringLiteral("SELECT rowid FROM %1%2 ORDER BY %3")
+                            .arg(QuoteIdentifier(m_tabla),
+                                 m_filtro.isEmpty() ? QString() : QStringLiteral(" WHERE ") + m_filtro, m_orden));
+    for (int i = 0; i < m_valoresFiltro.size(); ++i)
+        st.bind(i + 1, m_valoresFiltro[i]);
     while (st.next())
         claves.push_back(st.integer(0));
     m_claves = std::move(claves);

@@ -94,6 +94,9 @@ public:
     bool setCurrentIndex(const QString& indice);
     // Orders the rows by these ORDER BY terms (the program's own, never user text).
     void setOrder(const QString& terminos);
+    // Only the rows of a table that meet `condicion` (the program's own SQL, its values bound
+    // from `valores` as ?1, ?2...), on every reload; empty for all rows. Back on the first row.
+    void setFilter(const QString& condicion, const QVariantList& valores = {});
     void requery();
     Database& database() const;
 
@@ -125,6 +128,8 @@ private:
     QHash<QString, int> m_posiciones;
     bool m_consulta = false;
     QString m_orden = QStringLiteral("rowid");
+    QString m_filtro;
+    QVariantList m_valoresFiltro;
 
     std::vector<qint64> m_claves;           // row ids, or indexes into m_filasConsulta
     std::vector<QVariantList> m_filasConsulta;
@@ -165,6 +170,10 @@ private:
     bool m_enLista = true;                  // m_actual holds the row (edited, new, or a query's)
     EditMode m_modo = EditMode::None;
 };
+
+// The ORDER BY terms of the named index of the table (texts by es_orden, ties by rowid);
+// empty when there is no such index or it has no plain columns to follow.
+QString OrdenIndice(Database& db, const QString& tabla, const QString& indice);
 
 // Rows of a record set: 0 for none or a closed one. Leaves the set on its first row.
 int ContarRegistros(RecordSet* rs);

@@ -203,8 +203,9 @@ QString ExpresionOrden(const QString& tabla, const QString& columna)
     const QString nombre = QuoteIdentifier(columna);
     if (const Tabla* t = BuscarTabla(tabla))
         for (const Columna& c : t->columnas)
-            if (c.sinCaso && columna.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0)
-                return QStringLiteral("es_fold(%1)").arg(nombre);
+            if ((c.tipo == TipoColumna::Texto || c.tipo == TipoColumna::TextoLargo) &&
+                columna.compare(QLatin1String(c.nombre), Qt::CaseInsensitive) == 0)
+                return QStringLiteral("es_orden(%1)").arg(nombre);
     return nombre;
 }
 

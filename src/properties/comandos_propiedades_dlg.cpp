@@ -1,4 +1,5 @@
 #include "properties/comandos_propiedades_dlg.h"
+#include "properties/buscar_inmueble_dlg.h"
 
 #include <QMessageBox>
 
@@ -25,9 +26,16 @@ bool AbrirInmuebles(QWidget* parent, Database& db)
         QMessageBox::warning(parent, QStringLiteral("Inmuebles"), QStringLiteral("No hay base abierta"));
         return false;
     }
-    CInmueblesDlg dlg(parent, db);
-    dlg.exec();
-    return dlg.BusquedaPedida();
+    bool pedida = false;
+    {
+        CInmueblesDlg dlg(parent, db);
+        dlg.exec();
+        pedida = dlg.BusquedaPedida();
+    }
+    // "Buscar" of the form: the form is closed, the search opens.
+    if (pedida)
+        AbrirBusquedaInmuebles(parent, db);
+    return pedida;
 }
 
 void PasoPrimerPropietario(QWidget* parent, Database& db)

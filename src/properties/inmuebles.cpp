@@ -45,19 +45,6 @@ QVariantHash ValoresInmueble(const FichaInmueble& d)
 
 }  // namespace
 
-QString OrdenBrowsingInmuebles(int orden)
-{
-    switch (orden) {
-    case 1: return QStringLiteral("es_fold(localidad), es_fold(direccion), es_fold(piso)");
-    case 2: return QStringLiteral("cp, es_fold(direccion), es_fold(piso)");
-    case 3: return QStringLiteral("es_fold(arrendador), es_fold(localidad), es_fold(direccion), es_fold(piso)");
-    case 4: return QStringLiteral("es_fold(nom_arrendatario), ref");
-    case 5: return QStringLiteral("fecha, es_fold(arrendador), ref");
-    case 6: return QStringLiteral("ref");
-    default: return QStringLiteral("rowid");
-    }
-}
-
 namespace {
 
 bool TablaExiste(Database& db, const char* nombre)

@@ -87,10 +87,6 @@ void RefrescarListas(Database& db);
 QStringList Localidades(Database& db);
 QStringList Direcciones(Database& db);
 
-// The browsing orders the user can choose (1 to 6; others: order of entry), as ORDER BY
-// terms for CInmuebleSet. Texts are folded once per row rather than per comparison.
-QString OrdenBrowsingInmuebles(int orden);
-
 // The property the record set is on (or the one being edited).
 FichaInmueble LeerInmueble(const RecordSet& rs);
 // A new property: street type "CALLE", today's date, the three receipt flags on.

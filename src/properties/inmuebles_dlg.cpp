@@ -46,10 +46,20 @@ QPlainTextEdit* TextoLargo(QWidget* parent, const char* columna)
     return t;
 }
 
+// The refs as a JSON array, bound as one value.
+QString RefsJson(const QList<qint64>& refs)
+{
+    QStringList r;
+    for (qint64 ref : refs)
+        r << QString::number(ref);
+    return u'[' + r.join(u',') + u']';
+}
+
 }  // namespace
 
-CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref)
-    : CFichaDlg(parent, QStringLiteral("Inmuebles"), kTabla), m_db(db), m_navegar(ref <= 0)
+CInmueblesDlg::CInmueblesDlg(QWidget* parent, Database& db, qint64 ref, const QList<qint64>& coincidencias)
+    : CFichaDlg(parent, QStringLiteral("Inmuebles"), kTabla), m_db(db), m_navegar(ref <= 0),
+      m_coincidencias(coincidencias)
 {
     CrearCampos();
     CrearBotones();
@@ -137,6 +147,9 @@ void CInmueblesDlg::CrearBotones()
     m_documentos = boton(QStringLiteral(" Documentos"));
     m_documentos->setObjectName(QStringLiteral("boton_documentos"));
     m_ipc = boton(QStringLiteral("I.P.C."));
+    m_buscar = boton(QStringLiteral("Buscar"));
+    m_ordenar = boton(QStringLiteral("Ordenar"));
+    m_imprimir = boton(QStringLiteral("Imprimir"));
     for (const char* paso : {"<<", "<", ">", ">>"})
         m_navegacion << boton(QString::fromLatin1(paso));
     m_nuevo = boton(QStringLiteral("Nuevo"));
@@ -247,6 +260,9 @@ void CInmueblesDlg::Colocar()
         botones->addWidget(b);
     botones->addWidget(m_nuevo);
     botones->addWidget(m_borrar);
+    botones->addWidget(m_buscar);
+    botones->addWidget(m_ordenar);
+    botones->addWidget(m_imprimir);
     botones->addStretch();
     botones->addWidget(m_aceptar);
     botones->addWidget(m_cancelar);
@@ -276,6 +292,9 @@ void CInmueblesDlg::Conectar()
     connect(m_calculadora, &QPushButton::clicked, this, &CInmueblesDlg::Calculadora);
     connect(m_documentos, &QPushButton::clicked, this, &CInmueblesDlg::Documentos);
     connect(m_ipc, &QPushButton::clicked, this, &CInmueblesDlg::CartaAumento);
+    connect(m_buscar, &QPushButton::clicked, this, &CInmueblesDlg::PedirBusqueda);
+    connect(m_ordenar, &QPushButton::clicked, this, &CInmueblesDlg::Ordenar);
+    connect(m_imprimir, &QPushButton::clicked, this, &CInmueblesDlg::Imprimir);
     connect(m_email, &QLineEdit::textChanged, this,
             [this](const QString& t) { m_enviarEmail->setEnabled(EmailUtilizable(t)); });
     for (QLineEdit* e : m_importes)
@@ -292,8 +311,10 @@ bool CInmueblesDlg::Abrir(qint64 ref)
         m_propietario->addItems(propietarios);
         if (propietarios.isEmpty())
             QMessageBox::information(this, windowTitle(), kDarDeAltaPropietario);
-        m_set = std::make_unique<CInmuebleSet>(
-            &m_db, QString(), OrdenBrowsingInmuebles(LeerEntero(ajustes::kOpciones, ajustes::kOrden, 0)));
+        // The browsing order is the one the billing run follows: InmueblesIndex.
+        m_set = std::make_unique<CInmuebleSet>(&m_db);
+        if (!m_coincidencias.isEmpty())
+            m_set->setFilter(QStringLiteral("ref IN (SELECT value FROM json_each(?1))"), {RefsJson(m_coincidencias)});
     } catch (const std::exception& e) {
         Error(e);
         return false;

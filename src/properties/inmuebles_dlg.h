@@ -24,8 +24,9 @@ class QPushButton;
 class CInmueblesDlg : public CFichaDlg {
     Q_OBJECT
 public:
-    // `ref` above 0 shows only that property (browsing off).
-    CInmueblesDlg(QWidget* parent, Database& db, qint64 ref = 0);
+    // `ref` above 0 shows only that property (browsing off); `coincidencias`, when given,
+    // the only properties browsed (those a search found).
+    CInmueblesDlg(QWidget* parent, Database& db, qint64 ref = 0, const QList<qint64>& coincidencias = {});
     ~CInmueblesDlg() override;
 
     int exec() override;   // returns at once when the form could not open
@@ -62,6 +63,10 @@ private:
     void Documentos();
     void CartaAumento();
     void ReleerImportes();
+    // "Buscar", "Ordenar" and "Imprimir" (inmuebles_herramientas_dlg.cpp).
+    void PedirBusqueda();
+    void Ordenar();
+    void Imprimir();
 
     bool Guardar();
     bool NuevoSinTocar() const;
@@ -83,6 +88,7 @@ private:
     bool m_cuentaBuena = false;
     bool m_busquedaPedida = false;
     bool m_noAbrir = false;
+    QList<qint64> m_coincidencias;
 
     QComboBox* m_via;
     QComboBox* m_direccion;
@@ -128,6 +134,9 @@ private:
     QPushButton* m_calculadora;
     QPushButton* m_documentos;
     QPushButton* m_ipc;
+    QPushButton* m_buscar;
+    QPushButton* m_ordenar;
+    QPushButton* m_imprimir;
     QPushButton* m_nuevo;
     QPushButton* m_borrar;
     QPushButton* m_aceptar;

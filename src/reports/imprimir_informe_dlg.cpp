@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <memory>
 
+#include "reports/informe_dlg.h"
 #include "reports/informe_lineas.h"
 #include "util/errores.h"
 #include "widgets/impresora_dlg.h"
@@ -17,11 +18,11 @@ bool ImprimirCopias(QWidget* parent, const QString& documento, int copias,
     if (!impresora)
         return false;
     if (!impresora->isValid()) {
-        QMessageBox::critical(parent, QStringLiteral("Imprimir"),
-                              QStringLiteral("Error al imprimir, salga del programa y vuelva a intentarlo"));
+        QMessageBox::critical(parent, QStringLiteral("Imprimir"), kErrorImprimir);
         return false;
     }
     impresora->setDocName(documento);
+    int impresas = 0;
     try {
         for (int i = 0; i < copias; ++i) {
             QPainter p;
@@ -29,9 +30,15 @@ bool ImprimirCopias(QWidget* parent, const QString& documento, int copias,
                 continue;
             dibujar(p, *impresora);
             p.end();
+            ++impresas;
         }
     } catch (const std::exception& e) {
         QMessageBox::critical(parent, QStringLiteral("Imprimir"), TextoError(e));
+        return false;
+    }
+    // Not one document could start: saying nothing would look like a print.
+    if (copias > 0 && impresas == 0) {
+        QMessageBox::critical(parent, QStringLiteral("Imprimir"), kErrorImprimir);
         return false;
     }
     return true;

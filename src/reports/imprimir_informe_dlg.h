@@ -12,7 +12,8 @@ class QWidget;
 // Shows the print dialog and, when confirmed, prints `copias` copies, each its own document
 // named `documento`. A printer that cannot print at all is reported over `parent`; a copy
 // whose document does not start is skipped. `impresora` lets a caller (a test) supply the
-// printer to set up. True when the dialog was confirmed and the printer could print.
+// printer to set up. True when the dialog was confirmed and the printer could print; when
+// no copy's document starts, that is told and the answer is false.
 bool ImprimirCopias(QWidget* parent, const QString& documento, int copias,
                     const pagina_listado::Dibujo& dibujar, QPrinter* impresora = nullptr);
 

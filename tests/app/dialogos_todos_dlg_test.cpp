@@ -84,6 +84,9 @@
 #include "widgets/espera_dlg.h"
 #include "widgets/fecha_dlg.h"
 #include "widgets/mes_dlg.h"
+#include "properties/buscar_inmueble_dlg.h"
+#include "properties/filtro_inmuebles_dlg.h"
+#include "properties/ordenar_inmuebles_dlg.h"
 
 namespace {
 
@@ -249,6 +252,12 @@ protected:
              [this] { return P(new CDlgActualizaciones(m_actualizador, OpcionesActualizacion{})); }},
             {"CPedirTextoDlg", [] { return P(new CPedirTextoDlg); }},
             {"CMenuInformesDlg", [] { return P(new CMenuInformesDlg); }},
+            {"CBuscarInmuebleDlg",
+             [this] { return P(new CBuscarInmuebleDlg(nullptr, m_db, CBuscarInmuebleDlg::Modo::Texto)); }},
+            {"CBuscarInmuebleDlg mes",
+             [this] { return P(new CBuscarInmuebleDlg(nullptr, m_db, CBuscarInmuebleDlg::Modo::MesContrato)); }},
+            {"COrdenarInmueblesDlg", [] { return P(new COrdenarInmueblesDlg); }},
+            {"CFiltroInmueblesDlg", [this] { return P(new CFiltroInmueblesDlg(nullptr, m_db)); }},
             {"CInformeDlg", [this] { return P(new CInformeDlg(m_db, {})); }},
             {"CExportacionFacturacionDlg", [this] { return P(new CExportacionFacturacionDlg(m_db)); }},
         };

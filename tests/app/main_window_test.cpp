@@ -112,7 +112,8 @@ TEST(CMainFrame, OpenWorkspaceEnablesCommandsShowsRoutedButtonsAndCaption)
     EXPECT_TRUE(m.frame.Accion(cmd::Propietarios)->isEnabled());
     EXPECT_EQ(BotonesVisibles(m.frame),
               (QStringList{"Inmuebles", "Propietarios", "Facturación", "Listados", "Mailing", "Editor de plantillas",
-                           "Cobros", "Soporte técnico por correo", "Manual"}));
+                           "Buscar inmueble", "Rentas a actualizar", "Cobros", "Soporte técnico por correo",
+                           "Manual"}));
     // A button sends its command.
     m.frame.Formulario()->Boton(1)->click();
     EXPECT_EQ(propietarios, 1);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QApplication>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -28,5 +29,6 @@ public:
 private:
     std::function<void(QWidget*)> m_accion;
     QTimer m_reloj;
-    QWidget* m_ultimo = nullptr;
+    // Cleared when that window is destroyed: the next one may take its address.
+    QPointer<QWidget> m_ultimo;
 };

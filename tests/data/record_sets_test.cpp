@@ -124,10 +124,10 @@ TEST_F(RecordSets, PropertiesComeInTheOrderOfTheSortIndex)
                            "CREATE INDEX InmueblesIndex ON inmueble(localidad,direccion,piso)"));
     {
         CInmuebleSet rs(&db);
-        EXPECT_EQ(Recorrer(rs, "localidad"), (QStringList{"Madrid", "Toledo", "Ávila"}));
+        EXPECT_EQ(Recorrer(rs, "localidad"), (QStringList{"Ávila", "Madrid", "Toledo"}));   // á with a
         // A row added by another writer takes its place in the order at the next move.
         Inmueble("Zoco 5", " ", "Lugo");
-        EXPECT_EQ(Recorrer(rs, "localidad"), (QStringList{"Lugo", "Madrid", "Toledo", "Ávila"}));
+        EXPECT_EQ(Recorrer(rs, "localidad"), (QStringList{"Ávila", "Lugo", "Madrid", "Toledo"}));
     }
     db.exec(QStringLiteral("DROP INDEX InmueblesIndex"));
     CInmuebleSet rs(&db);

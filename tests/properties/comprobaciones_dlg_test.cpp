@@ -240,7 +240,7 @@ TEST_F(Formularios, TabFollowsTheReadingOrderOfBothForms)
         "mandato_tipo", "mandato_ultimo", "nota_recibo", "renta", "otro_concepto1", "otro_importe1",
         "otro_concepto2", "otro_importe2", "otro_concepto3", "otro_importe3", "boton_impuesto1", "iva",
         "boton_impuesto2", "irpf", "is_recibo_fisico", "is_recibo_banco", "is_recibo_numerar", "Facturar",
-        "boton_recibo_fisico", "boton_recibo_banco", "Calculadora", "I.P.C.", "boton_documentos", "boton_facturado", "<<", "<", ">", ">>", "Nuevo", "Borrar",
+        "boton_recibo_fisico", "boton_recibo_banco", "Calculadora", "I.P.C.", "boton_documentos", "boton_facturado", "<<", "<", ">", ">>", "Nuevo", "Borrar", "Buscar", "Ordenar", "Imprimir",
         "Aceptar", "Cancelar", "piso"};
     EXPECT_EQ(RecorridoTab(inmuebles).join(u' '), esperadoInmueble.join(u' '));
 }

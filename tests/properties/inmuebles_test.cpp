@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "properties/orden_inmuebles.h"
 #include "props_fixture.h"
 #include "util/errores.h"
 
@@ -260,10 +261,12 @@ TEST_F(InmuebleLogica, BrowsingFollowsTheChosenOrder)
     const FichaInmueble b = CrearInmueble("ANA", "A", "1");
     m_db.exec("UPDATE inmueble SET localidad = 'ZARAGOZA' WHERE direccion = 'B'; "
               "UPDATE inmueble SET localidad = 'avila' WHERE direccion = 'A'");
-    CInmuebleSet porLocalidad(&m_db, QString(), OrdenBrowsingInmuebles(1));
-    EXPECT_EQ(porLocalidad.text("direccion"), QStringLiteral("A"));
-    CInmuebleSet porEntrada(&m_db, QString(), OrdenBrowsingInmuebles(6));
+    AplicarOrdenInmuebles(m_db, 6);
+    CInmuebleSet porEntrada(&m_db);
     EXPECT_EQ(porEntrada.text("direccion"), QStringLiteral("B"));
+    AplicarOrdenInmuebles(m_db, 1);
+    CInmuebleSet porLocalidad(&m_db);
+    EXPECT_EQ(porLocalidad.text("direccion"), QStringLiteral("A"));
     // Storing a changed ordering column moves the row, and the set stays on it.
     FichaInmueble d = Mostrar(porLocalidad, a.ref);
     d.localidad = "AAA";

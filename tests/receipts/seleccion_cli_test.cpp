@@ -20,7 +20,7 @@ TEST_F(SeleccionCliTest, ListingInvoicesAndReceiptsFollowTheSelection)
 {
     Propietario(QStringLiteral("PÉREZ MORENO SERGIO"));
     const qint64 a = Recibo({.inquilino = QStringLiteral("PRIMERO")});
-    Recibo({.inquilino = QStringLiteral("SIN RECIBO FISICO"), .fisico = false});
+    Recibo({.inquilino = QStringLiteral("SIN RECIBO FÍSICO"), .fisico = false});
     const qint64 c = Recibo({.inquilino = QStringLiteral("TERCERO")});
     const QString l = ws.file(QStringLiteral("l.pdf")), f = ws.file(QStringLiteral("f.pdf")),
                   r = ws.file(QStringLiteral("r.pdf"));
