@@ -573,23 +573,18 @@ void CInmueblesDlg::Borrar()
 {
     if (!m_set)
         return;
-    if (m_esNuevo) {
-        // A property not yet stored is only dropped; the row shown before it is untouched.
-        if (m_set->rowCount() == 0)
-            EmpezarNuevo();
-        else
-            MostrarActual();
-        return;
+    // A property not yet stored is only dropped; the row shown before it is untouched.
+    if (!m_esNuevo) {
+        if (QMessageBox::warning(this, windowTitle(), kPreguntaBorrarInmueble,
+                                 QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+            return;
+        try {
+            BorrarInmuebleActual(*m_set);
+        } catch (const std::exception& e) {
+            Error(e);
+        }
+        m_set->moveFirst();
     }
-    if (QMessageBox::warning(this, windowTitle(), kPreguntaBorrarInmueble,
-                             QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
-        return;
-    try {
-        BorrarInmuebleActual(*m_set);
-    } catch (const std::exception& e) {
-        Error(e);
-    }
-    m_set->moveFirst();
     if (m_set->rowCount() == 0)
         EmpezarNuevo();
     else
