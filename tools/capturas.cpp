@@ -24,6 +24,10 @@
 #include "billing/demo.h"
 #include "billing/emision_facturacion.h"
 #include "billing/facturacion.h"
+#include "billing/buscar_recibos_dlg.h"
+#include "billing/cobros_dlg.h"
+#include "billing/emision_recibos_dlg.h"
+#include "billing/facturaciones_dlg.h"
 #include "billing/seleccion_recibos_dlg.h"
 #include "data/database.h"
 #include "data/workspace.h"
@@ -365,6 +369,20 @@ bool Informes(Database& db, const QTemporaryDir& tmp, const QString& destino)
     return ok;
 }
 
+// The runs list, "Emisión Recibos", "Cobros" and "Buscar Recibos" over the billed months.
+bool CapturasFacturaciones(Database& db, const QString& destino)
+{
+    CFacturacionesDlg runs(db);
+    bool ok = Dialogo(runs, destino + QStringLiteral("/facturaciones.png"), QSize(640, 360));
+    CEmisionRecibosDlg emision(db, QDate(2024, 4, 1), false, LeerAjustesRecibo().vencimiento);
+    ok = GuardarDialogo(emision, destino + QStringLiteral("/emision_recibos.png")) && ok;
+    CCobrosDlg cobros(db, QDate(2024, 4, 15));
+    ok = Dialogo(cobros, destino + QStringLiteral("/cobros.png"), QSize(900, 560)) && ok;
+    CBuscarRecibosDlg buscar(db, QDate(2024, 4, 15));
+    ok = GuardarDialogo(buscar, destino + QStringLiteral("/buscar_recibos.png")) && ok;
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -392,6 +410,7 @@ int main(int argc, char** argv)
     ok = opciones && Guardar(frame, destino + QStringLiteral("/menu_opciones.png"), opciones, x) && ok;
     ok = Formularios(doc.Base(), destino) && ok;
     ok = Informes(doc.Base(), tmp, destino) && ok;
+    ok = CapturasFacturaciones(doc.Base(), destino) && ok;
     doc.CerrarBase();
     ok = CapturasContrato(demo, destino, tmp.path()) && ok;
     ok = CapturasCartas(demo, destino) && ok;
