@@ -7,8 +7,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <tuple>
 
 #include "bank/remesa.h"
+#include "billing/buscar_recibos_dlg.h"
 #include "billing/cobros_dlg.h"
 #include "billing/emision_facturacion.h"
 #include "billing/emision_flujos_dlg.h"
@@ -154,4 +156,30 @@ TEST_F(CobrosDlgTest, CuadernoWriterMarksAfterTheFileOnly)
     QFile::remove(ruta);
     EXPECT_EQ(Contar("SELECT COUNT(*) FROM recibo WHERE estado = 2 AND fecha_cobro = '2024-03-11 00:00:00'"), 1);
     EXPECT_EQ(a, e.recibos[0].ref);
+}
+
+TEST_F(CobrosDlgTest, SearchListsFollowTheOwnerAndTheStreet)
+{
+    Propietario(QStringLiteral("ALBA"));
+    Propietario(QStringLiteral("BRAVO"));
+    Statement ins(db, "INSERT INTO inmueble (direccion, piso, arrendador, nom_arrendatario) VALUES (?1, ?2, ?3, ?4)");
+    for (const auto& [calle, piso, dueno, inquilino] : {std::tuple{"MAYOR", "1º", "ALBA", "ANA"},
+                                                         std::tuple{"MAYOR", "2º", "ALBA", "LUIS"},
+                                                         std::tuple{"SOL", "3º", "BRAVO", "EVA"}})
+        ins.bind(1, calle).bind(2, piso).bind(3, dueno).bind(4, inquilino).run();
+    CBuscarRecibosDlg d(db, QDate(2024, 4, 15));
+    const auto items = [](QComboBox* c) {
+        QStringList r;
+        for (int i = 0; i < c->count(); ++i)
+            r << c->itemText(i);
+        return r;
+    };
+    EXPECT_EQ(items(d.Direccion()), QStringList({"MAYOR", "SOL", "TODAS"}));
+    d.Propietario()->setCurrentText(QStringLiteral("BRAVO"));
+    EXPECT_EQ(items(d.Direccion()), QStringList({"SOL", "TODAS"}));
+    EXPECT_EQ(items(d.Inquilino()), QStringList({"EVA", "TODOS"}));
+    d.Propietario()->setCurrentText(QStringLiteral("alba"));   // typed in lower case
+    d.Direccion()->setCurrentText(QStringLiteral("MAYOR"));
+    EXPECT_EQ(items(d.Piso()), QStringList({"1º", "2º", "TODOS"}));
+    EXPECT_EQ(items(d.Inquilino()), QStringList({"ANA", "LUIS", "TODOS"}));
 }
