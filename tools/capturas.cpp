@@ -25,6 +25,7 @@
 #include "billing/emision_facturacion.h"
 #include "billing/facturacion.h"
 #include "billing/buscar_recibos_dlg.h"
+#include "properties/buscar_inmueble_dlg.h"
 #include "billing/cobros_dlg.h"
 #include "billing/emision_recibos_dlg.h"
 #include "billing/facturaciones_dlg.h"
@@ -380,6 +381,10 @@ bool CapturasFacturaciones(Database& db, const QString& destino)
     ok = Dialogo(cobros, destino + QStringLiteral("/cobros.png"), QSize(900, 560)) && ok;
     CBuscarRecibosDlg buscar(db, QDate(2024, 4, 15));
     ok = GuardarDialogo(buscar, destino + QStringLiteral("/buscar_recibos.png")) && ok;
+    CBuscarInmuebleDlg inmueble(nullptr, db, CBuscarInmuebleDlg::Modo::Texto);
+    inmueble.Texto()->setText(QStringLiteral("goya"));
+    inmueble.Buscar();
+    ok = Dialogo(inmueble, destino + QStringLiteral("/buscar_inmueble.png"), QSize(640, 420)) && ok;
     return ok;
 }
 

@@ -65,7 +65,7 @@ void DibujarFichaInmueble(QPainter& p, const FichaInmueble& d, const RotulosFich
     f.Texto(0, QStringLiteral("FICHA INMUEBLE"), Qt::AlignHCenter);
     f.Simple(20, 30, 50, 35, QStringLiteral("Referencia"));
     f.Simple(50, 30, 100, 35, d.codref);
-    f.Etiquetada(20, 35, 60, 45, QStringLiteral("Via"), d.via);
+    f.Etiquetada(20, 35, 60, 45, QStringLiteral("Vía"), d.via);
     f.Etiquetada(60, 35, 200, 45, QStringLiteral("Dirección"), d.direccion);
     // Type and floor share the row side by side, so that neither hides the other.
     f.Simple(20, 45, 70, 50, NombreTipoInmueble(d.tipo_inmueble));
@@ -91,8 +91,8 @@ void DibujarFichaInmueble(QPainter& p, const FichaInmueble& d, const RotulosFich
     f.Etiquetada(110, 120, 155, 130, QStringLiteral("Nacionalidad"), d.nacionalidad_arrendatario);
     f.Etiquetada(155, 120, 200, 130, QStringLiteral("Documento"), d.doc_arrendatario_tipo + d.doc_arrendatario_num);
     f.Etiquetada(20, 130, 110, 140, QStringLiteral("Domiciliación bancaria"), d.banco + d.sucursal + d.dc + d.ccc);
-    f.Etiquetada(110, 130, 155, 140, QStringLiteral("Telefono"), d.telefono_casa);
-    f.Etiquetada(155, 130, 200, 140, QStringLiteral("Movil"), d.telefono_movil);
+    f.Etiquetada(110, 130, 155, 140, QStringLiteral("Teléfono"), d.telefono_casa);
+    f.Etiquetada(155, 130, 200, 140, QStringLiteral("Móvil"), d.telefono_movil);
     f.Simple(20, 145, 50, 150, QStringLiteral("Notas"));
     f.Notas(20, 150, 200, 275, QString(d.notas).remove(u'\r'));
     p.restore();
