@@ -2,9 +2,9 @@
 
 #include <QHash>
 #include <QSet>
-#include <QRegularExpression>
 
 #include "data/database.h"
+#include "data/record_set.h"
 #include "data/esquema.h"
 #include "util/errores.h"
 #include "util/letras.h"
@@ -46,32 +46,11 @@ QString InsertarReciboDesdeInmueble(const QString& condicion, const QString& ord
 }
 
 // The properties are billed in the browsing order the user chose: the key columns of
-// InmueblesIndex, which the sort options rebuild. The names come from the schema, not
-// from the user, and are checked before they go into the ORDER BY.
+// InmueblesIndex, which the sort options rebuild, read as the property form reads them.
 QString OrdenInmuebles(Database& db)
 {
-    Statement st(db, "SELECT sql FROM sqlite_master WHERE type = 'index'"
-                     " AND name = 'InmueblesIndex' COLLATE NOCASE AND tbl_name = 'inmueble'");
-    if (!st.next() || st.isNull(0))
-        return QStringLiteral("ref");
-    const QString sql = st.text(0);
-    const qsizetype a = sql.indexOf(u'('), b = sql.lastIndexOf(u')');
-    if (a < 0 || b <= a)
-        return QStringLiteral("ref");
-    static const QRegularExpression kColumna(
-        QStringLiteral("^([A-Za-z_][A-Za-z0-9_]*)(( +(ASC|DESC))?)$"),
-        QRegularExpression::CaseInsensitiveOption);
-    QStringList columnas;
-    for (QString c : sql.mid(a + 1, b - a - 1).split(u',')) {
-        c = c.trimmed().remove(u'[').remove(u']').remove(u'"');
-        const auto m = kColumna.match(c);
-        if (!m.hasMatch())
-            return QStringLiteral("ref");
-        // Texts compared ignoring case sort folded, as the index's columns did under ES_NOCASE.
-        columnas << ExpresionOrden(QStringLiteral("inmueble"), m.captured(1)) + m.captured(2);
-    }
-    columnas << QStringLiteral("ref");
-    return columnas.join(QStringLiteral(", "));
+    const QString orden = OrdenIndice(db, QStringLiteral("inmueble"), QStringLiteral("InmueblesIndex"));
+    return orden.isEmpty() ? QStringLiteral("ref") : orden;
 }
 
 struct Propietario {
