@@ -116,14 +116,4 @@ static void BM_RellenarCampos10000(benchmark::State& state)
 }
 BENCHMARK(BM_RellenarCampos10000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    // Rich-text documents need a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+// main: bench/main_gui.cpp

@@ -58,14 +58,4 @@ void BM_MilFacturasAPdf(benchmark::State& state) { Imprimir(state, true); }
 BENCHMARK(BM_MilRecibosAPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_MilFacturasAPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-int main(int argc, char** argv)
-{
-    // Fonts need a GUI application; no display is needed for PDF output.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+// main: bench/main_gui.cpp

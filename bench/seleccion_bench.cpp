@@ -72,13 +72,4 @@ void BM_Texto200PaginasAPdf(benchmark::State& state)
 BENCHMARK(BM_SeleccionYListado10000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Texto200PaginasAPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+// main: bench/main_gui.cpp
