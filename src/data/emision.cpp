@@ -47,7 +47,7 @@ int CopiarRecibosAEmision(Database& db, const QString& condicion, const QVariant
 {
     const QString cols = ColumnasRecibo();
     const QString donde = condicion.trimmed().isEmpty() ? QString() : QStringLiteral(" WHERE ") + condicion;
-    if (orden.trimmed().isEmpty()) {
+    if (orden.trimmed().isEmpty() || orden.trimmed() == QLatin1String("ref")) {
         // By ref, the table's own order: no sort.
         Statement st(db, QStringLiteral("INSERT INTO emision_recibo (%1, is_recibo_seleccionado) SELECT %1, %2"
                                         " FROM recibo%3 ORDER BY ref")
