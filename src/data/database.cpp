@@ -63,6 +63,38 @@ void FuncionOrden(sqlite3_context* ctx, int, sqlite3_value** argv)
     ResultadoPlegado(ctx, argv, ClaveOrden);
 }
 
+// es_contiene(aguja, texto1, texto2, ...): 1 when any text, case folded, holds `aguja`
+// (already folded), else 0; NULL texts hold nothing. The search of a fragment with letters
+// outside ASCII runs it over thirteen columns of every property: a text of plain ASCII
+// cannot hold such a fragment and is passed over without being decoded.
+void FuncionContiene(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    const auto* a = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const int na = sqlite3_value_bytes(argv[0]);
+    bool agujaAscii = true;
+    for (int i = 0; i < na && agujaAscii; ++i)
+        agujaAscii = (a[i] & 0x80) == 0;
+    const QString aguja = QString::fromUtf8(a, na);
+    for (int k = 1; k < argc; ++k) {
+        if (sqlite3_value_type(argv[k]) == SQLITE_NULL)
+            continue;
+        const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(argv[k]));
+        const int n = sqlite3_value_bytes(argv[k]);
+        if (!agujaAscii) {
+            bool ascii = true;
+            for (int i = 0; i < n && ascii; ++i)
+                ascii = (t[i] & 0x80) == 0;
+            if (ascii)
+                continue;
+        }
+        if (PlegarTexto(QString::fromUtf8(t, n)).contains(aguja)) {
+            sqlite3_result_int(ctx, 1);
+            return;
+        }
+    }
+    sqlite3_result_int(ctx, 0);
+}
+
 }  // namespace
 
 QString PlegarTexto(const QString& s)
@@ -162,6 +194,8 @@ void Database::open(const QString& path, Mode mode)
     sqlite3_create_collation(db, "ES_NOCASE", SQLITE_UTF8, nullptr, CollationEs);
     sqlite3_create_function(db, "es_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             FuncionFold, nullptr, nullptr);
+    sqlite3_create_function(db, "es_contiene", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                            FuncionContiene, nullptr, nullptr);
     sqlite3_create_function(db, "es_orden", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                             FuncionOrden, nullptr, nullptr);
     m_db = db;

@@ -23,16 +23,19 @@ Statement Preparar(Database& db, const QString& select, const CondicionBusqueda&
 CondicionBusqueda CondicionTexto(const QString& texto)
 {
     // SQLite's LIKE already ignores the case of ASCII letters: a plain ASCII text needs no
-    // folding of the columns, which keeps the search fast on long notes.
+    // folding of the columns, which keeps the search fast on long notes. Any other text is
+    // looked for in the folded columns, all thirteen in one call a row.
     bool ascii = true;
     for (const QChar c : texto)
         ascii = ascii && c.unicode() < 0x80;
-    QStringList pruebas;
+    QStringList columnas;
     for (const char* columna : kColumnasBusqueda)
-        pruebas << (ascii ? QStringLiteral("%1 LIKE ?1 ESCAPE '\\'") : QStringLiteral("es_fold(%1) LIKE ?1 ESCAPE '\\'"))
-                       .arg(QLatin1String(columna));
-    return {pruebas.join(QStringLiteral(" OR ")),
-            {QStringLiteral("%") + EscaparLike(PlegarTexto(texto)) + QStringLiteral("%")}};
+        columnas << QLatin1String(columna);
+    if (!ascii)
+        return {QStringLiteral("es_contiene(?1, %1)").arg(columnas.join(QStringLiteral(", "))), {PlegarTexto(texto)}};
+    for (QString& c : columnas)
+        c += QStringLiteral(" LIKE ?1 ESCAPE '\\'");
+    return {columnas.join(QStringLiteral(" OR ")), {QStringLiteral("%") + EscaparLike(texto) + QStringLiteral("%")}};
 }
 
 CondicionBusqueda CondicionMesContrato(int mes)
