@@ -87,7 +87,8 @@ void RecordSet::close()
     m_pos = -1;
     m_modo = EditMode::None;
     m_actual.clear();
-    m_lecturaColumna.clear();
+    m_lecturas.clear();
+    m_columnaUsada.clear();
     m_enLista = true;
 }
 
@@ -220,12 +221,32 @@ void RecordSet::resync()
     m_pos = std::clamp(antes, -1, n);
 }
 
+// The statement that reads these columns (in this order) of the rows of a page.
+Statement& RecordSet::lecturaDe(const std::vector<int>& columnas) const
+{
+    if (int(columnas.size()) == m_columnas.size())
+        return *m_lectura;
+    auto& st = m_lecturas[columnas];
+    if (!st) {
+        QStringList lista;
+        for (const int c : columnas)
+            lista << QuoteIdentifier(m_columnas[c]);
+        st = std::make_unique<Statement>(*m_db, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
+                                                    .arg(lista.join(QStringLiteral(", ")), QuoteIdentifier(m_tabla),
+                                                         QStringList(kPagina, QStringLiteral("?")).join(u',')));
+    }
+    return *st;
+}
+
 // Reads column `columna` (or every column, when negative) of the page of the current row.
+// A new page reads at once every column asked for so far: a walk over a few columns of a
+// wide table reads only those, in one statement a page.
 void RecordSet::leerPagina(int columna) const
 {
     const int n = int(m_columnas.size());
     const int inicio = m_pos / kPagina * kPagina;
-    if (m_inicioPagina != inicio || m_db->totalChanges() != m_cambiosPagina) {
+    const bool nueva = m_inicioPagina != inicio || m_db->totalChanges() != m_cambiosPagina;
+    if (nueva) {
         // A new page, or the stored rows changed: start again so no row mixes old and new values.
         m_pagina.resize(size_t(kPagina) * size_t(n));
         m_hayFila.assign(kPagina, 0);
@@ -235,19 +256,19 @@ void RecordSet::leerPagina(int columna) const
         m_cambiosPagina = m_db->totalChanges();
         m_inicioPagina = inicio;
     }
-    const bool todas = columna < 0 || m_lecturasPagina >= 2;
-    Statement* st = m_lectura.get();
-    if (!todas) {
-        if (m_lecturaColumna.empty())
-            m_lecturaColumna.resize(size_t(n));
-        auto& propia = m_lecturaColumna[size_t(columna)];
-        if (!propia)
-            propia = std::make_unique<Statement>(
-                *m_db, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid IN (%3)")
-                           .arg(QuoteIdentifier(m_columnas[columna]), QuoteIdentifier(m_tabla),
-                                QStringList(kPagina, QStringLiteral("?")).join(u',')));
-        st = propia.get();
+    if (int(m_columnaUsada.size()) != n)
+        m_columnaUsada.assign(size_t(n), 0);
+    std::vector<int> leer;
+    if (columna < 0 || m_lecturasPagina >= 2) {
+        for (int c = 0; c < n; ++c)
+            leer.push_back(c);
+    } else {
+        m_columnaUsada[size_t(columna)] = 1;
+        for (int c = 0; c < n; ++c)
+            if (c == columna || (nueva && m_columnaUsada[size_t(c)]))
+                leer.push_back(c);
     }
+    Statement* st = &lecturaDe(leer);
     ++m_lecturasPagina;
 
     std::vector<std::pair<qint64, int>> huecos;   // row id -> slot, sorted by row id
@@ -262,11 +283,9 @@ void RecordSet::leerPagina(int columna) const
         }
     }
     std::sort(huecos.begin(), huecos.end());
-    const int desde = todas ? 0 : columna;
-    const int hasta = todas ? n : columna + 1;
     // A row another program deleted meanwhile reads as empty, never as a stale cell.
     for (int i = 0; i < kPagina; ++i)
-        for (int c = desde; c < hasta; ++c)
+        for (const int c : leer)
             m_pagina[size_t(i) * size_t(n) + size_t(c)] = Celda{};
     try {
         while (st->next()) {
@@ -277,9 +296,9 @@ void RecordSet::leerPagina(int columna) const
                 continue;
             m_hayFila[size_t(it->second)] = 1;
             Celda* fila = &m_pagina[size_t(it->second) * size_t(n)];
-            for (int c = desde; c < hasta; ++c) {
-                const int origen = todas ? c + 1 : 1;
-                Celda& celda = fila[c];
+            for (int k = 0; k < int(leer.size()); ++k) {
+                const int origen = k + 1;
+                Celda& celda = fila[leer[size_t(k)]];
                 switch (st->type(origen)) {
                 case Statement::Tipo::Nulo:
                     celda.tipo = Celda::Nulo;
@@ -308,7 +327,8 @@ void RecordSet::leerPagina(int columna) const
         throw;
     }
     st->reset();
-    std::fill(m_columnaLeida.begin() + desde, m_columnaLeida.begin() + hasta, 1);
+    for (const int c : leer)
+        m_columnaLeida[size_t(c)] = 1;
 }
 
 // The stored value of a column of the current row; null when there is none (or it was
@@ -317,6 +337,8 @@ const RecordSet::Celda* RecordSet::celdaActual(int columna) const
 {
     if (!hasCurrent() || !m_db)
         return nullptr;
+    if (int(m_columnaUsada.size()) == m_columnas.size())
+        m_columnaUsada[size_t(columna)] = 1;
     const int inicio = m_pos / kPagina * kPagina;
     if (m_inicioPagina != inicio || !m_columnaLeida[size_t(columna)])
         leerPagina(columna);

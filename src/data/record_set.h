@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -150,10 +151,12 @@ private:
     QVariant decodificar(const Celda& c) const;
     const Celda* celdaActual(int columna) const;
     void leerPagina(int columna) const;
+    Statement& lecturaDe(const std::vector<int>& columnas) const;
     void materializar();
 
     // The page of kPagina rows around the current one, read a column at a time: a walk that
-    // looks at two columns reads only those. A page that is asked for more reads them all.
+    // looks at two columns reads only those. A page that is asked for more reads them all;
+    // the next page reads the columns asked for so far in one statement.
     // Valid while m_cambiosPagina holds when it needs another column.
     mutable std::vector<Celda> m_pagina;            // kPagina rows of m_columnas.size() cells
     mutable std::vector<char> m_hayFila;            // per slot: the row was found
@@ -163,7 +166,8 @@ private:
     mutable qint64 m_cambiosPagina = -1;
     mutable int m_lecturasPagina = 0;
     std::unique_ptr<Statement> m_lectura;           // every column
-    mutable std::vector<std::unique_ptr<Statement>> m_lecturaColumna;
+    mutable std::map<std::vector<int>, std::unique_ptr<Statement>> m_lecturas;   // by columns read
+    mutable std::vector<char> m_columnaUsada;       // per column: asked for since the set opened
 
     QVariantList m_actual;
     QVariantList m_leido;                   // the edited row as edit() read it
