@@ -2,12 +2,18 @@
 // a GUI application, and no display is needed for PDF output.
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
+#ifdef RENTIVA_BENCH_WIDGETS
+#include <QApplication>
+using Aplicacion = QApplication;
+#else
+using Aplicacion = QGuiApplication;
+#endif
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    Aplicacion app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -20,6 +20,7 @@
 #include "app/dibujos.h"
 #include "app/documento.h"
 #include "app/main_window.h"
+#include "properties/tabla_inmuebles_widget.h"
 #include "app/traducciones.h"
 #include "billing/demo.h"
 #include "billing/emision_facturacion.h"
@@ -416,6 +417,9 @@ int main(int argc, char** argv)
     ok = Formularios(doc.Base(), destino) && ok;
     ok = Informes(doc.Base(), tmp, destino) && ok;
     ok = CapturasFacturaciones(doc.Base(), destino) && ok;
+    // The list after the runs above, filtered as the user types.
+    frame.Formulario()->Tabla()->Filtro()->setText(QStringLiteral("álamos"));
+    ok = Guardar(frame, destino + QStringLiteral("/lista_inmuebles_filtro.png")) && ok;
     doc.CerrarBase();
     ok = CapturasContrato(demo, destino, tmp.path()) && ok;
     ok = CapturasCartas(demo, destino) && ok;

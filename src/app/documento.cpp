@@ -83,6 +83,8 @@ bool CRentivaDoc::Preguntar(const QString& texto, bool siPorDefecto)
 
 void CRentivaDoc::Cerrar()
 {
+    if (m_db.isOpen())
+        emit BaseCerrando();
     m_db.close();
 }
 

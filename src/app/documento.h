@@ -67,6 +67,8 @@ public:
     static const QString kTituloCerrado;       // "No hay archivo abierto"
 
 signals:
+    // Just before the connection closes: whatever reads through it lets it go.
+    void BaseCerrando();
     // After every open, close, create, copy and restore: the caption or the connection changed.
     void BaseCambiada();
     // After a workspace opened through AbrirBase. The first-owner step connects here

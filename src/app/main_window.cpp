@@ -39,6 +39,7 @@
 #include "properties/buscar_inmueble_dlg.h"
 #include "properties/comandos_propiedades_dlg.h"
 #include "properties/filtro_inmuebles_dlg.h"
+#include "properties/tabla_inmuebles_widget.h"
 #include "receipts/diseno_recibo_dlg.h"
 #include "reports/exportacion_facturacion_dlg.h"
 #include "reports/informe_dlg.h"
@@ -108,6 +109,14 @@ CRentivaForm::CRentivaForm(QWidget* parent) : QWidget(parent), m_fondo(DibujarFo
         b->hide();
         m_botones << b;
     }
+    m_tabla = new CTablaInmueblesWidget(this);
+    m_tabla->hide();
+}
+
+void CRentivaForm::resizeEvent(QResizeEvent*)
+{
+    // Below the row of buttons, to the window's edges.
+    m_tabla->setGeometry(5, 70, std::max(0, width() - 10), std::max(0, height() - 75));
 }
 
 void CRentivaForm::paintEvent(QPaintEvent*)
@@ -138,7 +147,18 @@ CMainFrame::CMainFrame(CRentivaDoc& doc, QWidget* parent) : QMainWindow(parent),
     // Room for the whole picture, but never more than the screen offers.
     resize(QSize(950, 800).boundedTo(screen()->availableSize()));
     connect(&m_doc, &CRentivaDoc::BaseCambiada, this, &CMainFrame::ActualizarEstados);
+    connect(&m_doc, &CRentivaDoc::BaseCerrando, this, [this] { m_form->Tabla()->Mostrar(nullptr); });
+    connect(&m_doc, &CRentivaDoc::BaseCambiada, this, &CMainFrame::MostrarTabla);
+    connect(m_form->Tabla(), &CTablaInmueblesWidget::InmuebleElegido, this, [this](qint64 ref) {
+        try {
+            AbrirInmuebleElegido(this, m_doc.Base(), ref);
+        } catch (const std::exception& e) {
+            QMessageBox::critical(this, QStringLiteral("Inmuebles"), TextoError(e));
+        }
+        m_form->Tabla()->Recargar();
+    });
     ActualizarEstados();
+    MostrarTabla();
 }
 
 QAction* CMainFrame::Crear(int id, const QString& texto, Necesita necesita)
@@ -280,6 +300,17 @@ void CMainFrame::Ejecutar(int id)
         QMessageBox::critical(this, QStringLiteral("Rentiva"), TextoError(e));
     }
     ActualizarEstados();
+    // Whatever the command wrote (a property, a run, an order) shows in the list.
+    if (m_doc.EstaAbierta())
+        m_form->Tabla()->Recargar();
+}
+
+void CMainFrame::MostrarTabla()
+{
+    CTablaInmueblesWidget* tabla = m_form->Tabla();
+    const bool abierta = m_doc.EstaAbierta();
+    tabla->Mostrar(abierta ? &m_doc.Base() : nullptr);
+    tabla->setVisible(abierta);
 }
 
 void CMainFrame::ActualizarEstados()
@@ -357,8 +388,10 @@ void CMainFrame::RutearIncorporados()
     Rutear(cmd::BotonPlantillas, [this] { CDialogEditarMailing(this, QString()).exec(); });
     // A workspace without owners leads the user to create the first one.
     connect(&m_doc, &CRentivaDoc::BaseAbierta, this, [this] {
-        if (m_doc.EstaAbierta())
+        if (m_doc.EstaAbierta()) {
             PasoPrimerPropietario(this, m_doc.Base());
+            m_form->Tabla()->Recargar();
+        }
     });
 }
 

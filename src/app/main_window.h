@@ -7,6 +7,7 @@
 
 
 class CRentivaDoc;
+class CTablaInmueblesWidget;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -66,13 +67,18 @@ class CRentivaForm : public QWidget {
 public:
     explicit CRentivaForm(QWidget* parent = nullptr);
     QPushButton* Boton(int indice) const { return m_botones.value(indice); }
+    // The properties of the open workspace, below the buttons; hidden without one, so the
+    // picture shows.
+    CTablaInmueblesWidget* Tabla() const { return m_tabla; }
     static constexpr int kNumBotones = 11;
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     QVector<QPushButton*> m_botones;
+    CTablaInmueblesWidget* m_tabla;
     QImage m_fondo;
 };
 
@@ -119,6 +125,8 @@ private:
     void AbrirInformes();
     // The last four workspaces under "Archivo", above "Salir", rebuilt each time it opens.
     void ListarRecientes();
+    // The properties table follows the workspace: shown over an open one, hidden otherwise.
+    void MostrarTabla();
 
     CRentivaDoc& m_doc;
     CRentivaForm* m_form;

@@ -336,6 +336,14 @@ void PasoIndiceCobros(Database& db)
                            " ON recibo(fecha_facturacion, arrendador, localidad, direccion, piso, ref, estado)"));
 }
 
+// Layout 5: the properties list shows each property's last billed month, looked up by its
+// street and floor among the receipts (they keep the property's texts as billed).
+void PasoIndiceUltimoMes(Database& db)
+{
+    db.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS recibo_inmueble"
+                           " ON recibo(direccion COLLATE NOCASE, piso COLLATE NOCASE, fecha_facturacion)"));
+}
+
 struct Paso {
     int version;
     void (*aplicar)(Database&);
@@ -346,6 +354,7 @@ const Paso kPasos[] = {
     {2, PasoClavesPlegadas},
     {3, PasoSepa},
     {4, PasoIndiceCobros},
+    {5, PasoIndiceUltimoMes},
 };
 
 // Steps run on every upgrade, each a no-op when the file is already as it should be.

@@ -10,7 +10,7 @@ class Database;
 
 // PRAGMA application_id of every workspace ("RTVA"); user_version numbers the layout.
 constexpr int kAplicacionId = 0x52545641;
-constexpr int kVersionEsquema = 4;
+constexpr int kVersionEsquema = 5;
 constexpr int kLongitudTelefono = 20;
 constexpr int kLongitudIban = 34;
 constexpr int kLongitudBic = 11;

@@ -38,6 +38,18 @@ bool AbrirInmuebles(QWidget* parent, Database& db)
     return pedida;
 }
 
+void AbrirInmuebleElegido(QWidget* parent, Database& db, qint64 ref)
+{
+    bool pedida = false;
+    {
+        CInmueblesDlg dlg(parent, db, ref);
+        dlg.exec();
+        pedida = dlg.BusquedaPedida();
+    }
+    if (pedida)
+        AbrirBusquedaInmuebles(parent, db);
+}
+
 void PasoPrimerPropietario(QWidget* parent, Database& db)
 {
     if (!db.isOpen())
