@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "data/database.h"
@@ -60,12 +61,14 @@ CBuscarInmuebleDlg::CBuscarInmuebleDlg(QWidget* parent, Database& db, Modo modo)
     m_aviso = new QLabel(this);
     m_aviso->hide();
     auto* area = new QScrollArea(this);
+    m_area = area;
     area->setWidgetResizable(true);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_panel = new QWidget;
     m_lista = new QVBoxLayout(m_panel);
     m_lista->addStretch();
     area->setWidget(m_panel);
+    connect(area->verticalScrollBar(), &QScrollBar::valueChanged, this, &CBuscarInmuebleDlg::AlDesplazar);
 
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(arriba);
@@ -83,6 +86,7 @@ void CBuscarInmuebleDlg::Limpiar()
         delete item;
     }
     m_filas.clear();
+    m_resultados.clear();
     m_aviso->hide();
 }
 
@@ -91,27 +95,30 @@ void CBuscarInmuebleDlg::Buscar()
     Limpiar();
     m_buscado = false;
     m_condicion = m_modo == Modo::Texto ? CondicionTexto(m_texto->text()) : CondicionMesContrato(m_mes->currentIndex() + 1);
-    QList<ResultadoBusqueda> filas;
-    int total = 0;
     try {
-        filas = BuscarInmuebles(m_db, m_condicion, kMaximoResultadosBusqueda);
-        total = filas.size() < kMaximoResultadosBusqueda ? int(filas.size()) : ContarInmuebles(m_db, m_condicion);
+        m_resultados = BuscarInmuebles(m_db, m_condicion);
     } catch (const std::exception& e) {
         QMessageBox::warning(this, windowTitle(), TextoError(e));
         return;
     }
-    if (filas.isEmpty()) {
+    if (m_resultados.isEmpty()) {
         QMessageBox::information(this, windowTitle(), kNingunInmuebleCoincide);
         return;
     }
     m_buscado = true;
-    if (total > filas.size()) {
-        m_aviso->setText(QStringLiteral("Se muestran los %1 primeros de %2 inmuebles que coinciden.")
-                             .arg(filas.size()).arg(total));
-        m_aviso->show();
-    }
+    AnadirLote();
+    m_filas.first()->setFocus();
+}
+
+// Every match is listed; rows are made a batch at a time, the next when the list is
+// scrolled (or tabbed) to its end, so that thousands of matches open at once.
+void CBuscarInmuebleDlg::AnadirLote()
+{
+    const int desde = int(m_filas.size());
+    const int hasta = std::min(int(m_resultados.size()), desde + kLoteResultados);
     m_panel->setUpdatesEnabled(false);
-    for (const ResultadoBusqueda& r : filas) {
+    for (int i = desde; i < hasta; ++i) {
+        const ResultadoBusqueda& r = m_resultados[i];
         auto* fila = new QWidget(m_panel);
         auto* h = new QHBoxLayout(fila);
         h->setContentsMargins(0, 2, 0, 2);
@@ -126,7 +133,17 @@ void CBuscarInmuebleDlg::Buscar()
         m_filas << boton;
     }
     m_panel->setUpdatesEnabled(true);
-    m_filas.first()->setFocus();
+    const bool faltan = m_filas.size() < m_resultados.size();
+    m_aviso->setText(QStringLiteral("Se muestran %1 de los %2 inmuebles que coinciden; baje la lista para ver más.")
+                         .arg(m_filas.size())
+                         .arg(m_resultados.size()));
+    m_aviso->setVisible(faltan);
+}
+
+void CBuscarInmuebleDlg::AlDesplazar(int valor)
+{
+    if (m_filas.size() < m_resultados.size() && valor >= m_area->verticalScrollBar()->maximum())
+        AnadirLote();
 }
 
 void CBuscarInmuebleDlg::Elegir(qint64 ref)

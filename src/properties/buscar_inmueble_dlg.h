@@ -12,6 +12,7 @@ class Database;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QVBoxLayout;
 
 // The select button of one result row: it carries the property's ref.
@@ -47,8 +48,13 @@ public:
     // The rent revision of a property (contract-month mode); tests replace it.
     static std::function<void(QWidget*, Database&, qint64)> s_abrirCarta;
 
+    // How many rows a batch of the list makes.
+    static constexpr int kLoteResultados = 200;
+
 private:
     void Limpiar();
+    void AnadirLote();
+    void AlDesplazar(int valor);
 
     Database& m_db;
     Modo m_modo;
@@ -58,8 +64,10 @@ private:
     QLineEdit* m_texto = nullptr;
     QComboBox* m_mes = nullptr;
     QLabel* m_aviso;
+    QScrollArea* m_area;
     QWidget* m_panel;
     QVBoxLayout* m_lista;
+    QList<ResultadoBusqueda> m_resultados;   // every match; m_filas shows the first ones
     QList<CButtonSeleccionar*> m_filas;
 };
 

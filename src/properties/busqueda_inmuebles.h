@@ -12,8 +12,6 @@ inline const QString kInmuebleNoEncontrado = QStringLiteral("Inmueble no encontr
 inline const QString kAyudaBusqueda = QStringLiteral(
     "Busca por el nombre del inquilino, dni, direccion, piso, codigo postal, localidad, email notas, "
     "telefono, refcatastral o nombre del arrendador");
-// The search dialog shows no more rows than this.
-constexpr int kMaximoResultadosBusqueda = 2000;
 
 struct ResultadoBusqueda {
     qint64 ref = 0;

@@ -1,6 +1,8 @@
 // The search dialog as a user drives it: search, open a result, browse the matches; the
 // contract-month mode; the order dialog from the property form.
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "formularios_fixture.h"
 #include "modales.h"
@@ -135,3 +137,28 @@ TEST_F(Buscador, FilterShowsTheListingOfTheChosenOwner)
 }
 
 }  // namespace
+
+TEST_F(Buscador, EveryMatchIsListedABatchAtATimeAsTheListScrollsToItsEnd)
+{
+    {
+        Transaction tx(m_db);
+        Statement ins(m_db, "INSERT INTO inmueble (direccion, piso, arrendador) VALUES ('MAR', ?1, 'ANA')");
+        for (int i = 0; i < 450; ++i)
+            ins.bind(1, QString::number(i)).run();
+        tx.commit();
+    }
+    CBuscarInmuebleDlg dlg(nullptr, m_db, CBuscarInmuebleDlg::Modo::Texto);
+    dlg.show();
+    dlg.Texto()->setText(QStringLiteral("mar"));
+    dlg.Buscar();
+    QScrollBar* barra = dlg.findChild<QScrollArea*>()->verticalScrollBar();
+    QList<int> filas{int(dlg.Botones().size())};
+    while (dlg.Aviso()->isVisibleTo(&dlg) && filas.size() < 5) {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();   // the panel's new size reaches the scroll bar
+        barra->setValue(barra->maximum());
+        filas << int(dlg.Botones().size());
+    }
+    EXPECT_EQ(filas, QList<int>({200, 400, 450}));
+    EXPECT_EQ(dlg.Coincidencias().size(), 450);
+}
