@@ -42,17 +42,26 @@ int PrepararInformeInmuebles(Database& db, const CriteriosInmuebles& c)
     QStringList nombres;
     for (const QString& col : columnas)
         nombres << QuoteIdentifier(col);
-    const QString lista = nombres.join(QStringLiteral(", "));
-    Statement ins(db, QStringLiteral("INSERT INTO informe_inmueble (%1) SELECT %1 FROM inmueble%2 ORDER BY %3")
-                          .arg(lista, pruebas.isEmpty() ? QString() : QStringLiteral(" WHERE ") +
-                                                                           pruebas.join(QStringLiteral(" AND ")),
-                               orden));
-    for (int i = 0; i < valores.size(); ++i)
-        ins.bind(i + 1, valores[i]);
+    const QString donde = pruebas.isEmpty() ? QString() : QStringLiteral(" WHERE ") + pruebas.join(QStringLiteral(" AND "));
     Transaction tx(db);
     db.exec(QStringLiteral("DELETE FROM informe_inmueble"));
-    ins.run();
+    // Sorting whole rows would carry the notes and equipment of every property through the
+    // sorter: the row ids are sorted alone, then the rows copied in their order.
+    db.exec(QStringLiteral("DROP TABLE IF EXISTS temp.orden_informe"));
+    Statement orden_st(db, QStringLiteral("CREATE TEMP TABLE orden_informe AS SELECT rowid AS id FROM inmueble%1"
+                                          " ORDER BY %2").arg(donde, orden));
+    for (int i = 0; i < valores.size(); ++i)
+        orden_st.bind(i + 1, valores[i]);
+    orden_st.run();
+    QStringList origen;
+    for (const QString& n : nombres)
+        origen << QStringLiteral("i.") + n;
+    // CROSS JOIN keeps the ordered ids as the outer loop: rows are inserted in their order.
+    db.exec(QStringLiteral("INSERT INTO informe_inmueble (%1) SELECT %2 FROM temp.orden_informe o"
+                           " CROSS JOIN inmueble i ON i.rowid = o.id ORDER BY o.rowid")
+                .arg(nombres.join(QStringLiteral(", ")), origen.join(QStringLiteral(", "))));
     const int n = db.changes();
+    db.exec(QStringLiteral("DROP TABLE temp.orden_informe"));
     tx.commit();
     return n;
 }

@@ -61,3 +61,31 @@ TEST(Database, SpanishCaseFoldingCollation)
     EXPECT_THROW(Statement(db, "INSERT INTO p VALUES ('Ñúñez')").run(), DbError);
     Statement(db, "INSERT INTO p VALUES ('NUNEZ')").run();
 }
+
+// The SQL keys fold ASCII and Latin-1 letters byte by byte; every other text goes through
+// the C++ functions. Both ways must give the same key, or sorts and searches would disagree.
+TEST(Database, SqlFoldingAndSortKeysEqualTheirCppFunctions)
+{
+    TempWorkspace ws;
+    Database db(ws.workspacePath(), Database::Mode::Create);
+    QStringList textos{QStringLiteral("ÑÚÑEZ Peña, Ávila"), QStringLiteral("straße ÆØÅ þ ÿ × ÷"),
+                       QStringLiteral("ŁÓDŹ Ǆ ΣΑΣ µ"), QString(300, u'Ñ'), QStringLiteral("")};
+    QString todas;
+    for (char16_t u = 0x20; u < 0x250; ++u)
+        todas += QChar(u);
+    textos << todas;
+    Statement st(db, "SELECT es_fold(?1), es_orden(?1)");
+    for (const QString& t : textos) {
+        ASSERT_TRUE(st.bind(1, t).next());
+        EXPECT_EQ(st.text(0), PlegarTexto(t)) << t.left(40).toStdString();
+        EXPECT_EQ(st.text(1), ClaveOrden(t)) << t.left(40).toStdString();
+        st.reset();
+    }
+    for (char16_t u = 0xC0; u <= 0xFF; ++u) {
+        const QString t = QStringLiteral("a") + QChar(u) + QStringLiteral("Z");
+        ASSERT_TRUE(st.bind(1, t).next());
+        EXPECT_EQ(st.text(0), PlegarTexto(t)) << int(u);
+        EXPECT_EQ(st.text(1), ClaveOrden(t)) << int(u);
+        st.reset();
+    }
+}
