@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include "data/copia_ordenada.h"
 #include "data/database.h"
 #include "data/esquema.h"
 #include "data/record_set.h"
@@ -39,29 +40,16 @@ int PrepararInformeInmuebles(Database& db, const CriteriosInmuebles& c)
     QString orden = OrdenIndice(db, QStringLiteral("inmueble"), QStringLiteral("InmueblesIndex"));
     if (orden.isEmpty())
         orden = QStringLiteral("rowid");
-    QStringList nombres;
-    for (const QString& col : columnas)
+    QStringList nombres, origen;
+    for (const QString& col : columnas) {
         nombres << QuoteIdentifier(col);
+        origen << QStringLiteral("t.") + QuoteIdentifier(col);
+    }
     const QString donde = pruebas.isEmpty() ? QString() : QStringLiteral(" WHERE ") + pruebas.join(QStringLiteral(" AND "));
     Transaction tx(db);
     db.exec(QStringLiteral("DELETE FROM informe_inmueble"));
-    // Sorting whole rows would carry the notes and equipment of every property through the
-    // sorter: the row ids are sorted alone, then the rows copied in their order.
-    db.exec(QStringLiteral("DROP TABLE IF EXISTS temp.orden_informe"));
-    Statement orden_st(db, QStringLiteral("CREATE TEMP TABLE orden_informe AS SELECT rowid AS id FROM inmueble%1"
-                                          " ORDER BY %2").arg(donde, orden));
-    for (int i = 0; i < valores.size(); ++i)
-        orden_st.bind(i + 1, valores[i]);
-    orden_st.run();
-    QStringList origen;
-    for (const QString& n : nombres)
-        origen << QStringLiteral("i.") + n;
-    // CROSS JOIN keeps the ordered ids as the outer loop: rows are inserted in their order.
-    db.exec(QStringLiteral("INSERT INTO informe_inmueble (%1) SELECT %2 FROM temp.orden_informe o"
-                           " CROSS JOIN inmueble i ON i.rowid = o.id ORDER BY o.rowid")
-                .arg(nombres.join(QStringLiteral(", ")), origen.join(QStringLiteral(", "))));
-    const int n = db.changes();
-    db.exec(QStringLiteral("DROP TABLE temp.orden_informe"));
+    const int n = CopiarEnOrden(db, QStringLiteral("inmueble"), QStringLiteral("informe_inmueble"), nombres, origen,
+                                donde, valores, orden);
     tx.commit();
     return n;
 }
