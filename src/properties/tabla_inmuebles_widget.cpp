@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -75,8 +76,14 @@ void CTablaInmueblesWidget::Recargar()
 {
     if (!m_modelo)
         return;
+    // The user stays where he was: same row, same scroll.
+    const int fila = m_tabla->currentIndex().row();
+    const int desplazado = m_tabla->verticalScrollBar()->value();
     try {
         m_modelo->Recargar();
+        if (fila >= 0 && m_modelo->rowCount() > 0)
+            m_tabla->setCurrentIndex(m_modelo->index(std::min(fila, m_modelo->rowCount() - 1), 0));
+        m_tabla->verticalScrollBar()->setValue(desplazado);
         Contar();
     } catch (const std::exception& e) {
         m_cuenta->setText(QStringLiteral("No se han podido leer los inmuebles: %1").arg(TextoError(e)));

@@ -122,4 +122,5 @@ TEST(ListaInmuebles, EnterOnARowOpensThePropertyFormOnThatRowAndTheListShowsWhat
     QApplication::sendEvent(m.lista()->Filtro(), &intro);
     EXPECT_EQ(visto, QStringList({"2", "fijo"}));
     EXPECT_EQ(m.celda(1, CModeloInmuebles::Inquilino), "LUIS");
+    EXPECT_EQ(m.lista()->Tabla()->currentIndex().row(), 1);   // the list reloaded where the user was
 }
