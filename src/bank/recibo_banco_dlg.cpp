@@ -3,7 +3,6 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +23,7 @@
 #include "receipts/llenar_recibo.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/campos_widget.h"
 #include "widgets/disposicion.h"
 
@@ -268,13 +268,10 @@ bool GuardarFicheroBanco(QWidget* parent, const QString& workspace, const CFiche
         if (respuesta != QMessageBox::Ok)
             return false;
     }
-    QFileDialog guardar(parent, titulo, CFicheroCuaderno19::NombreFicheroPropuesto(propietario, mes),
-                        QStringLiteral("Facturaciones Cuaderno Folleto 19 (*.pr1)"));
-    guardar.setAcceptMode(QFileDialog::AcceptSave);
-    guardar.setDefaultSuffix(QStringLiteral("pr1"));
-    if (guardar.exec() != QDialog::Accepted || guardar.selectedFiles().isEmpty())
+    const QString ruta = RutaGuardar(parent, titulo, CFicheroCuaderno19::NombreFicheroPropuesto(propietario, mes),
+                                     QStringLiteral("Facturaciones Cuaderno Folleto 19 (*.pr1)"), QStringLiteral("pr1"));
+    if (ruta.isEmpty())
         return false;
-    const QString ruta = guardar.selectedFiles().constFirst();
     try {
         ComprobarSalidas({workspace}, {ruta});
         fichero.Generar(ruta);

@@ -15,6 +15,7 @@
 #include "billing/estado_recibo.h"
 #include "billing/facturacion.h"
 #include "util/errores.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 namespace {
@@ -108,11 +109,7 @@ CBuscarRecibosDlg::CBuscarRecibosDlg(Database& db, const QDate& hoy, QWidget* pa
     periodo->addWidget(new QLabel(QStringLiteral("Año"), this), 1, 3);
     m_anioHasta = Anio(this, d.anioHasta, periodo, 1, 4);
 
-    auto* botones = new QDialogButtonBox(this);
-    botones->addButton(QStringLiteral("Buscar"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    connect(botones, &QDialogButtonBox::accepted, this, &CBuscarRecibosDlg::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Buscar"), QStringLiteral("Cancelar"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(g);

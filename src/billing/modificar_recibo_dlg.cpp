@@ -18,6 +18,7 @@
 #include "receipts/llenar_recibo.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/campos_widget.h"
 #include "widgets/disposicion.h"
 
@@ -131,17 +132,13 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     li->addWidget(new QLabel(QStringLiteral("TOTAL")), 6, 0);
     li->addWidget(m_total, 6, 2);
 
-    auto* botones = new QDialogButtonBox(this);
-    botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir"));
     QPushButton* imprimir =
         botones->addButton(QStringLiteral("Imprimir Recibo/Factura"), QDialogButtonBox::ActionRole);
     QPushButton* imprimirA4 =
         botones->addButton(QStringLiteral("Imprimir Factura tamaño A4"), QDialogButtonBox::ActionRole);
     connect(imprimir, &QPushButton::clicked, this, [this] { Imprimir(false); });
     connect(imprimirA4, &QPushButton::clicked, this, [this] { Imprimir(true); });
-    connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout;
     layout->addLayout(datos);

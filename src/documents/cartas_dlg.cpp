@@ -8,6 +8,7 @@
 
 #include "documents/impresor_texto.h"
 #include "util/errores.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 AperturaCarta AbrirCarta(Database& db, qint64 ref, const QDate& hoy, const QString& titulo)
@@ -50,10 +51,7 @@ CCartaRescisionDlg::CCartaRescisionDlg(QWidget* parent, const QString& titulo, c
     imprimir->setAutoDefault(false);
     salir->setAutoDefault(false);
     imprimir->setEnabled(bool(m_entorno.imprimirTexto));
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(imprimir);
-    botones->addWidget(salir);
+    QHBoxLayout* botones = FilaBotones({imprimir, salir});
     auto* l = new QVBoxLayout(this);
     l->addWidget(m_editor);
     l->addLayout(botones);

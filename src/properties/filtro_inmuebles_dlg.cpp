@@ -18,6 +18,7 @@
 #include "reports/informes_dlg.h"
 #include "util/errores.h"
 #include "util/letras.h"
+#include "widgets/campos_dlg.h"
 
 std::function<void(QWidget*, const QStringList&, const QString&)> CFiltroInmueblesDlg::s_mostrar =
     [](QWidget* parent, const QStringList& lineas, const QString& titulo) {
@@ -99,10 +100,7 @@ CFiltroInmueblesDlg::CFiltroInmueblesDlg(QWidget* parent, Database& db) : QDialo
     salir->setAutoDefault(false);
     connect(aceptar, &QPushButton::clicked, this, &CFiltroInmueblesDlg::Aceptar);
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(aceptar);
-    botones->addWidget(salir);
+    QHBoxLayout* botones = FilaBotones({aceptar, salir});
 
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(campos);

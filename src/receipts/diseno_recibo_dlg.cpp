@@ -22,6 +22,7 @@
 
 #include "settings/ajustes.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 using namespace ajustes;
@@ -93,11 +94,7 @@ CDisenoReciboDlg::CDisenoReciboDlg(QWidget* parent) : QDialog(parent)
     arriba->addRow(QStringLiteral("Color del fondo"), m_color);
     arriba->addRow(QStringLiteral("Fondo"), m_fondo);
 
-    auto* botones = new QDialogButtonBox(this);
-    botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
-    connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir"));
 
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(arriba);

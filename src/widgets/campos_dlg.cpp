@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMessageBox>
@@ -57,4 +59,32 @@ QDialogButtonBox* BotonesDialogo(QDialog* dialogo, const QString& aceptar, const
     QObject::connect(botones, &QDialogButtonBox::accepted, dialogo, &QDialog::accept);
     QObject::connect(botones, &QDialogButtonBox::rejected, dialogo, &QDialog::reject);
     return botones;
+}
+
+QHBoxLayout* FilaBotones(std::initializer_list<QPushButton*> botones)
+{
+    auto* fila = new QHBoxLayout;
+    fila->addStretch();
+    for (QPushButton* b : botones)
+        fila->addWidget(b);
+    return fila;
+}
+
+QPushButton* BotonConTexto(const QList<QPushButton*>& botones, const QString& texto)
+{
+    for (QPushButton* b : botones)
+        if (b->text() == texto)
+            return b;
+    return nullptr;
+}
+
+QString RutaGuardar(QWidget* padre, const QString& titulo, const QString& nombre, const QString& filtro,
+                    const QString& sufijo)
+{
+    QFileDialog guardar(padre, titulo, nombre, filtro);
+    guardar.setAcceptMode(QFileDialog::AcceptSave);
+    guardar.setDefaultSuffix(sufijo);
+    if (guardar.exec() != QDialog::Accepted || guardar.selectedFiles().isEmpty())
+        return QString();
+    return guardar.selectedFiles().constFirst();
 }

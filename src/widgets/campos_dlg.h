@@ -1,9 +1,13 @@
 #pragma once
+#include <QList>
 #include <QString>
+#include <initializer_list>
 
 class QDialog;
 class QDialogButtonBox;
+class QHBoxLayout;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 // Shared helpers for the small dialogs: each check shows its message over `dialogo`,
@@ -19,3 +23,14 @@ void LimitarLongitud(QLineEdit* caja, int maximo);
 // The confirm / cancel pair of a dialog, wired to accept() and reject(); the first is the
 // default button, so Enter confirms and Escape cancels.
 QDialogButtonBox* BotonesDialogo(QDialog* dialogo, const QString& aceptar, const QString& cancelar);
+
+// The buttons at the foot of a form, pushed to the right in the order given.
+QHBoxLayout* FilaBotones(std::initializer_list<QPushButton*> botones);
+
+// The button of `botones` that reads `texto`, or null when none does.
+QPushButton* BotonConTexto(const QList<QPushButton*>& botones, const QString& texto);
+
+// Asks where to save a new file, proposing `nombre` and adding `sufijo` when the user
+// types none. Empty when the user cancels.
+QString RutaGuardar(QWidget* padre, const QString& titulo, const QString& nombre, const QString& filtro,
+                    const QString& sufijo);
