@@ -87,9 +87,7 @@ CEmisionRecibosDlg::CEmisionRecibosDlg(Database& db, const QDate& mes, bool todo
         w->setVisible(!todos);
 
     QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(g);
-    layout->addWidget(botones);
+    Columna(this, {g, botones});
     OrdenLectura(this);
 }
 

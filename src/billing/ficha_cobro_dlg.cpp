@@ -55,10 +55,7 @@ CFichaCobroDlg::CFichaCobroDlg(int estado, const QDateTime& fechaCobro, QWidget*
 
     QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grupo);
-    layout->addLayout(fila);
-    layout->addWidget(botones);
+    Columna(this, {grupo, fila, botones});
     OrdenLectura(this);
 }
 

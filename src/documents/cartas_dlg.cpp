@@ -34,6 +34,24 @@ bool AperturaCarta::Avisar(QWidget* padre) const
     return Preparada();
 }
 
+CCartaDlg::CCartaDlg(QWidget* parent, Database& db, qint64 refInmueble, EntornoDocumentos entorno,
+                     const QString& titulo)
+    : QDialog(parent), m_entorno(std::move(entorno)), m_apertura(AbrirCarta(db, refInmueble, m_entorno.hoy, titulo)),
+      m_preparado(m_apertura.Preparada())
+{
+    setWindowTitle(titulo);
+}
+
+int CCartaDlg::exec()
+{
+    return m_apertura.Avisar(parentWidget()) ? QDialog::exec() : int(QDialog::Rejected);
+}
+
+QPushButton* CCartaDlg::Boton(const QString& texto) const
+{
+    return BotonConTexto(m_botones, texto);
+}
+
 CCartaRescisionDlg::CCartaRescisionDlg(QWidget* parent, const QString& titulo, const QString& texto,
                                        EntornoDocumentos entorno)
     : QDialog(parent), m_entorno(std::move(entorno))

@@ -21,6 +21,7 @@
 #include "util/errores.h"
 #include "util/formato.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 namespace {
@@ -208,10 +209,7 @@ QWidget* CContratosDlg::CrearPagos()
 
 QPushButton* CContratosDlg::Boton(const QString& texto) const
 {
-    for (QPushButton* b : m_botones)
-        if (b->text() == texto)
-            return b;
-    return nullptr;
+    return BotonConTexto(m_botones, texto);
 }
 
 int CContratosDlg::exec()

@@ -19,6 +19,7 @@
 #include "util/errores.h"
 #include "util/letras.h"
 #include "widgets/campos_dlg.h"
+#include "widgets/disposicion.h"
 
 std::function<void(QWidget*, const QStringList&, const QString&)> CFiltroInmueblesDlg::s_mostrar =
     [](QWidget* parent, const QStringList& lineas, const QString& titulo) {
@@ -102,10 +103,7 @@ CFiltroInmueblesDlg::CFiltroInmueblesDlg(QWidget* parent, Database& db) : QDialo
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
     QHBoxLayout* botones = FilaBotones({aceptar, salir});
 
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(campos);
-    todo->addWidget(recibo);
-    todo->addLayout(botones);
+    Columna(this, {campos, recibo, botones});
 }
 
 CriteriosInmuebles CFiltroInmueblesDlg::Criterios() const

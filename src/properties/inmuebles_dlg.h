@@ -55,11 +55,12 @@ private:
     void Impuesto(int tipo);
     void FechaContrato();
     void EnviarEmail();
+    void Calculadora();
+    // Run once the property is saved (Conectar saves it first).
     void Facturar();
     void ReciboFisico();
     void ReciboBanco();
     void Facturado();
-    void Calculadora();
     void Documentos();
     void CartaAumento();
     void ReleerImportes();

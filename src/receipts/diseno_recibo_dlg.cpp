@@ -96,12 +96,7 @@ CDisenoReciboDlg::CDisenoReciboDlg(QWidget* parent) : QDialog(parent)
 
     QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir"));
 
-    auto* lay = new QVBoxLayout(this);
-    lay->addLayout(arriba);
-    lay->addWidget(contenido);
-    lay->addWidget(textos);
-    lay->addWidget(logo);
-    lay->addWidget(botones);
+    Columna(this, {arriba, contenido, textos, logo, botones});
 
     // Opening: the list takes the entry that begins with the stored style.
     const QString fondo = LeerTexto(kRecibo, kFondo);

@@ -37,9 +37,7 @@ CExportacionFacturacionDlg::CExportacionFacturacionDlg(Database& db, QWidget* pa
         reject();
     };
     QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar"));
-    auto* todo = new QVBoxLayout(this);
-    todo->addWidget(m_filtro);
-    todo->addWidget(botones);
+    Columna(this, {m_filtro, botones});
     OrdenLectura(this);
     try {
         m_filtro->Llenar();

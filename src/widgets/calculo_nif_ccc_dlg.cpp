@@ -68,10 +68,7 @@ CCalculoNifCccDlg::CCalculoNifCccDlg(QWidget* parent) : QDialog(parent)
 
     QHBoxLayout* botones = FilaBotones({m_calcular, m_salir});
 
-    auto* principal = new QVBoxLayout(this);
-    principal->addWidget(banco);
-    principal->addLayout(formNif);
-    principal->addLayout(botones);
+    Columna(this, {banco, formNif, botones});
 
     OrdenLectura(this);
 }

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <memory>
 
+#include "util/formato.h"
+#include "util/moneda.h"
 #include "util/validacion.h"
 
 namespace {
@@ -87,4 +89,16 @@ QString RutaGuardar(QWidget* padre, const QString& titulo, const QString& nombre
     if (guardar.exec() != QDialog::Accepted || guardar.selectedFiles().isEmpty())
         return QString();
     return guardar.selectedFiles().constFirst();
+}
+
+QString LeerImportes(QLineEdit* const (&cajas)[6], Moneda* const (&destinos)[6])
+{
+    for (int i = 0; i < 6; ++i) {
+        bool ok = false;
+        const QString texto = cajas[i]->text().trimmed();
+        *destinos[i] = texto.isEmpty() ? Moneda() : RedondearCentimos(TextoAMoneda(texto, &ok));
+        if (!texto.isEmpty() && !ok)
+            return texto;
+    }
+    return QString();
 }

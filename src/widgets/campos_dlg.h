@@ -1,8 +1,10 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <exception>
 #include <initializer_list>
 
+class Moneda;
 class QDialog;
 class QDialogButtonBox;
 class QHBoxLayout;
@@ -34,3 +36,20 @@ QPushButton* BotonConTexto(const QList<QPushButton*>& botones, const QString& te
 // types none. Empty when the user cancels.
 QString RutaGuardar(QWidget* padre, const QString& titulo, const QString& nombre, const QString& filtro,
                     const QString& sufijo);
+
+// Why the amounts of receipt `r` cannot be added up (their sum overflows), or empty.
+template <class Recibo>
+QString ErrorSumaImportes(const Recibo& r)
+{
+    try {
+        (void)r.Total();
+    } catch (const std::exception&) {
+        return QStringLiteral("La suma de los importes es demasiado grande.");
+    }
+    return QString();
+}
+
+// Reads the six amount boxes of a receipt (rent, three concepts, first tax, second tax) into
+// `destinos`, each rounded to the cent, an empty box as zero. Returns the first text that is
+// no amount, or an empty string when every box reads.
+QString LeerImportes(QLineEdit* const (&cajas)[6], Moneda* const (&destinos)[6]);
