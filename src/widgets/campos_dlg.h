@@ -1,5 +1,7 @@
 #pragma once
+#include <QBoxLayout>
 #include <QList>
+#include <QPushButton>
 #include <QString>
 #include <exception>
 #include <initializer_list>
@@ -7,9 +9,7 @@
 class Moneda;
 class QDialog;
 class QDialogButtonBox;
-class QHBoxLayout;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 // Shared helpers for the small dialogs: each check shows its message over `dialogo`,
@@ -25,6 +25,18 @@ void LimitarLongitud(QLineEdit* caja, int maximo);
 // The confirm / cancel pair of a dialog, wired to accept() and reject(); the first is the
 // default button, so Enter confirms and Escape cancels.
 QDialogButtonBox* BotonesDialogo(QDialog* dialogo, const QString& aceptar, const QString& cancelar);
+
+// A button added to `fila` that runs `accion` of `receptor` when clicked. It is not a default
+// button: Enter in a field does not press it.
+template <class Receptor, class Accion>
+QPushButton* BotonEnFila(Receptor* receptor, QBoxLayout* fila, const QString& texto, Accion accion)
+{
+    auto* b = new QPushButton(texto, receptor);
+    b->setAutoDefault(false);
+    fila->addWidget(b);
+    QObject::connect(b, &QPushButton::clicked, receptor, accion);
+    return b;
+}
 
 // The buttons at the foot of a form, pushed to the right in the order given.
 QHBoxLayout* FilaBotones(std::initializer_list<QPushButton*> botones);
