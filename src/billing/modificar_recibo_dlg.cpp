@@ -21,6 +21,7 @@
 #include "widgets/campos_dlg.h"
 #include "widgets/campos_widget.h"
 #include "widgets/disposicion.h"
+#include "widgets/ficha_dlg.h"
 
 namespace {
 
@@ -226,10 +227,7 @@ bool CModificarReciboDlg::Leer()
     r.is_recibo_banco = m_reciboBanco->isChecked();
     r.is_recibo_fisico = m_reciboFisico->isChecked();
     r.notas = m_notas->toPlainText();
-    r.banco = m_banco->text();
-    r.sucursal = m_sucursal->text();
-    r.dc = m_dc->text();
-    r.ccc = m_ccc->text();
+    LeerCuenta({m_banco, m_sucursal, m_dc, m_ccc}, r);
     r.otro_concepto1 = m_conceptos[0]->text();
     r.otro_concepto2 = m_conceptos[1]->text();
     r.otro_concepto3 = m_conceptos[2]->text();

@@ -442,10 +442,7 @@ FichaInmueble CInmueblesDlg::LeerFormulario(const QSet<QString>& cambiados) cons
     d.refcatastral = m_refCatastral->text();
     d.nom_arrendatario = m_inquilino->text();
     d.direccioninquilino = m_direccionInquilino->text();
-    d.banco = m_cuenta.banco->text();
-    d.sucursal = m_cuenta.sucursal->text();
-    d.dc = m_cuenta.dc->text();
-    d.ccc = m_cuenta.ccc->text();
+    LeerCuenta(m_cuenta, d);
     d.doc_arrendatario_tipo = m_docTipo->currentText();
     d.doc_arrendatario_num = m_docNumero->text();
     d.nacionalidad_arrendatario = m_nacionalidad->text();

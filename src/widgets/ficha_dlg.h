@@ -1,13 +1,13 @@
 #pragma once
 #include <QDialog>
 #include <QHash>
+#include <QLineEdit>
 #include <QSet>
 #include <QString>
 #include <exception>
 
 class QComboBox;
 class QGroupBox;
-class QLineEdit;
 
 // The bank account fields of a card: bank, branch, check digits (which may show "**"),
 // account number.
@@ -17,6 +17,16 @@ struct CamposCuenta {
     QLineEdit* dc = nullptr;
     QLineEdit* ccc = nullptr;
 };
+
+// The account as `c` holds it, into the banco, sucursal, dc and ccc of a card or receipt.
+template <class Ficha>
+void LeerCuenta(const CamposCuenta& c, Ficha& d)
+{
+    d.banco = c.banco->text();
+    d.sucursal = c.sucursal->text();
+    d.dc = c.dc->text();
+    d.ccc = c.ccc->text();
+}
 
 // The base of the cards over one table (owner, property): Enter does nothing, failures
 // show in a box, fields are named by their column and limited to its width, and the form
