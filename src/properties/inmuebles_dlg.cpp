@@ -582,14 +582,8 @@ void CInmueblesDlg::Borrar()
         return;
     // A property not yet stored is only dropped; the row shown before it is untouched.
     if (!m_esNuevo) {
-        if (QMessageBox::warning(this, windowTitle(), kPreguntaBorrarInmueble,
-                                 QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        if (!BorrarConfirmado(kPreguntaBorrarInmueble, [this] { BorrarInmuebleActual(*m_set); }))
             return;
-        try {
-            BorrarInmuebleActual(*m_set);
-        } catch (const std::exception& e) {
-            Error(e);
-        }
         m_set->moveFirst();
     }
     if (m_set->rowCount() == 0)

@@ -105,22 +105,15 @@ void CPropietariosDlg::Colocar()
 void CPropietariosDlg::Mostrar(const FichaPropietario& dato)
 {
     const FichaPropietario d = NormalizarPropietario(dato);
-    m_nombre->setText(d.nombre);
+    for (const auto& [caja, campo] : Textos())
+        caja->setText(d.*campo);
     campos::PonerTextoLista(m_docTipo, d.documento_tipo);
-    m_docNumero->setText(d.documento_numero);
     campos::PonerTextoLista(m_via, d.via);
-    m_direccion->setText(d.direccion);
-    m_piso->setText(d.piso);
-    m_localidad->setText(d.localidad);
-    m_movil->setText(d.telefono_movil);
-    m_telefono->setText(d.telefono_casa);
-    m_cp->setText(d.cp);
     m_numeroRecibo->setText(QString::number(d.numero_recibo));
     m_cuenta.banco->setText(d.banco);
     m_cuenta.sucursal->setText(d.sucursal);
     m_cuenta.dc->setText(d.dc);
     m_cuenta.ccc->setText(d.ccc);
-    m_datosBanco->setText(d.datos_banco);
     m_notas->setPlainText(d.notas);
     MostrarSepa(m_sepa, d);
     RecordarMostrado();
@@ -129,22 +122,28 @@ void CPropietariosDlg::Mostrar(const FichaPropietario& dato)
 FichaPropietario CPropietariosDlg::LeerFormulario() const
 {
     FichaPropietario d = m_actual;
-    d.nombre = m_nombre->text();
+    for (const auto& [caja, campo] : Textos())
+        d.*campo = caja->text();
     d.documento_tipo = m_docTipo->currentText();
-    d.documento_numero = m_docNumero->text();
     d.via = m_via->currentText();
-    d.direccion = m_direccion->text();
-    d.piso = m_piso->text();
-    d.localidad = m_localidad->text();
-    d.telefono_movil = m_movil->text();
-    d.telefono_casa = m_telefono->text();
-    d.cp = m_cp->text();
     d.numero_recibo = m_numeroRecibo->text().toLongLong();
     LeerCuenta(m_cuenta, d);
-    d.datos_banco = m_datosBanco->text();
     d.notas = m_notas->toPlainText();
     LeerSepa(m_sepa, d);
     return d;
+}
+
+std::array<std::pair<QLineEdit*, QString FichaPropietario::*>, 9> CPropietariosDlg::Textos() const
+{
+    return {{{m_nombre, &FichaPropietario::nombre},
+             {m_docNumero, &FichaPropietario::documento_numero},
+             {m_direccion, &FichaPropietario::direccion},
+             {m_piso, &FichaPropietario::piso},
+             {m_localidad, &FichaPropietario::localidad},
+             {m_movil, &FichaPropietario::telefono_movil},
+             {m_telefono, &FichaPropietario::telefono_casa},
+             {m_cp, &FichaPropietario::cp},
+             {m_datosBanco, &FichaPropietario::datos_banco}}};
 }
 
 void CPropietariosDlg::ActualizarEstado()
@@ -259,14 +258,8 @@ void CPropietariosDlg::Borrar()
         MostrarActual();
         return;
     }
-    if (QMessageBox::warning(this, windowTitle(), kPreguntaBorrarPropietario,
-                             QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+    if (!BorrarConfirmado(kPreguntaBorrarPropietario, [this] { BorrarPropietarioActual(*m_set); }))
         return;
-    try {
-        BorrarPropietarioActual(*m_set);
-    } catch (const std::exception& e) {
-        Error(e);
-    }
     m_set->moveFirst();
     MostrarActual();
 }

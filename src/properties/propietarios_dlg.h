@@ -1,5 +1,7 @@
 #pragma once
+#include <array>
 #include <memory>
+#include <utility>
 
 #include "properties/campos_sepa_widget.h"
 #include "properties/propietarios.h"
@@ -41,6 +43,8 @@ private:
     void EmpezarNuevo();
     void Mostrar(const FichaPropietario& d);
     FichaPropietario LeerFormulario() const;
+    // The plain text boxes and the fields of the owner they hold.
+    std::array<std::pair<QLineEdit*, QString FichaPropietario::*>, 9> Textos() const;
     void ActualizarEstado();
 
     Database& m_db;

@@ -40,6 +40,18 @@ void CFichaDlg::Error(const std::exception& e)
     QMessageBox::critical(this, windowTitle(), TextoError(e));
 }
 
+bool CFichaDlg::BorrarConfirmado(const QString& pregunta, const std::function<void()>& borrar)
+{
+    if (QMessageBox::warning(this, windowTitle(), pregunta, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return false;
+    try {
+        borrar();
+    } catch (const std::exception& e) {
+        Error(e);
+    }
+    return true;
+}
+
 namespace {
 
 template <class W>

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QString>
 #include <exception>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -38,6 +39,9 @@ protected:
 
     void keyPressEvent(QKeyEvent* e) override;
     void Error(const std::exception& e);
+    // Asks `pregunta` and, once confirmed, deletes with `borrar`, showing what it threw.
+    // False when the user declined.
+    bool BorrarConfirmado(const QString& pregunta, const std::function<void()>& borrar);
 
     // Fields named after `columna`, accepting at most its width in the workspace layout.
     QLineEdit* Texto(const char* columna);
