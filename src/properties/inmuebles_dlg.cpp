@@ -517,13 +517,8 @@ bool CInmueblesDlg::NuevoSinTocar() const
            m_inquilino->text().trimmed().isEmpty();
 }
 
-bool CInmueblesDlg::Guardar()
+bool CInmueblesDlg::GuardarCambios(const QSet<QString>& cambiados)
 {
-    if (!m_set)
-        return false;
-    const QSet<QString> cambiados = Cambiados();
-    if (!m_esNuevo && cambiados.isEmpty())
-        return true;   // nothing typed: nothing to store
     if (!ConfirmarCambiados(cambiados, m_docTipo, m_docNumero, m_cuenta))
         return false;
     if (LongitudCuentaIncorrecta(m_cuenta.banco->text(), m_cuenta.sucursal->text(), m_cuenta.dc->text(),

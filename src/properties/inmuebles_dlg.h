@@ -69,7 +69,8 @@ private:
     void Ordenar();
     void Imprimir();
 
-    bool Guardar();
+    bool Abierta() const override { return m_set != nullptr; }
+    bool GuardarCambios(const QSet<QString>& cambiados) override;
     bool NuevoSinTocar() const;
     void MostrarActual();
     void EmpezarNuevo();
@@ -84,7 +85,6 @@ private:
     Database& m_db;
     std::unique_ptr<CInmuebleSet> m_set;
     FichaInmueble m_actual;
-    bool m_esNuevo = false;
     bool m_navegar = true;
     bool m_cuentaBuena = false;
     bool m_busquedaPedida = false;

@@ -192,13 +192,8 @@ void CPropietariosDlg::MostrarActual()
     ActualizarEstado();
 }
 
-bool CPropietariosDlg::Guardar()
+bool CPropietariosDlg::GuardarCambios(const QSet<QString>& cambiados)
 {
-    if (!m_set)
-        return false;
-    const QSet<QString> cambiados = Cambiados();
-    if (!m_esNuevo && cambiados.isEmpty())
-        return true;   // nothing typed: nothing to store
     const FichaPropietario d = LeerFormulario();
     if (m_esNuevo && d.nombre.trimmed().isEmpty()) {
         QMessageBox::warning(this, windowTitle(), kPropietarioSinNombre);

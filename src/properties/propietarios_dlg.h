@@ -38,7 +38,8 @@ private:
     void Borrar();
     void Aceptar();
 
-    bool Guardar();
+    bool Abierta() const override { return m_set != nullptr; }
+    bool GuardarCambios(const QSet<QString>& cambiados) override;
     void MostrarActual();            // the current row, or a new owner on an empty table
     void EmpezarNuevo();
     void Mostrar(const FichaPropietario& d);
@@ -50,7 +51,6 @@ private:
     Database& m_db;
     std::unique_ptr<CPropietarioSet> m_set;
     FichaPropietario m_actual;
-    bool m_esNuevo = false;
 
     QLineEdit* m_nombre;
     QComboBox* m_docTipo;

@@ -76,6 +76,16 @@ protected:
     void ComprobarAlSalir(QComboBox* tipo, QLineEdit* numero);
     void ComprobarAlSalir(const CamposCuenta& c);
 
+    // Stores what the user changed: false when the card has no table or the row was not
+    // stored (the user has been told why); true, without storing, on a stored row with no
+    // field edited.
+    bool Guardar();
+    virtual bool Abierta() const = 0;
+    // Stores the row with the fields `cambiados` names.
+    virtual bool GuardarCambios(const QSet<QString>& cambiados) = 0;
+
+    bool m_esNuevo = false;   // the form holds a row not yet stored
+
 private:
     QHash<QString, QString> Contenido() const;
     // Asks `mensaje` about `valor` of `campo` unless that value was kept already.
