@@ -8,9 +8,15 @@
 #include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
-CMonedaDlg::CMonedaDlg(QWidget* parent) : QDialog(parent)
+namespace {
+
+constexpr int kLongitudNombre = 15;
+constexpr int kLongitudSimbolo = 1;
+
+}  // namespace
+
+CMonedaDlg::CMonedaDlg(QWidget* parent) : CAjusteDlg(parent, QStringLiteral("Moneda"))
 {
-    setWindowTitle(QStringLiteral("Moneda"));
     m_nombre = new QLineEdit(NombreMoneda(), this);
     LimitarLongitud(m_nombre, kLongitudNombre);
     m_simbolo = new QLineEdit(SimboloMoneda(), this);
@@ -19,15 +25,15 @@ CMonedaDlg::CMonedaDlg(QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Nombre Moneda"), m_nombre);
     form->addRow(QStringLiteral("Símbolo Monetario"), m_simbolo);
-    form->addRow(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir")));
+    form->addRow(Botones(QStringLiteral("Salir")));
     OrdenLectura(this);
 }
 
-void CMonedaDlg::accept()
+bool CMonedaDlg::Guardar()
 {
     if (!ComprobarLongitud(this, m_nombre, kLongitudNombre) || !ComprobarLongitud(this, m_simbolo, kLongitudSimbolo))
-        return;
+        return false;
     PonerNombreMoneda(m_nombre->text());
     PonerSimboloMoneda(m_simbolo->text());
-    QDialog::accept();
+    return true;
 }

@@ -1,21 +1,17 @@
 #pragma once
-#include <QDialog>
-
-class QLineEdit;
+#include "widgets/ajuste_dlg.h"
 
 // "Moneda": the currency's name (at most 15 characters) and symbol (one character).
-class CMonedaDlg : public QDialog {
+class CMonedaDlg : public CAjusteDlg {
     Q_OBJECT
 public:
     explicit CMonedaDlg(QWidget* parent = nullptr);
     QLineEdit* Nombre() const { return m_nombre; }
     QLineEdit* Simbolo() const { return m_simbolo; }
-    void accept() override;
-
-    static constexpr int kLongitudNombre = 15;
-    static constexpr int kLongitudSimbolo = 1;
 
 private:
+    bool Guardar() override;
+
     QLineEdit* m_nombre;
     QLineEdit* m_simbolo;
 };

@@ -8,26 +8,29 @@
 #include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
-CSufijoDlg::CSufijoDlg(QWidget* parent) : QDialog(parent)
+namespace {
+
+constexpr int kSufijoMaximo = 999;
+
+}  // namespace
+
+CSufijoDlg::CSufijoDlg(QWidget* parent) : CAjusteDlg(parent, QStringLiteral("Sufijo Recibo Banco"))
 {
-    setWindowTitle(QStringLiteral("Sufijo Recibo Banco"));
     int sufijo = LeerEntero(ajustes::kRecibo, ajustes::kSufijo, ajustes::kSufijoPorDefecto);
     if (sufijo < 0 || sufijo > kSufijoMaximo)
         sufijo = ajustes::kSufijoPorDefecto;
-    m_sufijo = new QLineEdit(QString::number(sufijo), this);
-    m_sufijo->setMaximumWidth(70);
-    m_sufijo->setAlignment(Qt::AlignRight);
+    m_sufijo = CajaNumero(QString::number(sufijo), 70);
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Sufijo Recibo Banco"), m_sufijo);
-    form->addRow(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
+    form->addRow(Botones(QStringLiteral("Cancelar")));
     OrdenLectura(this);
 }
 
-void CSufijoDlg::accept()
+bool CSufijoDlg::Guardar()
 {
     int sufijo = 0;
     if (!ComprobarEntero(this, m_sufijo, 0, kSufijoMaximo, &sufijo))
-        return;
+        return false;
     EscribirEntero(ajustes::kRecibo, ajustes::kSufijo, sufijo);
-    QDialog::accept();
+    return true;
 }

@@ -1,18 +1,15 @@
 #pragma once
-#include <QDialog>
-
-class QLineEdit;
+#include "widgets/ajuste_dlg.h"
 
 // "Sufijo Recibo Banco": the suffix of the direct-debit file, 0 to 999.
-class CSufijoDlg : public QDialog {
+class CSufijoDlg : public CAjusteDlg {
     Q_OBJECT
 public:
     explicit CSufijoDlg(QWidget* parent = nullptr);
     QLineEdit* Sufijo() const { return m_sufijo; }
-    void accept() override;
-
-    static constexpr int kSufijoMaximo = 999;
 
 private:
+    bool Guardar() override;
+
     QLineEdit* m_sufijo;
 };

@@ -6,12 +6,11 @@
 #include <QVBoxLayout>
 
 #include "settings/ajustes.h"
-#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
-CTextoCuadroReciboFactura::CTextoCuadroReciboFactura(QWidget* parent) : QDialog(parent)
+CTextoCuadroReciboFactura::CTextoCuadroReciboFactura(QWidget* parent)
+    : CAjusteDlg(parent, QStringLiteral("Texto cuadro Recibo / Factura"))
 {
-    setWindowTitle(QStringLiteral("Texto cuadro Recibo / Factura"));
     m_opciones = new QButtonGroup(this);
     auto* lay = new QVBoxLayout(this);
     const char* const textos[] = {"Recibo", "Factura", "Factura si va numerada, si no Recibo",
@@ -21,14 +20,13 @@ CTextoCuadroReciboFactura::CTextoCuadroReciboFactura(QWidget* parent) : QDialog(
         m_opciones->addButton(r, i);
         lay->addWidget(r);
     }
-    const int actual = LeerEntero(ajustes::kRecibo, ajustes::kReciboFactura, 0);
-    m_opciones->button(actual >= 0 && actual <= 3 ? actual : 0)->setChecked(true);
-    lay->addWidget(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
+    MarcarOpcion(m_opciones, LeerEntero(ajustes::kRecibo, ajustes::kReciboFactura, 0));
+    lay->addWidget(Botones(QStringLiteral("Cancelar")));
     OrdenLectura(this);
 }
 
-void CTextoCuadroReciboFactura::accept()
+bool CTextoCuadroReciboFactura::Guardar()
 {
-    EscribirEntero(ajustes::kRecibo, ajustes::kReciboFactura, qMax(0, m_opciones->checkedId()));
-    QDialog::accept();
+    EscribirEntero(ajustes::kRecibo, ajustes::kReciboFactura, OpcionMarcada(m_opciones));
+    return true;
 }

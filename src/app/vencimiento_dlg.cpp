@@ -12,15 +12,21 @@
 #include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
-CVencimientoDlg::CVencimientoDlg(QWidget* parent) : QDialog(parent)
+namespace {
+
+constexpr int kDiaMaximo = 27;
+constexpr int kLongitudOtro = 20;
+
+}  // namespace
+
+CVencimientoDlg::CVencimientoDlg(QWidget* parent) : CAjusteDlg(parent, QStringLiteral("Vencimiento Recibos"))
 {
-    setWindowTitle(QStringLiteral("Vencimiento Recibos"));
     m_opciones = new QButtonGroup(this);
     auto* vista = new QRadioButton(QStringLiteral("A LA VISTA"), this);
     auto* dia = new QRadioButton(QStringLiteral("Día"), this);
-    m_dia = new QLineEdit(this);
-    m_dia->setMaximumWidth(50);
-    m_dia->setAlignment(Qt::AlignRight);
+    m_dia = CajaNumero(QString::number(LeerEntero(ajustes::kRecibo, ajustes::kVencimientoDia,
+                                                  ajustes::kVencimientoDiaPorDefecto)),
+                       50);
     auto* otro = new QRadioButton(this);
     otro->setAccessibleName(QStringLiteral("Otro texto"));
     m_otro = new QLineEdit(this);
@@ -28,13 +34,7 @@ CVencimientoDlg::CVencimientoDlg(QWidget* parent) : QDialog(parent)
     m_opciones->addButton(dia, 1);
     m_opciones->addButton(otro, 2);
 
-    const int tipo = LeerEntero(ajustes::kRecibo, ajustes::kVencimientoTipo, 0);
-    if (QAbstractButton* b = m_opciones->button(tipo))
-        b->setChecked(true);
-    else
-        vista->setChecked(true);
-    m_dia->setText(QString::number(
-        LeerEntero(ajustes::kRecibo, ajustes::kVencimientoDia, ajustes::kVencimientoDiaPorDefecto)));
+    MarcarOpcion(m_opciones, LeerEntero(ajustes::kRecibo, ajustes::kVencimientoTipo, 0));
     m_otro->setText(LeerTexto(ajustes::kRecibo, ajustes::kVencimientoOtro, QString()));
     LimitarLongitud(m_otro, kLongitudOtro);
 
@@ -51,18 +51,18 @@ CVencimientoDlg::CVencimientoDlg(QWidget* parent) : QDialog(parent)
 
     auto* lay = new QVBoxLayout(this);
     lay->addLayout(rejilla);
-    lay->addWidget(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
+    lay->addWidget(Botones(QStringLiteral("Cancelar")));
     OrdenLectura(this);
 }
 
-void CVencimientoDlg::accept()
+bool CVencimientoDlg::Guardar()
 {
     // The day is checked whatever option is chosen: it also sets the bank charge date.
     int dia = 0;
     if (!ComprobarEntero(this, m_dia, 1, kDiaMaximo, &dia) || !ComprobarLongitud(this, m_otro, kLongitudOtro))
-        return;
-    EscribirEntero(ajustes::kRecibo, ajustes::kVencimientoTipo, qMax(0, m_opciones->checkedId()));
+        return false;
+    EscribirEntero(ajustes::kRecibo, ajustes::kVencimientoTipo, OpcionMarcada(m_opciones));
     EscribirEntero(ajustes::kRecibo, ajustes::kVencimientoDia, dia);
     EscribirTexto(ajustes::kRecibo, ajustes::kVencimientoOtro, m_otro->text());
-    QDialog::accept();
+    return true;
 }

@@ -1,24 +1,19 @@
 #pragma once
-#include <QDialog>
-
-class QButtonGroup;
-class QLineEdit;
+#include "widgets/ajuste_dlg.h"
 
 // "Vencimiento Recibos": how receipts state their due date. 0 "A LA VISTA", 1 a day of
 // the current month (1 to 27), 2 a free text of at most 20 characters.
-class CVencimientoDlg : public QDialog {
+class CVencimientoDlg : public CAjusteDlg {
     Q_OBJECT
 public:
     explicit CVencimientoDlg(QWidget* parent = nullptr);
     QButtonGroup* Opciones() const { return m_opciones; }
     QLineEdit* Dia() const { return m_dia; }
     QLineEdit* Otro() const { return m_otro; }
-    void accept() override;
-
-    static constexpr int kDiaMaximo = 27;
-    static constexpr int kLongitudOtro = 20;
 
 private:
+    bool Guardar() override;
+
     QButtonGroup* m_opciones;
     QLineEdit* m_dia;
     QLineEdit* m_otro;

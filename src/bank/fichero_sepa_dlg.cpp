@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
 
@@ -13,6 +12,7 @@
 #include "data/rutas_salida.h"
 #include "reports/imprimir_informe_dlg.h"
 #include "util/errores.h"
+#include "widgets/campos_dlg.h"
 
 bool EjecutarFicheroSepa(QWidget* parent, Database& db, const QString& propietario, const QDate& mes,
                          const QDate& cargo, const std::function<bool()>& seleccionar)
@@ -33,13 +33,10 @@ bool EjecutarFicheroSepa(QWidget* parent, Database& db, const QString& propietar
         return false;
     }
 
-    QFileDialog guardar(parent, titulo, CFicheroSepa::NombreFicheroPropuesto(propietario, mes),
-                        QStringLiteral("Adeudos SEPA (*.xml)"));
-    guardar.setAcceptMode(QFileDialog::AcceptSave);
-    guardar.setDefaultSuffix(QStringLiteral("xml"));
-    if (guardar.exec() != QDialog::Accepted || guardar.selectedFiles().isEmpty())
+    const QString ruta = RutaGuardar(parent, titulo, CFicheroSepa::NombreFicheroPropuesto(propietario, mes),
+                                     QStringLiteral("Adeudos SEPA (*.xml)"), QStringLiteral("xml"));
+    if (ruta.isEmpty())
         return false;
-    const QString ruta = guardar.selectedFiles().constFirst();
     try {
         ComprobarSalidas({db.path()}, {ruta});
         fichero->Generar(ruta);

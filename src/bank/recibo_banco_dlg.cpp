@@ -3,7 +3,6 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +23,7 @@
 #include "receipts/llenar_recibo.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/campos_widget.h"
 #include "widgets/disposicion.h"
 
@@ -151,14 +151,10 @@ QDate CReciboBancoDlg::FechaCobro() const
 QString CReciboBancoDlg::Leer(ReciboBanco& r) const
 {
     r = m_datos.recibo;
-    Moneda* destinos[6] = {&r.renta, &r.otro_importe1, &r.otro_importe2, &r.otro_importe3, &r.iva, &r.irpf};
-    for (int i = 0; i < 6; ++i) {
-        bool ok = false;
-        const QString texto = m_importes[i]->text().trimmed();
-        *destinos[i] = texto.isEmpty() ? Moneda() : RedondearCentimos(TextoAMoneda(texto, &ok));
-        if (!texto.isEmpty() && !ok)
-            return QStringLiteral("El importe \"%1\" no es una cantidad válida.").arg(texto);
-    }
+    const QString malo =
+        LeerImportes(m_importes, {&r.renta, &r.otro_importe1, &r.otro_importe2, &r.otro_importe3, &r.iva, &r.irpf});
+    if (!malo.isEmpty())
+        return QStringLiteral("El importe \"%1\" no es una cantidad válida.").arg(malo);
     r.otro_concepto1 = m_conceptos[0]->text();
     r.otro_concepto2 = m_conceptos[1]->text();
     r.otro_concepto3 = m_conceptos[2]->text();
@@ -168,12 +164,7 @@ QString CReciboBancoDlg::Leer(ReciboBanco& r) const
     r.sucursal = m_cuenta[1]->text().trimmed();
     r.dc = m_cuenta[2]->text().trimmed();
     r.ccc = m_cuenta[3]->text().trimmed();
-    try {
-        (void)r.Total();
-    } catch (const std::exception&) {
-        return QStringLiteral("La suma de los importes es demasiado grande.");
-    }
-    return QString();
+    return ErrorSumaImportes(r);
 }
 
 void CReciboBancoDlg::ActualizarTotal()
@@ -268,13 +259,10 @@ bool GuardarFicheroBanco(QWidget* parent, const QString& workspace, const CFiche
         if (respuesta != QMessageBox::Ok)
             return false;
     }
-    QFileDialog guardar(parent, titulo, CFicheroCuaderno19::NombreFicheroPropuesto(propietario, mes),
-                        QStringLiteral("Facturaciones Cuaderno Folleto 19 (*.pr1)"));
-    guardar.setAcceptMode(QFileDialog::AcceptSave);
-    guardar.setDefaultSuffix(QStringLiteral("pr1"));
-    if (guardar.exec() != QDialog::Accepted || guardar.selectedFiles().isEmpty())
+    const QString ruta = RutaGuardar(parent, titulo, CFicheroCuaderno19::NombreFicheroPropuesto(propietario, mes),
+                                     QStringLiteral("Facturaciones Cuaderno Folleto 19 (*.pr1)"), QStringLiteral("pr1"));
+    if (ruta.isEmpty())
         return false;
-    const QString ruta = guardar.selectedFiles().constFirst();
     try {
         ComprobarSalidas({workspace}, {ruta});
         fichero.Generar(ruta);

@@ -15,6 +15,7 @@
 #include "billing/estado_recibo.h"
 #include "billing/facturacion.h"
 #include "util/errores.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 namespace {
@@ -95,30 +96,26 @@ CBuscarRecibosDlg::CBuscarRecibosDlg(Database& db, const QDate& hoy, QWidget* pa
     }
 
     auto* periodo = new QGridLayout;
-    periodo->addWidget(new QLabel(QStringLiteral("Desde"), this), 0, 0);
-    periodo->addWidget(new QLabel(QStringLiteral("Mes"), this), 0, 1);
-    m_mesDesde = Meses(this, d.mesDesde);
-    periodo->addWidget(m_mesDesde, 0, 2);
-    periodo->addWidget(new QLabel(QStringLiteral("Año"), this), 0, 3);
-    m_anioDesde = Anio(this, d.anioDesde, periodo, 0, 4);
-    periodo->addWidget(new QLabel(QStringLiteral("Hasta"), this), 1, 0);
-    periodo->addWidget(new QLabel(QStringLiteral("Mes"), this), 1, 1);
-    m_mesHasta = Meses(this, d.mesHasta);
-    periodo->addWidget(m_mesHasta, 1, 2);
-    periodo->addWidget(new QLabel(QStringLiteral("Año"), this), 1, 3);
-    m_anioHasta = Anio(this, d.anioHasta, periodo, 1, 4);
+    const struct {
+        const char* rotulo;
+        int mes, anio;
+        QComboBox** caja_mes;
+        QSpinBox** caja_anio;
+    } extremos[] = {{"Desde", d.mesDesde, d.anioDesde, &m_mesDesde, &m_anioDesde},
+                    {"Hasta", d.mesHasta, d.anioHasta, &m_mesHasta, &m_anioHasta}};
+    for (int fila = 0; fila < 2; ++fila) {
+        const auto& e = extremos[fila];
+        periodo->addWidget(new QLabel(QString::fromUtf8(e.rotulo), this), fila, 0);
+        periodo->addWidget(new QLabel(QStringLiteral("Mes"), this), fila, 1);
+        *e.caja_mes = Meses(this, e.mes);
+        periodo->addWidget(*e.caja_mes, fila, 2);
+        periodo->addWidget(new QLabel(QStringLiteral("Año"), this), fila, 3);
+        *e.caja_anio = Anio(this, e.anio, periodo, fila, 4);
+    }
 
-    auto* botones = new QDialogButtonBox(this);
-    botones->addButton(QStringLiteral("Buscar"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    connect(botones, &QDialogButtonBox::accepted, this, &CBuscarRecibosDlg::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Buscar"), QStringLiteral("Cancelar"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(g);
-    layout->addWidget(estados);
-    layout->addLayout(periodo);
-    layout->addWidget(botones);
+    Columna(this, {g, estados, periodo, botones});
 
     try {
         const ListasBusqueda l = ListasBuscarRecibos(db, d.propietario, d.direccion);

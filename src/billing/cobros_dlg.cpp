@@ -12,6 +12,7 @@
 #include "billing/ficha_cobro_dlg.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/campos_dlg.h"
 
 namespace {
 
@@ -38,23 +39,13 @@ CCobrosDlg::CCobrosDlg(Database& db, const QDate& hoy, QWidget* parent) : QDialo
     m_lista->setMinimumWidth(QFontMetrics(fija).horizontalAdvance(QString(100, u'X')));
     connect(m_lista, &QListWidget::itemDoubleClicked, this, [this] { Editar(); });
 
-    m_editar = new QPushButton(QStringLiteral("Editar"), this);
-    m_anterior = new QPushButton(QStringLiteral("<"), this);
-    m_siguiente = new QPushButton(QStringLiteral(">"), this);
-    auto* buscar = new QPushButton(QStringLiteral("Buscar"), this);
-    auto* todos = new QPushButton(QStringLiteral("Todos"), this);
-    auto* cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    connect(m_editar, &QPushButton::clicked, this, &CCobrosDlg::Editar);
-    connect(m_anterior, &QPushButton::clicked, this, &CCobrosDlg::Anterior);
-    connect(m_siguiente, &QPushButton::clicked, this, &CCobrosDlg::Siguiente);
-    connect(buscar, &QPushButton::clicked, this, &CCobrosDlg::Buscar);
-    connect(todos, &QPushButton::clicked, this, [this] { Ejecutar(FiltroTodos()); });
-    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
     auto* botones = new QHBoxLayout;
-    for (QPushButton* b : {m_editar, m_anterior, m_siguiente, buscar, todos, cancelar}) {
-        b->setAutoDefault(false);
-        botones->addWidget(b);
-    }
+    m_editar = BotonEnFila(this, botones, QStringLiteral("Editar"), &CCobrosDlg::Editar);
+    m_anterior = BotonEnFila(this, botones, QStringLiteral("<"), &CCobrosDlg::Anterior);
+    m_siguiente = BotonEnFila(this, botones, QStringLiteral(">"), &CCobrosDlg::Siguiente);
+    BotonEnFila(this, botones, QStringLiteral("Buscar"), &CCobrosDlg::Buscar);
+    BotonEnFila(this, botones, QStringLiteral("Todos"), [this] { Ejecutar(FiltroTodos()); });
+    BotonEnFila(this, botones, QStringLiteral("Cancelar"), &QDialog::reject);
     m_editar->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -12,6 +12,7 @@
 
 #include "data/database.h"
 #include "util/errores.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 namespace {
@@ -85,14 +86,8 @@ CEmisionRecibosDlg::CEmisionRecibosDlg(Database& db, const QDate& mes, bool todo
     for (QWidget* w : std::initializer_list<QWidget*>{rotuloCobro, m_dia, m_mes, m_anio, m_menos, mas})
         w->setVisible(!todos);
 
-    auto* botones = new QDialogButtonBox(this);
-    botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
-    connect(botones, &QDialogButtonBox::accepted, this, &CEmisionRecibosDlg::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(g);
-    layout->addWidget(botones);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir"));
+    Columna(this, {g, botones});
     OrdenLectura(this);
 }
 

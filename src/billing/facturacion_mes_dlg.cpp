@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "billing/facturacion.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 namespace {
@@ -54,11 +55,7 @@ CFacturacionMesDlg::CFacturacionMesDlg(const QDate& propuesta, bool primera, QWi
         m_notas->setCursorPosition(pos);
     });
 
-    auto* botones = new QDialogButtonBox(this);
-    botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar"));
 
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Mes"), m_mes);

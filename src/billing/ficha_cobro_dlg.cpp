@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "widgets/campos_dlg.h"
 #include "widgets/fecha_dlg.h"
 #include "widgets/disposicion.h"
 
@@ -52,17 +53,9 @@ CFichaCobroDlg::CFichaCobroDlg(int estado, const QDateTime& fechaCobro, QWidget*
     fila->addWidget(m_fecha);
     fila->addWidget(elegir);
 
-    auto* botones = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    // Ours, in Spanish even where Qt's translations are missing.
-    botones->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Aceptar"));
-    botones->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
-    connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grupo);
-    layout->addLayout(fila);
-    layout->addWidget(botones);
+    Columna(this, {grupo, fila, botones});
     OrdenLectura(this);
 }
 

@@ -18,8 +18,10 @@
 #include "receipts/llenar_recibo.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/campos_widget.h"
 #include "widgets/disposicion.h"
+#include "widgets/ficha_dlg.h"
 
 namespace {
 
@@ -131,17 +133,13 @@ CModificarReciboDlg::CModificarReciboDlg(QWidget* parent, Database& db, qint64 r
     li->addWidget(new QLabel(QStringLiteral("TOTAL")), 6, 0);
     li->addWidget(m_total, 6, 2);
 
-    auto* botones = new QDialogButtonBox(this);
-    botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir"));
     QPushButton* imprimir =
         botones->addButton(QStringLiteral("Imprimir Recibo/Factura"), QDialogButtonBox::ActionRole);
     QPushButton* imprimirA4 =
         botones->addButton(QStringLiteral("Imprimir Factura tamaño A4"), QDialogButtonBox::ActionRole);
     connect(imprimir, &QPushButton::clicked, this, [this] { Imprimir(false); });
     connect(imprimirA4, &QPushButton::clicked, this, [this] { Imprimir(true); });
-    connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout;
     layout->addLayout(datos);
@@ -229,10 +227,7 @@ bool CModificarReciboDlg::Leer()
     r.is_recibo_banco = m_reciboBanco->isChecked();
     r.is_recibo_fisico = m_reciboFisico->isChecked();
     r.notas = m_notas->toPlainText();
-    r.banco = m_banco->text();
-    r.sucursal = m_sucursal->text();
-    r.dc = m_dc->text();
-    r.ccc = m_ccc->text();
+    LeerCuenta({m_banco, m_sucursal, m_dc, m_ccc}, r);
     r.otro_concepto1 = m_conceptos[0]->text();
     r.otro_concepto2 = m_conceptos[1]->text();
     r.otro_concepto3 = m_conceptos[2]->text();

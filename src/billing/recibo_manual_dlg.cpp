@@ -15,6 +15,7 @@
 #include "util/errores.h"
 #include "util/formato.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 namespace {
@@ -118,14 +119,10 @@ QLineEdit* CReciboManualDlg::Campo(const QString& nombre) const
 QString CReciboManualDlg::Leer(CImpresionRecibo& r) const
 {
     r = CImpresionRecibo(m_ajustes);
-    Moneda* destinos[6] = {&r.renta, &r.otro_importe1, &r.otro_importe2, &r.otro_importe3, &r.iva, &r.irpf};
-    for (int i = 0; i < 6; ++i) {
-        bool ok = false;
-        const QString t = m_importes[i]->text().trimmed();
-        *destinos[i] = t.isEmpty() ? Moneda() : RedondearCentimos(TextoAMoneda(t, &ok));
-        if (!t.isEmpty() && !ok)
-            return QStringLiteral("El importe \"%1\" no es una cantidad válida: escríbalo como 1.234,56.").arg(t);
-    }
+    const QString malo =
+        LeerImportes(m_importes, {&r.renta, &r.otro_importe1, &r.otro_importe2, &r.otro_importe3, &r.iva, &r.irpf});
+    if (!malo.isEmpty())
+        return QStringLiteral("El importe \"%1\" no es una cantidad válida: escríbalo como 1.234,56.").arg(malo);
     // The withholding is stored and drawn negative, however it was typed.
     if (r.irpf > Moneda())
         r.irpf = Moneda() - r.irpf;
@@ -142,12 +139,7 @@ QString CReciboManualDlg::Leer(CImpresionRecibo& r) const
     r.arrendador = m_arrendador->text();
     r.doc_arrendador = m_docArrendador->text();
     r.modelo_impresion = 1;
-    try {
-        (void)r.Total();
-    } catch (const std::exception&) {
-        return QStringLiteral("La suma de los importes es demasiado grande.");
-    }
-    return QString();
+    return ErrorSumaImportes(r);
 }
 
 void CReciboManualDlg::ActualizarTotal()

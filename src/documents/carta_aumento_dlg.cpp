@@ -38,11 +38,8 @@ std::array<Moneda*, 6> Importes(ImportesRecibo& i)
 }  // namespace
 
 CCartaAumentoDlg::CCartaAumentoDlg(QWidget* parent, Database& db, qint64 refInmueble, EntornoDocumentos entorno)
-    : QDialog(parent), m_db(db), m_ref(refInmueble), m_entorno(std::move(entorno))
+    : CCartaDlg(parent, db, refInmueble, std::move(entorno), kTitulo), m_db(db), m_ref(refInmueble)
 {
-    setWindowTitle(kTitulo);
-    m_apertura = AbrirCarta(db, refInmueble, m_entorno.hoy, kTitulo);
-    m_preparado = m_apertura.Preparada();
     if (m_preparado)
         m_aumento = AbrirAumento(m_apertura.datos);
     const AjustesImpuestos& impuestos = m_entorno.ajustes.impuestos;
@@ -126,19 +123,6 @@ CCartaAumentoDlg::CCartaAumentoDlg(QWidget* parent, Database& db, qint64 refInmu
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
     MostrarNuevos();
     OrdenLectura(this);
-}
-
-int CCartaAumentoDlg::exec()
-{
-    return m_apertura.Avisar(parentWidget()) ? QDialog::exec() : int(QDialog::Rejected);
-}
-
-QPushButton* CCartaAumentoDlg::Boton(const QString& texto) const
-{
-    for (QPushButton* b : m_botones)
-        if (b->text() == texto)
-            return b;
-    return nullptr;
 }
 
 void CCartaAumentoDlg::IndiceCambiado(const QString& texto)

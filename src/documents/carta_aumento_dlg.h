@@ -15,21 +15,17 @@ inline const QString kPaginaActualizacionRentas = QStringLiteral("https://www.in
 
 // "Carta Aumento": the rent of property `ref` revised by the index, the letter that tells the
 // tenant, and "Confirmar Actualizar Inmueble", which stores the revised amounts.
-class CCartaAumentoDlg : public QDialog {
+class CCartaAumentoDlg : public CCartaDlg {
     Q_OBJECT
 public:
     CCartaAumentoDlg(QWidget* parent, Database& db, qint64 refInmueble, EntornoDocumentos entorno);
 
-    // Shows why the letter cannot be made (no property, no owner) and returns at once.
-    int exec() override;
-    bool Preparado() const { return m_preparado; }
     const Aumento& Datos() const { return m_aumento; }
     QLineEdit* Indice() const { return m_indice; }
     // The revised amount of row 0..5 (rent, three concepts, first tax, second tax).
     QLineEdit* Nuevo(int fila) const { return m_nuevos[size_t(fila)]; }
     QLineEdit* TotalNuevo() const { return m_totalNuevo; }
     QCheckBox* Impuesto(int tipo) const { return tipo == 1 ? m_iva : m_irpf; }
-    QPushButton* Boton(const QString& texto) const;
 
     void VerCarta();
     void ImprimirCarta();
@@ -47,10 +43,7 @@ private:
 
     Database& m_db;
     qint64 m_ref;
-    EntornoDocumentos m_entorno;
-    AperturaCarta m_apertura;
     Aumento m_aumento;
-    bool m_preparado = false;
     QString m_errorIndice;   // why the index gives no revised column
 
     QLineEdit* m_indice;
@@ -58,7 +51,6 @@ private:
     QLineEdit* m_totalNuevo;
     QCheckBox* m_iva;
     QCheckBox* m_irpf;
-    QList<QPushButton*> m_botones;
 };
 
 // The revision of property `ref` as the program opens it (settings and today read now), for

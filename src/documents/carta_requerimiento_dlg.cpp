@@ -39,11 +39,8 @@ bool LeerImporte(const QLineEdit* e, Moneda& m)
 
 CCartaRequerimientoDlg::CCartaRequerimientoDlg(QWidget* parent, Database& db, qint64 refInmueble,
                                                EntornoDocumentos entorno)
-    : QDialog(parent), m_entorno(std::move(entorno))
+    : CCartaDlg(parent, db, refInmueble, std::move(entorno), kTitulo)
 {
-    setWindowTitle(kTitulo);
-    m_apertura = AbrirCarta(db, refInmueble, m_entorno.hoy, kTitulo);
-    m_preparado = m_apertura.Preparada();
     m_requerimiento = AbrirRequerimiento(m_entorno.hoy);
 
     auto* g = new QGridLayout;
@@ -88,19 +85,6 @@ CCartaRequerimientoDlg::CCartaRequerimientoDlg(QWidget* parent, Database& db, qi
     connect(Boton(QStringLiteral("Salir")), &QPushButton::clicked, this, &QDialog::reject);
     MostrarTotal();
     OrdenLectura(this);
-}
-
-int CCartaRequerimientoDlg::exec()
-{
-    return m_apertura.Avisar(parentWidget()) ? QDialog::exec() : int(QDialog::Rejected);
-}
-
-QPushButton* CCartaRequerimientoDlg::Boton(const QString& texto) const
-{
-    for (QPushButton* b : m_botones)
-        if (b->text() == texto)
-            return b;
-    return nullptr;
 }
 
 bool CCartaRequerimientoDlg::LeerFormulario(Requerimiento& r, bool avisar)

@@ -12,20 +12,16 @@ class QPushButton;
 
 // "Carta Requerimiento": the unpaid months and other amounts claimed from the tenant of
 // property `ref`, and the letter that claims them.
-class CCartaRequerimientoDlg : public QDialog {
+class CCartaRequerimientoDlg : public CCartaDlg {
     Q_OBJECT
 public:
     CCartaRequerimientoDlg(QWidget* parent, Database& db, qint64 refInmueble, EntornoDocumentos entorno);
 
-    // Shows why the letter cannot be made (no property, no owner) and returns at once.
-    int exec() override;
-    bool Preparado() const { return m_preparado; }
     QCheckBox* Mes(int i) const { return m_meses[size_t(i)]; }
     QLineEdit* ImporteMes(int i) const { return m_importesMes[size_t(i)]; }
     QLineEdit* Concepto(int i) const { return m_conceptos[size_t(i)]; }
     QLineEdit* ImporteConcepto(int i) const { return m_importesConcepto[size_t(i)]; }
     QLineEdit* Total() const { return m_total; }
-    QPushButton* Boton(const QString& texto) const;
 
     // The claim as the form holds it; false (told when `avisar`) when an amount cannot be read.
     bool LeerFormulario(Requerimiento& r, bool avisar);
@@ -37,15 +33,11 @@ private:
     void MostrarTotal();
     bool Texto(QString& texto);
 
-    EntornoDocumentos m_entorno;
-    AperturaCarta m_apertura;
     Requerimiento m_requerimiento;
-    bool m_preparado = false;
 
     std::array<QCheckBox*, 6> m_meses{};
     std::array<QLineEdit*, 6> m_importesMes{};
     std::array<QLineEdit*, 4> m_conceptos{};
     std::array<QLineEdit*, 4> m_importesConcepto{};
     QLineEdit* m_total;
-    QList<QPushButton*> m_botones;
 };

@@ -8,6 +8,7 @@
 
 #include "documents/impresor_texto.h"
 #include "util/errores.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 AperturaCarta AbrirCarta(Database& db, qint64 ref, const QDate& hoy, const QString& titulo)
@@ -33,6 +34,24 @@ bool AperturaCarta::Avisar(QWidget* padre) const
     return Preparada();
 }
 
+CCartaDlg::CCartaDlg(QWidget* parent, Database& db, qint64 refInmueble, EntornoDocumentos entorno,
+                     const QString& titulo)
+    : QDialog(parent), m_entorno(std::move(entorno)), m_apertura(AbrirCarta(db, refInmueble, m_entorno.hoy, titulo)),
+      m_preparado(m_apertura.Preparada())
+{
+    setWindowTitle(titulo);
+}
+
+int CCartaDlg::exec()
+{
+    return m_apertura.Avisar(parentWidget()) ? QDialog::exec() : int(QDialog::Rejected);
+}
+
+QPushButton* CCartaDlg::Boton(const QString& texto) const
+{
+    return BotonConTexto(m_botones, texto);
+}
+
 CCartaRescisionDlg::CCartaRescisionDlg(QWidget* parent, const QString& titulo, const QString& texto,
                                        EntornoDocumentos entorno)
     : QDialog(parent), m_entorno(std::move(entorno))
@@ -50,10 +69,7 @@ CCartaRescisionDlg::CCartaRescisionDlg(QWidget* parent, const QString& titulo, c
     imprimir->setAutoDefault(false);
     salir->setAutoDefault(false);
     imprimir->setEnabled(bool(m_entorno.imprimirTexto));
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(imprimir);
-    botones->addWidget(salir);
+    QHBoxLayout* botones = FilaBotones({imprimir, salir});
     auto* l = new QVBoxLayout(this);
     l->addWidget(m_editor);
     l->addLayout(botones);

@@ -21,6 +21,7 @@
 #include "util/errores.h"
 #include "util/formato.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 namespace {
@@ -35,6 +36,16 @@ QLineEdit* Lectura(QWidget* padre, int ancho = 0)
         e->setMinimumWidth(ancho);
     return e;
 }
+
+// The equipment boxes in the order they show, three to a row.
+const struct {
+    const char* texto;
+    bool DatosContrato::*campo;
+} kEquipos[] = {{"Amueblado", &DatosContrato::amueblado},
+                {"Lavadora", &DatosContrato::lavadora},
+                {"Nevera", &DatosContrato::nevera},
+                {"Cocina", &DatosContrato::cocina},
+                {"Televisión", &DatosContrato::television}};
 
 }  // namespace
 
@@ -76,17 +87,11 @@ QWidget* CContratosDlg::CrearOpciones()
 
     auto* equipo = new QGroupBox(QStringLiteral("Equipamiento"), w);
     auto* ge = new QGridLayout(equipo);
-    m_amueblado = new QCheckBox(QStringLiteral("Amueblado"), equipo);
-    m_lavadora = new QCheckBox(QStringLiteral("Lavadora"), equipo);
-    m_nevera = new QCheckBox(QStringLiteral("Nevera"), equipo);
-    m_cocina = new QCheckBox(QStringLiteral("Cocina"), equipo);
-    m_television = new QCheckBox(QStringLiteral("Televisión"), equipo);
+    for (size_t i = 0; i < m_equipo.size(); ++i) {
+        m_equipo[i] = new QCheckBox(QString::fromUtf8(kEquipos[i].texto), equipo);
+        ge->addWidget(m_equipo[i], int(i) / 3, int(i) % 3);
+    }
     m_otroEquipo = new QLineEdit(equipo);
-    ge->addWidget(m_amueblado, 0, 0);
-    ge->addWidget(m_lavadora, 0, 1);
-    ge->addWidget(m_nevera, 0, 2);
-    ge->addWidget(m_cocina, 1, 0);
-    ge->addWidget(m_television, 1, 1);
     ge->addWidget(new QLabel(QStringLiteral("Otro equipamiento"), equipo), 2, 0);
     ge->addWidget(m_otroEquipo, 2, 1, 1, 2);
     l->addWidget(equipo);
@@ -137,11 +142,8 @@ QWidget* CContratosDlg::CrearOpciones()
     l->addStretch();
 
     const DatosContrato& d = m_datos;
-    m_amueblado->setChecked(d.amueblado);
-    m_lavadora->setChecked(d.lavadora);
-    m_nevera->setChecked(d.nevera);
-    m_cocina->setChecked(d.cocina);
-    m_television->setChecked(d.television);
+    for (size_t i = 0; i < m_equipo.size(); ++i)
+        m_equipo[i]->setChecked(d.*kEquipos[i].campo);
     m_formaPago[qBound(0, d.formaPago, 2)]->setChecked(true);
     return w;
 }
@@ -208,10 +210,7 @@ QWidget* CContratosDlg::CrearPagos()
 
 QPushButton* CContratosDlg::Boton(const QString& texto) const
 {
-    for (QPushButton* b : m_botones)
-        if (b->text() == texto)
-            return b;
-    return nullptr;
+    return BotonConTexto(m_botones, texto);
 }
 
 int CContratosDlg::exec()
@@ -226,11 +225,8 @@ int CContratosDlg::exec()
 void CContratosDlg::LeerFormulario()
 {
     DatosContrato& d = m_datos;
-    d.amueblado = m_amueblado->isChecked();
-    d.lavadora = m_lavadora->isChecked();
-    d.nevera = m_nevera->isChecked();
-    d.cocina = m_cocina->isChecked();
-    d.television = m_television->isChecked();
+    for (size_t i = 0; i < m_equipo.size(); ++i)
+        d.*kEquipos[i].campo = m_equipo[i]->isChecked();
     d.otroEquipamiento = m_otroEquipo->text().trimmed();
     for (int i = 0; i < 3; ++i)
         if (m_formaPago[i]->isChecked())

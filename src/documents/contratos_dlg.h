@@ -46,7 +46,7 @@ private:
     bool m_preparado = false;
     QString m_error;
 
-    QCheckBox *m_amueblado, *m_lavadora, *m_nevera, *m_cocina, *m_television;
+    std::array<QCheckBox*, 5> m_equipo{};   // furnished, washing machine, fridge, kitchen, television
     QLineEdit *m_otroEquipo, *m_duracion, *m_ocupantes, *m_avalNumero, *m_avalBanco;
     std::array<QRadioButton*, 3> m_formaPago{};
     QLineEdit *m_etiquetaFianza, *m_fianza, *m_total;

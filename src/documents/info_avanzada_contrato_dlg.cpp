@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/campos_dlg.h"
+
 CInfoAvanzadaContratoDlg::CInfoAvanzadaContratoDlg(QWidget* parent, const QStringList& propietarios,
                                                    const QString& representante,
                                                    const std::array<Coarrendatario, 3>& coarrendatarios)
@@ -61,10 +63,7 @@ CInfoAvanzadaContratoDlg::CInfoAvanzadaContratoDlg(QWidget* parent, const QStrin
     auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
     auto* salir = new QPushButton(QStringLiteral("Salir"), this);
     aceptar->setDefault(true);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(aceptar);
-    botones->addWidget(salir);
+    QHBoxLayout* botones = FilaBotones({aceptar, salir});
     auto* l = new QVBoxLayout(this);
     l->addWidget(grupoRep);
     l->addWidget(grupo);

@@ -22,6 +22,7 @@
 #include "documents/rtf.h"
 #include "util/errores.h"
 #include "util/formato.h"
+#include "widgets/campos_dlg.h"
 
 namespace {
 
@@ -138,11 +139,7 @@ CMailingDlg::CMailingDlg(QWidget* parent, Database& db, std::vector<CModeloMaili
     l->addLayout(documento);
     auto* botones = new QHBoxLayout;
     const auto boton = [this, botones](const QString& texto, auto accion) {
-        auto* b = new QPushButton(texto, this);
-        b->setAutoDefault(false);
-        botones->addWidget(b);
-        connect(b, &QPushButton::clicked, this, accion);
-        return b;
+        return BotonEnFila(this, botones, texto, accion);
     };
     boton(QStringLiteral("Todos"), [this] { Todos(); });
     boton(QStringLiteral("Ninguno"), [this] { Ninguno(); });

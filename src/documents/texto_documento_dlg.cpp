@@ -1,7 +1,6 @@
 #include "documents/texto_documento_dlg.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -15,6 +14,7 @@
 #include "documents/impresor_texto.h"
 #include "settings/ajustes.h"
 #include "util/errores.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/impresora_dlg.h"
 
 CTextoDocumentoDlg::CTextoDocumentoDlg(const QString& texto, QWidget* parent)
@@ -94,11 +94,10 @@ void CTextoDocumentoDlg::Imprimir()
 
 void CTextoDocumentoDlg::GuardarComo()
 {
-    QFileDialog dialogo(this, QStringLiteral("Guardar"), QString(), QStringLiteral("Fichero de texto (*.txt)"));
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setDefaultSuffix(QStringLiteral("txt"));
-    if (dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty())
-        Guardar(dialogo.selectedFiles().constFirst());
+    const QString ruta = RutaGuardar(this, QStringLiteral("Guardar"), QString(),
+                                     QStringLiteral("Fichero de texto (*.txt)"), QStringLiteral("txt"));
+    if (!ruta.isEmpty())
+        Guardar(ruta);
 }
 
 bool CTextoDocumentoDlg::Guardar(const QString& ruta)

@@ -18,6 +18,8 @@
 #include "reports/informes_dlg.h"
 #include "util/errores.h"
 #include "util/letras.h"
+#include "widgets/campos_dlg.h"
+#include "widgets/disposicion.h"
 
 std::function<void(QWidget*, const QStringList&, const QString&)> CFiltroInmueblesDlg::s_mostrar =
     [](QWidget* parent, const QStringList& lineas, const QString& titulo) {
@@ -71,12 +73,8 @@ CFiltroInmueblesDlg::CFiltroInmueblesDlg(QWidget* parent, Database& db) : QDialo
     m_referencia = Campo(this, "codref");
 
     auto* campos = new QFormLayout;
-    campos->addRow(QStringLiteral("Dirección"), m_direccion);
-    campos->addRow(QStringLiteral("Piso"), m_piso);
-    campos->addRow(QStringLiteral("Localidad"), m_localidad);
-    campos->addRow(QStringLiteral("Propietario"), m_propietario);
-    campos->addRow(QStringLiteral("Inquilino"), m_inquilino);
-    campos->addRow(QStringLiteral("Mes Contrato / Mes de Entrada"), m_mes);
+    for (const Fila& f : Filas())
+        campos->addRow(QString::fromUtf8(f.rotulo), f.caja);
 
     auto* recibo = new QGroupBox(QStringLiteral("Recibo"), this);
     auto* g = new QFormLayout(recibo);
@@ -99,30 +97,32 @@ CFiltroInmueblesDlg::CFiltroInmueblesDlg(QWidget* parent, Database& db) : QDialo
     salir->setAutoDefault(false);
     connect(aceptar, &QPushButton::clicked, this, &CFiltroInmueblesDlg::Aceptar);
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(aceptar);
-    botones->addWidget(salir);
+    QHBoxLayout* botones = FilaBotones({aceptar, salir});
 
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(campos);
-    todo->addWidget(recibo);
-    todo->addLayout(botones);
+    Columna(this, {campos, recibo, botones});
 }
 
 CriteriosInmuebles CFiltroInmueblesDlg::Criterios() const
 {
     CriteriosInmuebles c;
-    c.mes = m_mes->currentText();
-    c.direccion = m_direccion->currentText();
-    c.piso = m_piso->text();
-    c.localidad = m_localidad->currentText();
+    for (const Fila& f : Filas()) {
+        auto* lista = qobject_cast<const QComboBox*>(f.caja);
+        c.*f.criterio = lista ? lista->currentText() : static_cast<const QLineEdit*>(f.caja)->text();
+    }
     c.referencia = m_referencia->text();
-    c.propietario = m_propietario->currentText();
-    c.inquilino = m_inquilino->text();
     for (int i = 0; i < 3; ++i)
         c.recibos[size_t(i)] = {m_flags[size_t(i)]->currentText(), m_marcas[size_t(i)]->isChecked()};
     return c;
+}
+
+std::array<CFiltroInmueblesDlg::Fila, 6> CFiltroInmueblesDlg::Filas() const
+{
+    return {{{"Dirección", m_direccion, &CriteriosInmuebles::direccion},
+             {"Piso", m_piso, &CriteriosInmuebles::piso},
+             {"Localidad", m_localidad, &CriteriosInmuebles::localidad},
+             {"Propietario", m_propietario, &CriteriosInmuebles::propietario},
+             {"Inquilino", m_inquilino, &CriteriosInmuebles::inquilino},
+             {"Mes Contrato / Mes de Entrada", m_mes, &CriteriosInmuebles::mes}}};
 }
 
 void CFiltroInmueblesDlg::Aceptar()

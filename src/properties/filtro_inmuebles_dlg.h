@@ -34,6 +34,14 @@ public:
     static std::function<void(QWidget*, const QStringList&, const QString&)> s_mostrar;
 
 private:
+    // A row of the form's top: its caption, its box and the criterion the box holds.
+    struct Fila {
+        const char* rotulo;
+        QWidget* caja;
+        QString CriteriosInmuebles::*criterio;
+    };
+    std::array<Fila, 6> Filas() const;
+
     Database& m_db;
     QComboBox* m_direccion;
     QLineEdit* m_piso;

@@ -1,6 +1,6 @@
 // The feature buttons of the property form: taxes, contract date, e-mail, billing, receipts,
-// calculator, documents and the rent revision. Each stores the property first where the
-// design asks it to.
+// calculator, documents and the rent revision. Conectar saves the property before those that
+// act on it as stored.
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QUrl>
@@ -62,15 +62,11 @@ void CInmueblesDlg::EnviarEmail()
 
 void CInmueblesDlg::Facturar()
 {
-    if (!Guardar())
-        return;
     FacturarInmuebleConDialogo(this, m_db, m_actual.ref);
 }
 
 void CInmueblesDlg::ReciboFisico()
 {
-    if (!Guardar())
-        return;
     CFechaDlg fecha(this, true);
     if (fecha.exec() != QDialog::Accepted)
         return;
@@ -80,16 +76,12 @@ void CInmueblesDlg::ReciboFisico()
 
 void CInmueblesDlg::ReciboBanco()
 {
-    if (!Guardar())
-        return;
     GenerarReciboBanco(this, m_db, m_actual.ref);
 }
 
 // "Facturado": save, then the property's receipts as billed.
 void CInmueblesDlg::Facturado()
 {
-    if (!Guardar())
-        return;
     VerFacturado(this, m_db, m_actual.direccion, m_actual.piso);
 }
 
@@ -104,8 +96,6 @@ void CInmueblesDlg::Calculadora()
 // changed the row: it is shown again, or the next save would write the old amounts back.
 void CInmueblesDlg::Documentos()
 {
-    if (!Guardar())
-        return;
     CDocumentosDlg(this, m_db, m_actual.ref, EntornoDocumentosPorDefecto()).exec();
     MostrarActual();
 }
@@ -113,8 +103,6 @@ void CInmueblesDlg::Documentos()
 // "I.P.C.": save, then the rent revision of this property, shown again afterwards.
 void CInmueblesDlg::CartaAumento()
 {
-    if (!Guardar())
-        return;
     if (AbrirCartaAumento(this, m_db, m_actual.ref))
         MostrarActual();
 }

@@ -18,6 +18,7 @@
 #include "settings/ajustes.h"
 #include "util/errores.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/campos_widget.h"
 #include "widgets/disposicion.h"
 
@@ -277,24 +278,36 @@ void CInmueblesDlg::Conectar()
     const int pasos[] = {-10, -1, 1, 10};
     for (int i = 0; i < 4; ++i)
         connect(m_navegacion[i], &QPushButton::clicked, this, [this, p = pasos[i]] { Mover(p); });
-    connect(m_nuevo, &QPushButton::clicked, this, &CInmueblesDlg::Nuevo);
-    connect(m_borrar, &QPushButton::clicked, this, &CInmueblesDlg::Borrar);
-    connect(m_aceptar, &QPushButton::clicked, this, &CInmueblesDlg::Aceptar);
     connect(m_cancelar, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_impuesto1, &QPushButton::clicked, this, [this] { Impuesto(1); });
     connect(m_impuesto2, &QPushButton::clicked, this, [this] { Impuesto(2); });
-    connect(m_fechaContrato, &QPushButton::clicked, this, &CInmueblesDlg::FechaContrato);
-    connect(m_enviarEmail, &QPushButton::clicked, this, &CInmueblesDlg::EnviarEmail);
-    connect(m_facturar, &QPushButton::clicked, this, &CInmueblesDlg::Facturar);
-    connect(m_botonReciboFisico, &QPushButton::clicked, this, &CInmueblesDlg::ReciboFisico);
-    connect(m_botonReciboBanco, &QPushButton::clicked, this, &CInmueblesDlg::ReciboBanco);
-    connect(m_facturado, &QPushButton::clicked, this, &CInmueblesDlg::Facturado);
-    connect(m_calculadora, &QPushButton::clicked, this, &CInmueblesDlg::Calculadora);
-    connect(m_documentos, &QPushButton::clicked, this, &CInmueblesDlg::Documentos);
-    connect(m_ipc, &QPushButton::clicked, this, &CInmueblesDlg::CartaAumento);
-    connect(m_buscar, &QPushButton::clicked, this, &CInmueblesDlg::PedirBusqueda);
-    connect(m_ordenar, &QPushButton::clicked, this, &CInmueblesDlg::Ordenar);
-    connect(m_imprimir, &QPushButton::clicked, this, &CInmueblesDlg::Imprimir);
+    // Those that act on the property as stored save it first, and do nothing when it cannot be saved.
+    const struct {
+        QPushButton* boton;
+        void (CInmueblesDlg::*accion)();
+        bool guardarAntes;
+    } acciones[] = {
+        {m_nuevo, &CInmueblesDlg::Nuevo, false},
+        {m_borrar, &CInmueblesDlg::Borrar, false},
+        {m_aceptar, &CInmueblesDlg::Aceptar, false},
+        {m_fechaContrato, &CInmueblesDlg::FechaContrato, false},
+        {m_enviarEmail, &CInmueblesDlg::EnviarEmail, false},
+        {m_facturar, &CInmueblesDlg::Facturar, true},
+        {m_botonReciboFisico, &CInmueblesDlg::ReciboFisico, true},
+        {m_botonReciboBanco, &CInmueblesDlg::ReciboBanco, true},
+        {m_facturado, &CInmueblesDlg::Facturado, true},
+        {m_calculadora, &CInmueblesDlg::Calculadora, false},
+        {m_documentos, &CInmueblesDlg::Documentos, true},
+        {m_ipc, &CInmueblesDlg::CartaAumento, true},
+        {m_buscar, &CInmueblesDlg::PedirBusqueda, false},
+        {m_ordenar, &CInmueblesDlg::Ordenar, false},
+        {m_imprimir, &CInmueblesDlg::Imprimir, false},
+    };
+    for (const auto& a : acciones)
+        connect(a.boton, &QPushButton::clicked, this, [this, a] {
+            if (!a.guardarAntes || Guardar())
+                (this->*a.accion)();
+        });
     connect(m_email, &QLineEdit::textChanged, this,
             [this](const QString& t) { m_enviarEmail->setEnabled(EmailUtilizable(t)); });
     for (QLineEdit* e : m_importes)
@@ -337,10 +350,7 @@ int CInmueblesDlg::exec()
 
 QPushButton* CInmueblesDlg::Boton(const QString& texto) const
 {
-    for (QPushButton* b : m_botones)
-        if (b->text() == texto)
-            return b;
-    return nullptr;
+    return BotonConTexto(m_botones, texto);
 }
 
 void CInmueblesDlg::MostrarImportes(const FichaInmueble& dato)
@@ -432,10 +442,7 @@ FichaInmueble CInmueblesDlg::LeerFormulario(const QSet<QString>& cambiados) cons
     d.refcatastral = m_refCatastral->text();
     d.nom_arrendatario = m_inquilino->text();
     d.direccioninquilino = m_direccionInquilino->text();
-    d.banco = m_cuenta.banco->text();
-    d.sucursal = m_cuenta.sucursal->text();
-    d.dc = m_cuenta.dc->text();
-    d.ccc = m_cuenta.ccc->text();
+    LeerCuenta(m_cuenta, d);
     d.doc_arrendatario_tipo = m_docTipo->currentText();
     d.doc_arrendatario_num = m_docNumero->text();
     d.nacionalidad_arrendatario = m_nacionalidad->text();
@@ -510,13 +517,8 @@ bool CInmueblesDlg::NuevoSinTocar() const
            m_inquilino->text().trimmed().isEmpty();
 }
 
-bool CInmueblesDlg::Guardar()
+bool CInmueblesDlg::GuardarCambios(const QSet<QString>& cambiados)
 {
-    if (!m_set)
-        return false;
-    const QSet<QString> cambiados = Cambiados();
-    if (!m_esNuevo && cambiados.isEmpty())
-        return true;   // nothing typed: nothing to store
     if (!ConfirmarCambiados(cambiados, m_docTipo, m_docNumero, m_cuenta))
         return false;
     if (LongitudCuentaIncorrecta(m_cuenta.banco->text(), m_cuenta.sucursal->text(), m_cuenta.dc->text(),
@@ -575,14 +577,8 @@ void CInmueblesDlg::Borrar()
         return;
     // A property not yet stored is only dropped; the row shown before it is untouched.
     if (!m_esNuevo) {
-        if (QMessageBox::warning(this, windowTitle(), kPreguntaBorrarInmueble,
-                                 QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        if (!BorrarConfirmado(kPreguntaBorrarInmueble, [this] { BorrarInmuebleActual(*m_set); }))
             return;
-        try {
-            BorrarInmuebleActual(*m_set);
-        } catch (const std::exception& e) {
-            Error(e);
-        }
         m_set->moveFirst();
     }
     if (m_set->rowCount() == 0)

@@ -55,11 +55,12 @@ private:
     void Impuesto(int tipo);
     void FechaContrato();
     void EnviarEmail();
+    void Calculadora();
+    // Run once the property is saved (Conectar saves it first).
     void Facturar();
     void ReciboFisico();
     void ReciboBanco();
     void Facturado();
-    void Calculadora();
     void Documentos();
     void CartaAumento();
     void ReleerImportes();
@@ -68,7 +69,8 @@ private:
     void Ordenar();
     void Imprimir();
 
-    bool Guardar();
+    bool Abierta() const override { return m_set != nullptr; }
+    bool GuardarCambios(const QSet<QString>& cambiados) override;
     bool NuevoSinTocar() const;
     void MostrarActual();
     void EmpezarNuevo();
@@ -83,7 +85,6 @@ private:
     Database& m_db;
     std::unique_ptr<CInmuebleSet> m_set;
     FichaInmueble m_actual;
-    bool m_esNuevo = false;
     bool m_navegar = true;
     bool m_cuentaBuena = false;
     bool m_busquedaPedida = false;

@@ -12,6 +12,7 @@
 #include "data/record_sets.h"
 #include "util/errores.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/campos_widget.h"
 #include "widgets/disposicion.h"
 
@@ -62,81 +63,57 @@ void CPropietariosDlg::Colocar()
 {
     auto* datos = new QGridLayout;
     int f = 0;
-    const auto par = [&](const char* etiqueta, QWidget* w, int columna) {
-        datos->addWidget(new QLabel(QString::fromUtf8(etiqueta)), f, columna);
-        datos->addWidget(w, f, columna + 1);
-    };
     datos->addWidget(new QLabel(QStringLiteral("Nombre")), f, 0);
     datos->addWidget(m_nombre, f++, 1, 1, 3);
     datos->addWidget(GrupoDocumento(m_docTipo, m_docNumero), f++, 0, 1, 4);
-    par("Vía", m_via, 0);
-    par("Dirección", m_direccion, 2);
-    ++f;
-    par("Piso", m_piso, 0);
-    par("Localidad", m_localidad, 2);
-    ++f;
-    par("Código Postal", m_cp, 0);
-    par("Número recibo", m_numeroRecibo, 2);
-    ++f;
-    par("Móvil", m_movil, 0);
-    par("Teléfono", m_telefono, 2);
-    ++f;
+    // Two captioned fields to a row.
+    const std::pair<const char*, QWidget*> filas[][2] = {
+        {{"Vía", m_via}, {"Dirección", m_direccion}},
+        {{"Piso", m_piso}, {"Localidad", m_localidad}},
+        {{"Código Postal", m_cp}, {"Número recibo", m_numeroRecibo}},
+        {{"Móvil", m_movil}, {"Teléfono", m_telefono}},
+    };
+    for (const auto& fila : filas) {
+        for (int columna : {0, 2}) {
+            const auto& [etiqueta, campo] = fila[columna / 2];
+            datos->addWidget(new QLabel(QString::fromUtf8(etiqueta)), f, columna);
+            datos->addWidget(campo, f, columna + 1);
+        }
+        ++f;
+    }
     datos->addWidget(GrupoDatosBancarios(m_cuenta, m_datosBanco), f++, 0, 1, 4);
     datos->addWidget(GrupoSepaPropietario(this, m_sepa), f++, 0, 1, 4);
     datos->setRowStretch(f, 1);
     datos->addWidget(new QLabel(QStringLiteral("Notas")), f, 0, Qt::AlignTop);
     datos->addWidget(m_notas, f++, 1, 1, 3);
 
-    auto boton = [this](const char* texto) {
-        auto* b = new QPushButton(QString::fromUtf8(texto), this);
-        b->setAutoDefault(false);
-        return b;
-    };
-    m_anterior = boton("<");
-    m_siguiente = boton(">");
-    m_nuevo = boton("Nuevo");
-    m_borrar = boton("Borrar");
-    m_aceptar = boton("Aceptar");
-    m_salir = boton("Salir");
     auto* botones = new QHBoxLayout;
-    for (QPushButton* b : {m_anterior, m_siguiente, m_nuevo, m_borrar})
-        botones->addWidget(b);
+    m_anterior = BotonEnFila(this, botones, QStringLiteral("<"), [this] { Mover(-1); });
+    m_siguiente = BotonEnFila(this, botones, QStringLiteral(">"), [this] { Mover(1); });
+    m_nuevo = BotonEnFila(this, botones, QStringLiteral("Nuevo"), &CPropietariosDlg::Nuevo);
+    m_borrar = BotonEnFila(this, botones, QStringLiteral("Borrar"), &CPropietariosDlg::Borrar);
     botones->addStretch();
-    botones->addWidget(m_aceptar);
-    botones->addWidget(m_salir);
+    m_aceptar = BotonEnFila(this, botones, QStringLiteral("Aceptar"), &CPropietariosDlg::Aceptar);
+    m_salir = BotonEnFila(this, botones, QStringLiteral("Salir"), &QDialog::reject);
 
     FormularioDesplazable(this, datos, botones);
     OrdenLectura(this);
     ComprobarAlSalir(m_docTipo, m_docNumero);
     ComprobarAlSalir(m_cuenta);
-
-    connect(m_anterior, &QPushButton::clicked, this, [this] { Mover(-1); });
-    connect(m_siguiente, &QPushButton::clicked, this, [this] { Mover(1); });
-    connect(m_nuevo, &QPushButton::clicked, this, &CPropietariosDlg::Nuevo);
-    connect(m_borrar, &QPushButton::clicked, this, &CPropietariosDlg::Borrar);
-    connect(m_aceptar, &QPushButton::clicked, this, &CPropietariosDlg::Aceptar);
-    connect(m_salir, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CPropietariosDlg::Mostrar(const FichaPropietario& dato)
 {
     const FichaPropietario d = NormalizarPropietario(dato);
-    m_nombre->setText(d.nombre);
+    for (const auto& [caja, campo] : Textos())
+        caja->setText(d.*campo);
     campos::PonerTextoLista(m_docTipo, d.documento_tipo);
-    m_docNumero->setText(d.documento_numero);
     campos::PonerTextoLista(m_via, d.via);
-    m_direccion->setText(d.direccion);
-    m_piso->setText(d.piso);
-    m_localidad->setText(d.localidad);
-    m_movil->setText(d.telefono_movil);
-    m_telefono->setText(d.telefono_casa);
-    m_cp->setText(d.cp);
     m_numeroRecibo->setText(QString::number(d.numero_recibo));
     m_cuenta.banco->setText(d.banco);
     m_cuenta.sucursal->setText(d.sucursal);
     m_cuenta.dc->setText(d.dc);
     m_cuenta.ccc->setText(d.ccc);
-    m_datosBanco->setText(d.datos_banco);
     m_notas->setPlainText(d.notas);
     MostrarSepa(m_sepa, d);
     RecordarMostrado();
@@ -145,25 +122,28 @@ void CPropietariosDlg::Mostrar(const FichaPropietario& dato)
 FichaPropietario CPropietariosDlg::LeerFormulario() const
 {
     FichaPropietario d = m_actual;
-    d.nombre = m_nombre->text();
+    for (const auto& [caja, campo] : Textos())
+        d.*campo = caja->text();
     d.documento_tipo = m_docTipo->currentText();
-    d.documento_numero = m_docNumero->text();
     d.via = m_via->currentText();
-    d.direccion = m_direccion->text();
-    d.piso = m_piso->text();
-    d.localidad = m_localidad->text();
-    d.telefono_movil = m_movil->text();
-    d.telefono_casa = m_telefono->text();
-    d.cp = m_cp->text();
     d.numero_recibo = m_numeroRecibo->text().toLongLong();
-    d.banco = m_cuenta.banco->text();
-    d.sucursal = m_cuenta.sucursal->text();
-    d.dc = m_cuenta.dc->text();
-    d.ccc = m_cuenta.ccc->text();
-    d.datos_banco = m_datosBanco->text();
+    LeerCuenta(m_cuenta, d);
     d.notas = m_notas->toPlainText();
     LeerSepa(m_sepa, d);
     return d;
+}
+
+std::array<std::pair<QLineEdit*, QString FichaPropietario::*>, 9> CPropietariosDlg::Textos() const
+{
+    return {{{m_nombre, &FichaPropietario::nombre},
+             {m_docNumero, &FichaPropietario::documento_numero},
+             {m_direccion, &FichaPropietario::direccion},
+             {m_piso, &FichaPropietario::piso},
+             {m_localidad, &FichaPropietario::localidad},
+             {m_movil, &FichaPropietario::telefono_movil},
+             {m_telefono, &FichaPropietario::telefono_casa},
+             {m_cp, &FichaPropietario::cp},
+             {m_datosBanco, &FichaPropietario::datos_banco}}};
 }
 
 void CPropietariosDlg::ActualizarEstado()
@@ -212,13 +192,8 @@ void CPropietariosDlg::MostrarActual()
     ActualizarEstado();
 }
 
-bool CPropietariosDlg::Guardar()
+bool CPropietariosDlg::GuardarCambios(const QSet<QString>& cambiados)
 {
-    if (!m_set)
-        return false;
-    const QSet<QString> cambiados = Cambiados();
-    if (!m_esNuevo && cambiados.isEmpty())
-        return true;   // nothing typed: nothing to store
     const FichaPropietario d = LeerFormulario();
     if (m_esNuevo && d.nombre.trimmed().isEmpty()) {
         QMessageBox::warning(this, windowTitle(), kPropietarioSinNombre);
@@ -278,14 +253,8 @@ void CPropietariosDlg::Borrar()
         MostrarActual();
         return;
     }
-    if (QMessageBox::warning(this, windowTitle(), kPreguntaBorrarPropietario,
-                             QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+    if (!BorrarConfirmado(kPreguntaBorrarPropietario, [this] { BorrarPropietarioActual(*m_set); }))
         return;
-    try {
-        BorrarPropietarioActual(*m_set);
-    } catch (const std::exception& e) {
-        Error(e);
-    }
     m_set->moveFirst();
     MostrarActual();
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <array>
 #include <memory>
+#include <utility>
 
 #include "properties/campos_sepa_widget.h"
 #include "properties/propietarios.h"
@@ -36,17 +38,19 @@ private:
     void Borrar();
     void Aceptar();
 
-    bool Guardar();
+    bool Abierta() const override { return m_set != nullptr; }
+    bool GuardarCambios(const QSet<QString>& cambiados) override;
     void MostrarActual();            // the current row, or a new owner on an empty table
     void EmpezarNuevo();
     void Mostrar(const FichaPropietario& d);
     FichaPropietario LeerFormulario() const;
+    // The plain text boxes and the fields of the owner they hold.
+    std::array<std::pair<QLineEdit*, QString FichaPropietario::*>, 9> Textos() const;
     void ActualizarEstado();
 
     Database& m_db;
     std::unique_ptr<CPropietarioSet> m_set;
     FichaPropietario m_actual;
-    bool m_esNuevo = false;
 
     QLineEdit* m_nombre;
     QComboBox* m_docTipo;

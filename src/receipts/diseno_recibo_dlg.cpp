@@ -22,6 +22,7 @@
 
 #include "settings/ajustes.h"
 #include "widgets/aviso_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 using namespace ajustes;
@@ -93,18 +94,9 @@ CDisenoReciboDlg::CDisenoReciboDlg(QWidget* parent) : QDialog(parent)
     arriba->addRow(QStringLiteral("Color del fondo"), m_color);
     arriba->addRow(QStringLiteral("Fondo"), m_fondo);
 
-    auto* botones = new QDialogButtonBox(this);
-    botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    botones->addButton(QStringLiteral("Salir"), QDialogButtonBox::RejectRole);
-    connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Salir"));
 
-    auto* lay = new QVBoxLayout(this);
-    lay->addLayout(arriba);
-    lay->addWidget(contenido);
-    lay->addWidget(textos);
-    lay->addWidget(logo);
-    lay->addWidget(botones);
+    Columna(this, {arriba, contenido, textos, logo, botones});
 
     // Opening: the list takes the entry that begins with the stored style.
     const QString fondo = LeerTexto(kRecibo, kFondo);

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,13 +19,8 @@ namespace {
 
 QString DialogoGuardar(QWidget* padre)
 {
-    QFileDialog d(padre, QStringLiteral("Exportación Facturación"));
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setDefaultSuffix(QStringLiteral("csv"));
-    d.setNameFilters({QStringLiteral("Text CSV (*.csv)"), QStringLiteral("All Files (*.*)")});
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
-        return {};
-    return d.selectedFiles().constFirst();
+    return RutaGuardar(padre, QStringLiteral("Exportación Facturación"), QString(),
+                       QStringLiteral("Text CSV (*.csv);;All Files (*.*)"), QStringLiteral("csv"));
 }
 
 }  // namespace
@@ -43,9 +37,7 @@ CExportacionFacturacionDlg::CExportacionFacturacionDlg(Database& db, QWidget* pa
         reject();
     };
     QDialogButtonBox* botones = BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar"));
-    auto* todo = new QVBoxLayout(this);
-    todo->addWidget(m_filtro);
-    todo->addWidget(botones);
+    Columna(this, {m_filtro, botones});
     OrdenLectura(this);
     try {
         m_filtro->Llenar();

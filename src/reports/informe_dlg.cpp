@@ -16,6 +16,7 @@
 #include "reports/seleccion_informe.h"
 #include "settings/ajustes.h"
 #include "util/errores.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 namespace {
@@ -76,10 +77,7 @@ CInformeDlg::CInformeDlg(Database& db, MostrarTextoInforme mostrar, QWidget* par
         botones->addWidget(boton, i / 2, i % 2);
         ++i;
     }
-    auto* todo = new QVBoxLayout(this);
-    todo->addWidget(m_filtro);
-    todo->addWidget(m_soloIva);
-    todo->addLayout(botones);
+    Columna(this, {m_filtro, m_soloIva, botones});
     OrdenLectura(this);
 
     try {
@@ -92,10 +90,7 @@ CInformeDlg::CInformeDlg(Database& db, MostrarTextoInforme mostrar, QWidget* par
 
 QPushButton* CInformeDlg::Boton(const QString& texto) const
 {
-    for (QPushButton* b : findChildren<QPushButton*>())
-        if (b->text() == texto)
-            return b;
-    return nullptr;
+    return BotonConTexto(findChildren<QPushButton*>(), texto);
 }
 
 bool CInformeDlg::LeerFiltro(FiltroInforme* f)

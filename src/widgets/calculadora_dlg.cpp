@@ -1,4 +1,5 @@
 #include "widgets/calculadora_dlg.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 #include <QGridLayout>
@@ -52,10 +53,7 @@ CCalculadoraDlg::CCalculadoraDlg(QWidget* parent) : QDialog(parent)
 
 QPushButton* CCalculadoraDlg::Tecla(const QString& texto) const
 {
-    for (QPushButton* b : m_teclas)
-        if (b->text() == texto)
-            return b;
-    return nullptr;
+    return BotonConTexto(m_teclas, texto);
 }
 
 void CCalculadoraDlg::Pulsar(const QString& tecla)

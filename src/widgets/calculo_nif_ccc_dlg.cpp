@@ -11,6 +11,7 @@
 #include "util/cuentas.h"
 #include "util/nif.h"
 #include "widgets/campos_widget.h"
+#include "widgets/campos_dlg.h"
 #include "widgets/disposicion.h"
 
 namespace {
@@ -65,15 +66,9 @@ CCalculoNifCccDlg::CCalculoNifCccDlg(QWidget* parent) : QDialog(parent)
     connect(m_calcular, &QPushButton::clicked, this, &CCalculoNifCccDlg::Calcular);
     connect(m_salir, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(m_calcular);
-    botones->addWidget(m_salir);
+    QHBoxLayout* botones = FilaBotones({m_calcular, m_salir});
 
-    auto* principal = new QVBoxLayout(this);
-    principal->addWidget(banco);
-    principal->addLayout(formNif);
-    principal->addLayout(botones);
+    Columna(this, {banco, formNif, botones});
 
     OrdenLectura(this);
 }

@@ -2,11 +2,15 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMessageBox>
 #include <memory>
 
+#include "util/formato.h"
+#include "util/moneda.h"
 #include "util/validacion.h"
 
 namespace {
@@ -57,4 +61,44 @@ QDialogButtonBox* BotonesDialogo(QDialog* dialogo, const QString& aceptar, const
     QObject::connect(botones, &QDialogButtonBox::accepted, dialogo, &QDialog::accept);
     QObject::connect(botones, &QDialogButtonBox::rejected, dialogo, &QDialog::reject);
     return botones;
+}
+
+QHBoxLayout* FilaBotones(std::initializer_list<QPushButton*> botones)
+{
+    auto* fila = new QHBoxLayout;
+    fila->addStretch();
+    for (QPushButton* b : botones)
+        fila->addWidget(b);
+    return fila;
+}
+
+QPushButton* BotonConTexto(const QList<QPushButton*>& botones, const QString& texto)
+{
+    for (QPushButton* b : botones)
+        if (b->text() == texto)
+            return b;
+    return nullptr;
+}
+
+QString RutaGuardar(QWidget* padre, const QString& titulo, const QString& nombre, const QString& filtro,
+                    const QString& sufijo)
+{
+    QFileDialog guardar(padre, titulo, nombre, filtro);
+    guardar.setAcceptMode(QFileDialog::AcceptSave);
+    guardar.setDefaultSuffix(sufijo);
+    if (guardar.exec() != QDialog::Accepted || guardar.selectedFiles().isEmpty())
+        return QString();
+    return guardar.selectedFiles().constFirst();
+}
+
+QString LeerImportes(QLineEdit* const (&cajas)[6], Moneda* const (&destinos)[6])
+{
+    for (int i = 0; i < 6; ++i) {
+        bool ok = false;
+        const QString texto = cajas[i]->text().trimmed();
+        *destinos[i] = texto.isEmpty() ? Moneda() : RedondearCentimos(TextoAMoneda(texto, &ok));
+        if (!texto.isEmpty() && !ok)
+            return texto;
+    }
+    return QString();
 }

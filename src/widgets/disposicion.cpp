@@ -165,3 +165,15 @@ void FormularioDesplazable(QDialog* dialogo, QLayout* contenido, QWidget* botone
     fila->addWidget(botones);
     FormularioDesplazable(dialogo, contenido, fila);
 }
+
+QVBoxLayout* Columna(QWidget* padre, std::initializer_list<ParteColumna> partes)
+{
+    auto* columna = new QVBoxLayout(padre);
+    for (const ParteColumna& p : partes) {
+        if (p.widget)
+            columna->addWidget(p.widget);
+        else
+            columna->addLayout(p.layout);
+    }
+    return columna;
+}

@@ -1,8 +1,10 @@
 #pragma once
 #include <QList>
+#include <initializer_list>
 
 class QDialog;
 class QLayout;
+class QVBoxLayout;
 class QWidget;
 
 // The fields of `raiz` in reading order, read from its layouts rather than from the order
@@ -22,3 +24,14 @@ void OrdenLectura(QDialog* dialogo);
 // scrolls. The dialog opens at the form's natural size, or the screen's if smaller.
 void FormularioDesplazable(QDialog* dialogo, QLayout* contenido, QLayout* botones);
 void FormularioDesplazable(QDialog* dialogo, QLayout* contenido, QWidget* botones);
+
+// One part of a column: a widget or a layout of its own.
+struct ParteColumna {
+    ParteColumna(QWidget* w) : widget(w) {}
+    ParteColumna(QLayout* l) : layout(l) {}
+    QWidget* widget = nullptr;
+    QLayout* layout = nullptr;
+};
+
+// Lays `partes` out top to bottom as the whole of `padre`.
+QVBoxLayout* Columna(QWidget* padre, std::initializer_list<ParteColumna> partes);

@@ -49,10 +49,7 @@ CFechaDlg::CFechaDlg(QWidget* parent, bool conTamano) : QDialog(parent)
     auto* salir = new QPushButton(QStringLiteral("Salir"), this);
     connect(m_aceptar, &QPushButton::clicked, this, &CFechaDlg::accept);
     connect(salir, &QPushButton::clicked, this, &CFechaDlg::reject);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(m_aceptar);
-    botones->addWidget(salir);
+    QHBoxLayout* botones = FilaBotones({m_aceptar, salir});
     lay->addLayout(botones);
     m_dia->setFocus();
     OrdenLectura(this);

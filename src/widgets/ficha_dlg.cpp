@@ -40,6 +40,28 @@ void CFichaDlg::Error(const std::exception& e)
     QMessageBox::critical(this, windowTitle(), TextoError(e));
 }
 
+bool CFichaDlg::Guardar()
+{
+    if (!Abierta())
+        return false;
+    const QSet<QString> cambiados = Cambiados();
+    if (!m_esNuevo && cambiados.isEmpty())
+        return true;   // nothing typed: nothing to store
+    return GuardarCambios(cambiados);
+}
+
+bool CFichaDlg::BorrarConfirmado(const QString& pregunta, const std::function<void()>& borrar)
+{
+    if (QMessageBox::warning(this, windowTitle(), pregunta, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        return false;
+    try {
+        borrar();
+    } catch (const std::exception& e) {
+        Error(e);
+    }
+    return true;
+}
+
 namespace {
 
 template <class W>

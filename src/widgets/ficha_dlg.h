@@ -1,13 +1,14 @@
 #pragma once
 #include <QDialog>
 #include <QHash>
+#include <QLineEdit>
 #include <QSet>
 #include <QString>
 #include <exception>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
-class QLineEdit;
 
 // The bank account fields of a card: bank, branch, check digits (which may show "**"),
 // account number.
@@ -17,6 +18,16 @@ struct CamposCuenta {
     QLineEdit* dc = nullptr;
     QLineEdit* ccc = nullptr;
 };
+
+// The account as `c` holds it, into the banco, sucursal, dc and ccc of a card or receipt.
+template <class Ficha>
+void LeerCuenta(const CamposCuenta& c, Ficha& d)
+{
+    d.banco = c.banco->text();
+    d.sucursal = c.sucursal->text();
+    d.dc = c.dc->text();
+    d.ccc = c.ccc->text();
+}
 
 // The base of the cards over one table (owner, property): Enter does nothing, failures
 // show in a box, fields are named by their column and limited to its width, and the form
@@ -28,6 +39,9 @@ protected:
 
     void keyPressEvent(QKeyEvent* e) override;
     void Error(const std::exception& e);
+    // Asks `pregunta` and, once confirmed, deletes with `borrar`, showing what it threw.
+    // False when the user declined.
+    bool BorrarConfirmado(const QString& pregunta, const std::function<void()>& borrar);
 
     // Fields named after `columna`, accepting at most its width in the workspace layout.
     QLineEdit* Texto(const char* columna);
@@ -61,6 +75,16 @@ protected:
     // last field "Cuenta") for another field, each typed value asked about once.
     void ComprobarAlSalir(QComboBox* tipo, QLineEdit* numero);
     void ComprobarAlSalir(const CamposCuenta& c);
+
+    // Stores what the user changed: false when the card has no table or the row was not
+    // stored (the user has been told why); true, without storing, on a stored row with no
+    // field edited.
+    bool Guardar();
+    virtual bool Abierta() const = 0;
+    // Stores the row with the fields `cambiados` names.
+    virtual bool GuardarCambios(const QSet<QString>& cambiados) = 0;
+
+    bool m_esNuevo = false;   // the form holds a row not yet stored
 
 private:
     QHash<QString, QString> Contenido() const;

@@ -47,14 +47,7 @@ CMesDlg::CMesDlg(QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("Mes"), m_mes);
     form->addRow(QStringLiteral("Año"), FilaAnio(this, m_anio, kAnioMinimo, kAnioMaximo));
-    auto* botones = new QDialogButtonBox(this);
-    QPushButton* ok = botones->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole);
-    botones->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(botones, &QDialogButtonBox::accepted, this, &CMesDlg::accept);
-    connect(botones, &QDialogButtonBox::rejected, this, &CMesDlg::reject);
-
-    form->addRow(botones);
+    form->addRow(BotonesDialogo(this, QStringLiteral("Aceptar"), QStringLiteral("Cancelar")));
     m_mes->setFocus();
     OrdenLectura(this);
 }

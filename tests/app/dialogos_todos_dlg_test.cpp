@@ -279,7 +279,9 @@ QStringList ClasesDeDialogo()
 {
     QStringList r;
     // utilidad is a program of its own, tested apart.
-    const QRegularExpression re(QStringLiteral(R"(class\s+(C\w+)\s*(?:final\s*)?:\s*public\s+(?:QDialog|QMainWindow|CFichaDlg)\b)"));
+    // The bases that forms derive from are listed through their forms.
+    const QStringList bases = {QStringLiteral("CFichaDlg"), QStringLiteral("CAjusteDlg"), QStringLiteral("CCartaDlg")};
+    const QRegularExpression re(QStringLiteral(R"(class\s+(C\w+)\s*(?:final\s*)?:\s*public\s+(QDialog|QMainWindow|C\w+Dlg)\b)"));
     QDirIterator it(QStringLiteral(RENTIVA_SOURCE_DIR "/src"), {QStringLiteral("*.h")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -287,7 +289,8 @@ QStringList ClasesDeDialogo()
         if (!f.open(QIODevice::ReadOnly))
             continue;
         for (const QRegularExpressionMatch& m : re.globalMatch(QString::fromUtf8(f.readAll())))
-            if (m.captured(1) != QLatin1String("CFichaDlg") && !it.filePath().contains(QLatin1String("/src/updater/")))
+            if ((m.captured(2).startsWith(u'Q') || bases.contains(m.captured(2))) && !bases.contains(m.captured(1))
+                && !it.filePath().contains(QLatin1String("/src/updater/")))
                 r << m.captured(1);
     }
     return r;
