@@ -14,24 +14,6 @@ QString FechaTitulo(const QDate& d)
     return QStringLiteral("%1 de %2 del %3").arg(d.day()).arg(NombreMesMayusculas(d.month())).arg(d.year());
 }
 
-// The stored date-time "YYYY-MM-DD HH:MM:SS" read as its date; invalid for anything else.
-// Read by hand: the report reads hundreds of thousands of them.
-QDate FechaGuardada(QByteArrayView t)
-{
-    if (t.size() < 10 || t[4] != '-' || t[7] != '-')
-        return {};
-    auto num = [&t](int desde, int largo) {
-        int n = 0;
-        for (int i = desde; i < desde + largo; ++i) {
-            if (t[i] < '0' || t[i] > '9')
-                return -1;
-            n = n * 10 + (t[i] - '0');
-        }
-        return n;
-    };
-    return QDate(num(0, 4), num(5, 2), num(8, 2));
-}
-
 }  // namespace
 
 bool FiltroElegido(const QString& texto)
@@ -92,7 +74,24 @@ int SeleccionarRecibos(Database& db, const FiltroInforme& f, OrdenInforme orden)
     return n;
 }
 
-void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo)
+// Read by hand: the report reads hundreds of thousands of them.
+QDate FechaGuardada(QByteArrayView t)
+{
+    if (t.size() < 10 || t[4] != '-' || t[7] != '-')
+        return {};
+    auto num = [&t](int desde, int largo) {
+        int n = 0;
+        for (int i = desde; i < desde + largo; ++i) {
+            if (t[i] < '0' || t[i] > '9')
+                return -1;
+            n = n * 10 + (t[i] - '0');
+        }
+        return n;
+    };
+    return QDate(num(0, 4), num(5, 2), num(8, 2));
+}
+
+void RecorrerFilasSeleccion(Database& db, const std::function<void(const Statement& fila)>& porFila)
 {
     // rowid is the order of the copy: the staged rows come back as they were staged.
     Statement st(db, "SELECT numero_recibo, fecha_facturacion, arrendador, localidad, direccion, piso,"
@@ -100,28 +99,39 @@ void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInform
                      " otro_importe1, otro_importe2, otro_importe3, iva, irpf, otro_concepto1,"
                      " otro_concepto2, otro_concepto3, banco, sucursal, dc, ccc, is_recibo_banco,"
                      " is_recibo_fisico, is_recibo_numerar, notas FROM emision_recibo ORDER BY rowid");
+    while (st.next())
+        porFila(st);
+}
+
+void LeerReciboInforme(const Statement& st, ReciboInforme& r)
+{
+    r.numero_recibo = st.integer(kColNumero);
+    r.fecha_facturacion = FechaGuardada(st.bytes(kColFecha));
+    QString* textos[] = {&r.arrendador, &r.localidad, &r.direccion, &r.piso, &r.nom_arrendatario,
+                         &r.doc_arrendatario_tipo, &r.doc_arrendatario_num};
+    for (int i = 0; i < 7; ++i)
+        *textos[i] = st.text(kColArrendador + i);
+    Moneda* importes[] = {&r.importes.renta, &r.importes.otro_importe1, &r.importes.otro_importe2,
+                          &r.importes.otro_importe3, &r.importes.iva, &r.importes.irpf};
+    for (int i = 0; i < 6; ++i)
+        *importes[i] = st.money(kColRenta + i);
+    QString* mas[] = {&r.otro_concepto1, &r.otro_concepto2, &r.otro_concepto3,
+                      &r.banco, &r.sucursal, &r.dc, &r.ccc};
+    for (int i = 0; i < 7; ++i)
+        *mas[i] = st.text(kColConcepto1 + i);
+    r.is_recibo_banco = st.boolean(kColReciboBanco);
+    r.is_recibo_fisico = st.boolean(kColReciboFisico);
+    r.is_recibo_numerar = st.boolean(kColNumerar);
+    r.notas = st.text(kColNotas);
+}
+
+void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo)
+{
     ReciboInforme r;
-    while (st.next()) {
-        r.numero_recibo = st.integer(0);
-        r.fecha_facturacion = FechaGuardada(st.bytes(1));
-        QString* textos[] = {&r.arrendador, &r.localidad, &r.direccion, &r.piso, &r.nom_arrendatario,
-                             &r.doc_arrendatario_tipo, &r.doc_arrendatario_num};
-        for (int i = 0; i < 7; ++i)
-            *textos[i] = st.text(2 + i);
-        Moneda* importes[] = {&r.importes.renta, &r.importes.otro_importe1, &r.importes.otro_importe2,
-                              &r.importes.otro_importe3, &r.importes.iva, &r.importes.irpf};
-        for (int i = 0; i < 6; ++i)
-            *importes[i] = st.money(9 + i);
-        QString* mas[] = {&r.otro_concepto1, &r.otro_concepto2, &r.otro_concepto3,
-                          &r.banco, &r.sucursal, &r.dc, &r.ccc};
-        for (int i = 0; i < 7; ++i)
-            *mas[i] = st.text(15 + i);
-        r.is_recibo_banco = st.boolean(22);
-        r.is_recibo_fisico = st.boolean(23);
-        r.is_recibo_numerar = st.boolean(24);
-        r.notas = st.text(25);
+    RecorrerFilasSeleccion(db, [&](const Statement& fila) {
+        LeerReciboInforme(fila, r);
         porRecibo(r);
-    }
+    });
 }
 
 bool MismoValor(const QString& a, const QString& b)

@@ -9,6 +9,7 @@
 #include "data/emision.h"
 
 class Database;
+class Statement;
 
 inline const QString kTodos = QStringLiteral("TODOS");
 inline const QString kSinRecibosPeriodo = QStringLiteral("No hay recibos para este periodo de tiempo");
@@ -56,6 +57,20 @@ struct ReciboInforme {
 
 // Every staged row in the order it was staged (not by ref).
 void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo);
+
+// The same rows undecoded, for readers that turn columns straight into their output: the
+// statement's columns, in this order, are ReciboInforme's fields, numero_recibo to notas.
+enum ColumnaSeleccion : int {
+    kColNumero, kColFecha, kColArrendador, kColLocalidad, kColDireccion, kColPiso,
+    kColArrendatario, kColDocTipo, kColDocNumero, kColRenta, kColImporte1, kColImporte2,
+    kColImporte3, kColIva, kColIrpf, kColConcepto1, kColConcepto2, kColConcepto3, kColBanco,
+    kColSucursal, kColDc, kColCcc, kColReciboBanco, kColReciboFisico, kColNumerar, kColNotas,
+};
+void RecorrerFilasSeleccion(Database& db, const std::function<void(const Statement& fila)>& porFila);
+// The row as RecorrerSeleccion reads it.
+void LeerReciboInforme(const Statement& fila, ReciboInforme& r);
+// The billing date of a stored "YYYY-MM-DD HH:MM:SS"; invalid for anything else.
+QDate FechaGuardada(QByteArrayView texto);
 
 // Equal ignoring case (Spanish letters too), as the report orders and groups its rows.
 bool MismoValor(const QString& a, const QString& b);

@@ -48,7 +48,12 @@ QString EnteroConPuntosCeros(qint64 n, int ancho)
     return RellenarCeros(EnteroConPuntos(n), ancho);
 }
 
-QString MonedaATexto(Moneda m)
+namespace {
+
+// MonedaATexto written from the right, ending just before `fin`: listings and exports
+// format millions of amounts. Returns where the text starts (at most 24 characters back).
+template <typename Caracter>
+Caracter* EscribirMoneda(Moneda m, Caracter* fin)
 {
     const qint64 n = m.Diezmilesimas();
     const quint64 a = Magnitud(n);
@@ -59,23 +64,37 @@ QString MonedaATexto(Moneda m)
         centimos = 0;
         ++unidades;
     }
-    // Written from the right into one buffer: listings and exports format millions of amounts.
-    char16_t buf[40];
-    int i = 40;
-    buf[--i] = char16_t(u'0' + centimos % 10);
-    buf[--i] = char16_t(u'0' + centimos / 10);
-    buf[--i] = u',';
+    Caracter* p = fin;
+    *--p = Caracter('0' + centimos % 10);
+    *--p = Caracter('0' + centimos / 10);
+    *--p = Caracter(',');
     int cifras = 0;
     do {
         if (cifras > 0 && cifras % 3 == 0)
-            buf[--i] = u'.';
-        buf[--i] = char16_t(u'0' + unidades % 10);
+            *--p = Caracter('.');
+        *--p = Caracter('0' + unidades % 10);
         unidades /= 10;
         ++cifras;
     } while (unidades > 0);
     if (n < 0)
-        buf[--i] = u'-';
-    return QString(reinterpret_cast<const QChar*>(buf + i), 40 - i);
+        *--p = Caracter('-');
+    return p;
+}
+
+}  // namespace
+
+QString MonedaATexto(Moneda m)
+{
+    char16_t buf[32];
+    const char16_t* p = EscribirMoneda(m, buf + 32);
+    return QString(reinterpret_cast<const QChar*>(p), buf + 32 - p);
+}
+
+void AnadirMonedaATexto(QByteArray& destino, Moneda m)
+{
+    char buf[32];
+    const char* p = EscribirMoneda(m, buf + 32);
+    destino.append(p, buf + 32 - p);
 }
 
 QString MonedaConSimbolo(Moneda m, const QString& simbolo)
