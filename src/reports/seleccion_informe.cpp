@@ -1,6 +1,8 @@
 #include "reports/seleccion_informe.h"
 
 #include <QVariantList>
+#include <array>
+#include <iterator>
 
 #include "data/database.h"
 #include "data/emision.h"
@@ -103,35 +105,74 @@ void RecorrerFilasSeleccion(Database& db, const std::function<void(const Stateme
         porFila(st);
 }
 
-void LeerReciboInforme(const Statement& st, ReciboInforme& r)
+namespace {
+
+constexpr std::pair<int, QString ReciboInforme::*> kTextos[] = {
+    {kColArrendador, &ReciboInforme::arrendador}, {kColLocalidad, &ReciboInforme::localidad},
+    {kColDireccion, &ReciboInforme::direccion}, {kColPiso, &ReciboInforme::piso},
+    {kColArrendatario, &ReciboInforme::nom_arrendatario}, {kColDocTipo, &ReciboInforme::doc_arrendatario_tipo},
+    {kColDocNumero, &ReciboInforme::doc_arrendatario_num}, {kColConcepto1, &ReciboInforme::otro_concepto1},
+    {kColConcepto2, &ReciboInforme::otro_concepto2}, {kColConcepto3, &ReciboInforme::otro_concepto3},
+    {kColBanco, &ReciboInforme::banco}, {kColSucursal, &ReciboInforme::sucursal}, {kColDc, &ReciboInforme::dc},
+    {kColCcc, &ReciboInforme::ccc}, {kColNotas, &ReciboInforme::notas}};
+constexpr size_t kNumTextos = std::size(kTextos);
+
+// All but the texts.
+void LeerNumerosYFechas(const Statement& st, ReciboInforme& r)
 {
     r.numero_recibo = st.integer(kColNumero);
     r.fecha_facturacion = FechaGuardada(st.bytes(kColFecha));
-    QString* textos[] = {&r.arrendador, &r.localidad, &r.direccion, &r.piso, &r.nom_arrendatario,
-                         &r.doc_arrendatario_tipo, &r.doc_arrendatario_num};
-    for (int i = 0; i < 7; ++i)
-        *textos[i] = st.text(kColArrendador + i);
     Moneda* importes[] = {&r.importes.renta, &r.importes.otro_importe1, &r.importes.otro_importe2,
                           &r.importes.otro_importe3, &r.importes.iva, &r.importes.irpf};
     for (int i = 0; i < 6; ++i)
         *importes[i] = st.money(kColRenta + i);
-    QString* mas[] = {&r.otro_concepto1, &r.otro_concepto2, &r.otro_concepto3,
-                      &r.banco, &r.sucursal, &r.dc, &r.ccc};
-    for (int i = 0; i < 7; ++i)
-        *mas[i] = st.text(kColConcepto1 + i);
     r.is_recibo_banco = st.boolean(kColReciboBanco);
     r.is_recibo_fisico = st.boolean(kColReciboFisico);
     r.is_recibo_numerar = st.boolean(kColNumerar);
-    r.notas = st.text(kColNotas);
+}
+
+// Reads rows into one receipt, decoding a text only when its stored bytes differ from the
+// row before: in report order a row mostly repeats the owner, street, tenant and account
+// of the one before it.
+class LectorRecibos {
+public:
+    const ReciboInforme& Leer(const Statement& st)
+    {
+        LeerNumerosYFechas(st, m_r);
+        for (size_t i = 0; i < kNumTextos; ++i) {
+            const auto [columna, campo] = kTextos[i];
+            const bool nulo = st.type(columna) == Statement::Tipo::Nulo;
+            const QByteArrayView bytes = st.bytes(columna);
+            if (m_leido && nulo == m_nulos[i] && bytes == m_previos[i])
+                continue;
+            m_nulos[i] = nulo;
+            m_previos[i] = bytes.toByteArray();
+            m_r.*campo = st.text(columna);
+        }
+        m_leido = true;
+        return m_r;
+    }
+
+private:
+    ReciboInforme m_r;
+    std::array<QByteArray, kNumTextos> m_previos;
+    std::array<bool, kNumTextos> m_nulos = {};
+    bool m_leido = false;
+};
+
+}  // namespace
+
+void LeerReciboInforme(const Statement& st, ReciboInforme& r)
+{
+    LeerNumerosYFechas(st, r);
+    for (const auto& [columna, campo] : kTextos)
+        r.*campo = st.text(columna);
 }
 
 void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo)
 {
-    ReciboInforme r;
-    RecorrerFilasSeleccion(db, [&](const Statement& fila) {
-        LeerReciboInforme(fila, r);
-        porRecibo(r);
-    });
+    LectorRecibos lector;
+    RecorrerFilasSeleccion(db, [&](const Statement& fila) { porRecibo(lector.Leer(fila)); });
 }
 
 bool MismoValor(const QString& a, const QString& b)
