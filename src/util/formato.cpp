@@ -90,6 +90,13 @@ QString MonedaATexto(Moneda m)
     return QString(reinterpret_cast<const QChar*>(p), buf + 32 - p);
 }
 
+void AnadirMonedaDerecha(QString& linea, Moneda m, int fin)
+{
+    char16_t buf[32];
+    const char16_t* p = EscribirMoneda(m, buf + 32);
+    AnadirDerecha(linea, QStringView(p, buf + 32 - p), fin);
+}
+
 void AnadirMonedaATexto(QByteArray& destino, Moneda m)
 {
     char buf[32];
@@ -220,7 +227,7 @@ QString AjustarDerecha(const QString& texto, int ancho)
     return texto.right(qMax(ancho, 0));
 }
 
-void AnadirDerecha(QString& linea, const QString& texto, int fin)
+void AnadirDerecha(QString& linea, QStringView texto, int fin)
 {
     qsizetype ocupado = linea.size();
     while (ocupado > 0 && linea[ocupado - 1] == u' ')

@@ -53,7 +53,9 @@ QString AjustarDerecha(const QString& texto, int ancho);
 QString JuntarDerecha(const QString& linea, const QString& texto, int ancho);
 // JuntarDerecha for a field that ends at column `fin` of `linea` (the next column, placed by
 // its own end, takes a shift back where it has blanks).
-void AnadirDerecha(QString& linea, const QString& texto, int fin);
+void AnadirDerecha(QString& linea, QStringView texto, int fin);
+// AnadirDerecha of MonedaATexto(m), without making the text first.
+void AnadirMonedaDerecha(QString& linea, Moneda m, int fin);
 // Centred with spaces (an odd spare space goes right), or cut to the first `ancho` characters.
 QString Centrar(const QString& texto, int ancho);
 // n spaces; empty for n <= 0.
