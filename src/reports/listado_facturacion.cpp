@@ -149,7 +149,7 @@ ListadoFacturacion ComponerListado(Database& db, const QString& titulo, const QS
     l.subtitulo = subtitulo;
     l.cabecera = CabeceraListado(impuestos);
     Composicion c(l);
-    RecorrerSeleccion(db, [&c](const ReciboInforme& r) { c.Recibo(r); });
+    RecorrerSeleccion(db, [&c](const ReciboInforme& r) { c.Recibo(r); }, CamposSeleccion::Listado);
     c.Terminar();
     return l;
 }

@@ -93,14 +93,22 @@ QDate FechaGuardada(QByteArrayView t)
     return QDate(num(0, 4), num(5, 2), num(8, 2));
 }
 
-void RecorrerFilasSeleccion(Database& db, const std::function<void(const Statement& fila)>& porFila)
+void RecorrerFilasSeleccion(Database& db, const std::function<void(const Statement& fila)>& porFila,
+                            CamposSeleccion campos)
 {
+    static const char* const kColumnas[] = {
+        "numero_recibo", "fecha_facturacion", "arrendador", "localidad", "direccion", "piso",
+        "nom_arrendatario", "doc_arrendatario_tipo", "doc_arrendatario_num", "renta", "otro_importe1",
+        "otro_importe2", "otro_importe3", "iva", "irpf", "otro_concepto1", "otro_concepto2",
+        "otro_concepto3", "banco", "sucursal", "dc", "ccc", "is_recibo_banco", "is_recibo_fisico",
+        "is_recibo_numerar", "notas"};
+    static_assert(std::size(kColumnas) == kColNotas + 1);
+    const int n = campos == CamposSeleccion::Listado ? kColIrpf + 1 : kColNotas + 1;
+    QString sql = QStringLiteral("SELECT ");
+    for (int i = 0; i < n; ++i)
+        sql += (i > 0 ? QStringLiteral(", ") : QString()) + QLatin1String(kColumnas[i]);
     // rowid is the order of the copy: the staged rows come back as they were staged.
-    Statement st(db, "SELECT numero_recibo, fecha_facturacion, arrendador, localidad, direccion, piso,"
-                     " nom_arrendatario, doc_arrendatario_tipo, doc_arrendatario_num, renta,"
-                     " otro_importe1, otro_importe2, otro_importe3, iva, irpf, otro_concepto1,"
-                     " otro_concepto2, otro_concepto3, banco, sucursal, dc, ccc, is_recibo_banco,"
-                     " is_recibo_fisico, is_recibo_numerar, notas FROM emision_recibo ORDER BY rowid");
+    Statement st(db, sql + QStringLiteral(" FROM emision_recibo ORDER BY rowid"));
     while (st.next())
         porFila(st);
 }
@@ -126,9 +134,11 @@ void LeerNumerosYFechas(const Statement& st, ReciboInforme& r)
                           &r.importes.otro_importe3, &r.importes.iva, &r.importes.irpf};
     for (int i = 0; i < 6; ++i)
         *importes[i] = st.money(kColRenta + i);
-    r.is_recibo_banco = st.boolean(kColReciboBanco);
-    r.is_recibo_fisico = st.boolean(kColReciboFisico);
-    r.is_recibo_numerar = st.boolean(kColNumerar);
+    if (st.columnCount() > kColNumerar) {
+        r.is_recibo_banco = st.boolean(kColReciboBanco);
+        r.is_recibo_fisico = st.boolean(kColReciboFisico);
+        r.is_recibo_numerar = st.boolean(kColNumerar);
+    }
 }
 
 // Reads rows into one receipt, decoding a text only when its stored bytes differ from the
@@ -139,8 +149,11 @@ public:
     const ReciboInforme& Leer(const Statement& st)
     {
         LeerNumerosYFechas(st, m_r);
+        const int columnas = st.columnCount();
         for (size_t i = 0; i < kNumTextos; ++i) {
             const auto [columna, campo] = kTextos[i];
+            if (columna >= columnas)
+                continue;
             const bool nulo = st.type(columna) == Statement::Tipo::Nulo;
             const QByteArrayView bytes = st.bytes(columna);
             if (m_leido && nulo == m_nulos[i] && bytes == m_previos[i])
@@ -169,10 +182,11 @@ void LeerReciboInforme(const Statement& st, ReciboInforme& r)
         r.*campo = st.text(columna);
 }
 
-void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo)
+void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo,
+                       CamposSeleccion campos)
 {
     LectorRecibos lector;
-    RecorrerFilasSeleccion(db, [&](const Statement& fila) { porRecibo(lector.Leer(fila)); });
+    RecorrerFilasSeleccion(db, [&](const Statement& fila) { porRecibo(lector.Leer(fila)); }, campos);
 }
 
 bool MismoValor(const QString& a, const QString& b)

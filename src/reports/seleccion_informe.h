@@ -55,8 +55,14 @@ struct ReciboInforme {
     QString notas;
 };
 
+enum class CamposSeleccion {
+    Todos,
+    Listado,   // up to the amounts: concepts, account, flags and notes stay empty
+};
+
 // Every staged row in the order it was staged (not by ref).
-void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo);
+void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo,
+                       CamposSeleccion campos = CamposSeleccion::Todos);
 
 // The same rows undecoded, for readers that turn columns straight into their output: the
 // statement's columns, in this order, are ReciboInforme's fields, numero_recibo to notas.
@@ -66,7 +72,8 @@ enum ColumnaSeleccion : int {
     kColImporte3, kColIva, kColIrpf, kColConcepto1, kColConcepto2, kColConcepto3, kColBanco,
     kColSucursal, kColDc, kColCcc, kColReciboBanco, kColReciboFisico, kColNumerar, kColNotas,
 };
-void RecorrerFilasSeleccion(Database& db, const std::function<void(const Statement& fila)>& porFila);
+void RecorrerFilasSeleccion(Database& db, const std::function<void(const Statement& fila)>& porFila,
+                            CamposSeleccion campos = CamposSeleccion::Todos);
 // The row as RecorrerSeleccion reads it.
 void LeerReciboInforme(const Statement& fila, ReciboInforme& r);
 // The billing date of a stored "YYYY-MM-DD HH:MM:SS"; invalid for anything else.
