@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <string>
 
 #include "data/database.h"
 #include "reports/salida_archivo.h"
@@ -121,16 +122,16 @@ public:
     // False, with nothing appended, when the row needs the general path.
     bool Linea(const Statement& f)
     {
-        const qsizetype inicio = m_out.size();
+        m_linea.clear();
         m_ok = true;
         if (const qint64 numero = f.integer(kColNumero); numero != 0)
-            m_out += QByteArray::number(numero);
-        m_out += ',';
+            m_linea += std::to_string(numero);
+        m_linea += ',';
         if (const QDate d = FechaGuardada(f.bytes(kColFecha)); d.isValid()) {
-            m_out += char('0' + d.month() / 10);
-            m_out += char('0' + d.month() % 10);
-            m_out += '/';
-            m_out += QByteArray::number(d.year());
+            m_linea += char('0' + d.month() / 10);
+            m_linea += char('0' + d.month() % 10);
+            m_linea += '/';
+            m_linea += std::to_string(d.year());
         }
         Textos(f, {kColArrendador});
         Textos(f, {kColDireccion, kColPiso});
@@ -155,13 +156,12 @@ public:
         Importe(m.Total());
         Textos(f, {kColBanco, kColSucursal, kColDc, kColCcc});
         for (int c : {kColReciboBanco, kColReciboFisico, kColNumerar})
-            m_out += f.boolean(c) ? QByteArrayView(",\"SI\"") : QByteArrayView(",\"NO\"");
+            m_linea += f.boolean(c) ? ",\"SI\"" : ",\"NO\"";
         Textos(f, {kColNotas});
-        if (!m_ok) {
-            m_out.truncate(inicio);
+        if (!m_ok)
             return false;
-        }
-        m_out += '\n';
+        m_linea += '\n';
+        m_out.append(m_linea.data(), qsizetype(m_linea.size()));
         m_total += m.Total();
         return true;
     }
@@ -172,47 +172,61 @@ private:
     // A quoted field: the columns' texts joined by one blank.
     void Textos(const Statement& f, std::initializer_list<int> columnas)
     {
-        m_out += ",\"";
+        m_linea += ",\"";
         bool primera = true;
         for (int c : columnas) {
             if (!primera)
-                m_out += ' ';
+                m_linea += ' ';
             primera = false;
             Texto(f.bytes(c));
         }
-        m_out += '"';
+        m_linea += '"';
     }
 
     void Texto(QByteArrayView t)
     {
         if (m_utf8 && std::any_of(t.begin(), t.end(), [](char c) { return (c & 0x80) != 0; })) {
             // Non-ASCII UTF-8 goes out as Qt writes it back.
-            m_out += QString::fromUtf8(t).toUtf8().replace('"', "\"\"");
+            const QByteArray qt = QString::fromUtf8(t).toUtf8().replace('"', "\"\"");
+            m_linea.append(qt.constData(), size_t(qt.size()));
             return;
         }
-        for (qsizetype i = 0; i < t.size() && m_ok;) {
+        for (qsizetype i = 0; i < t.size();) {
+            // Runs of plain ASCII, the bulk of any text, go out as they are.
+            qsizetype fin = i;
+            while (fin < t.size() && static_cast<unsigned char>(t[fin]) < 0x80 && t[fin] != '"')
+                ++fin;
+            m_linea.append(t.data() + i, size_t(fin - i));
+            i = fin;
+            if (i == t.size())
+                return;
+            if (t[i] == '"') {
+                m_linea += "\"\"";
+                ++i;
+                continue;
+            }
             const int u = SiguienteCaracter(t, i);
             const int b = u < 0 ? -1 : ByteCp1252(char16_t(u));
             if (b < 0) {
                 m_ok = false;
                 return;
             }
-            m_out += char(b);
-            if (b == '"')
-                m_out += '"';
+            m_linea += char(b);
         }
     }
 
     void Importe(Moneda m)
     {
-        m_out += ",\"";
-        AnadirMonedaATexto(m_out, m);
-        m_out += '"';
+        char buf[32];
+        m_linea += ",\"";
+        m_linea.append(buf, size_t(MonedaAAscii(m, buf)));
+        m_linea += '"';
     }
 
     QByteArray& m_out;
     bool m_utf8;
     bool m_ok = true;
+    std::string m_linea;   // the row's bytes, reused: its room stays from row to row
     Moneda m_total;
 };
 

@@ -1,5 +1,7 @@
 #include "util/formato.h"
 
+#include <algorithm>
+
 #include <exception>
 
 #include "util/texto.h"
@@ -97,11 +99,13 @@ void AnadirMonedaDerecha(QString& linea, Moneda m, int fin)
     AnadirDerecha(linea, QStringView(p, buf + 32 - p), fin);
 }
 
-void AnadirMonedaATexto(QByteArray& destino, Moneda m)
+int MonedaAAscii(Moneda m, char* destino)
 {
     char buf[32];
     const char* p = EscribirMoneda(m, buf + 32);
-    destino.append(p, buf + 32 - p);
+    const int n = int(buf + 32 - p);
+    std::copy(p, p + n, destino);
+    return n;
 }
 
 QString MonedaConSimbolo(Moneda m, const QString& simbolo)

@@ -1,5 +1,4 @@
 #pragma once
-#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QtGlobal>
@@ -21,8 +20,9 @@ QString EnteroConPuntosCeros(qint64 n, int ancho);
 // 1.234,56: rounded to cents half away from zero, "-" in front of any negative amount
 // (so -0,004 reads -0,00). Works over the whole 64-bit range.
 QString MonedaATexto(Moneda m);
-// MonedaATexto's characters, all ASCII, appended as bytes.
-void AnadirMonedaATexto(QByteArray& destino, Moneda m);
+// MonedaATexto's characters, all ASCII, written as bytes to `destino` (room for 32 needed);
+// returns how many.
+int MonedaAAscii(Moneda m, char* destino);
 // MonedaATexto, one space and the first character of the currency symbol, or MonedaATexto
 // alone when the symbol is empty.
 QString MonedaConSimbolo(Moneda m, const QString& simbolo);
