@@ -4,6 +4,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <array>
+#include <limits>
+#include <unordered_map>
 
 #include "data/database.h"
 #include "reports/dibujo_texto.h"
@@ -16,16 +18,18 @@ namespace {
 constexpr int kAnchoEtiqueta = 23;   // date, separator and number; or a sum's label
 constexpr int kAnchoImporte = 10;
 constexpr int kSeparador = 1;
+constexpr int kAnchoLinea = kAnchoEtiqueta + 7 * (kSeparador + kAnchoImporte);
 
 // The six amounts and their total after the first 23 characters, each ending at its column.
 QString ConImportes(QString linea, const ImportesRecibo& s)
 {
+    linea.reserve(kAnchoLinea);
     const Moneda columnas[] = {s.renta, s.otro_importe1, s.otro_importe2, s.otro_importe3,
                                s.iva, s.irpf, s.Total()};
     int fin = kAnchoEtiqueta;
     for (Moneda m : columnas) {
         fin += kSeparador + kAnchoImporte;
-        AnadirDerecha(linea, MonedaATexto(m), fin);
+        AnadirMonedaDerecha(linea, m, fin);
     }
     return linea;
 }
@@ -53,7 +57,9 @@ public:
         } else {
             Abrir(r, true, true, true, true);
         }
-        QString linea = AjustarIzquierda(FechaMesAnio(r.fecha_facturacion), 7) + u' ';
+        QString linea;
+        linea.reserve(kAnchoLinea);
+        linea += InicioLinea(r.fecha_facturacion);
         AnadirDerecha(linea, EnteroConPuntos(r.numero_recibo), kAnchoEtiqueta);
         m_l.lineas.push_back({ConImportes(std::move(linea), r.importes), 1});
         for (Nivel* n : {&m_inquilino, &m_piso, &m_calle, &m_propietario})
@@ -71,6 +77,16 @@ public:
     }
 
 private:
+    // The date and its blank, kept per month: a listing has few months and many lines.
+    const QString& InicioLinea(const QDate& fecha)
+    {
+        const qint64 dia = fecha.isValid() ? fecha.toJulianDay() : std::numeric_limits<qint64>::min();
+        auto it = m_inicios.find(dia);
+        if (it == m_inicios.end())
+            it = m_inicios.emplace(dia, AjustarIzquierda(FechaMesAnio(fecha), 7) + u' ').first;
+        return it->second;
+    }
+
     void Cerrar(bool inquilino, bool piso, bool calle, bool propietario)
     {
         const std::array<std::pair<bool, Nivel*>, 4> niveles = {
@@ -104,6 +120,7 @@ private:
     ListadoFacturacion& m_l;
     Nivel m_inquilino, m_piso, m_calle, m_propietario;
     QString m_localidad;
+    std::unordered_map<qint64, QString> m_inicios;
 };
 
 }  // namespace
@@ -132,7 +149,7 @@ ListadoFacturacion ComponerListado(Database& db, const QString& titulo, const QS
     l.subtitulo = subtitulo;
     l.cabecera = CabeceraListado(impuestos);
     Composicion c(l);
-    RecorrerSeleccion(db, [&c](const ReciboInforme& r) { c.Recibo(r); });
+    RecorrerSeleccion(db, [&c](const ReciboInforme& r) { c.Recibo(r); }, CamposSeleccion::Listado);
     c.Terminar();
     return l;
 }

@@ -9,6 +9,7 @@
 #include "data/emision.h"
 
 class Database;
+class Statement;
 
 inline const QString kTodos = QStringLiteral("TODOS");
 inline const QString kSinRecibosPeriodo = QStringLiteral("No hay recibos para este periodo de tiempo");
@@ -54,8 +55,29 @@ struct ReciboInforme {
     QString notas;
 };
 
+enum class CamposSeleccion {
+    Todos,
+    Listado,   // up to the amounts: concepts, account, flags and notes stay empty
+};
+
 // Every staged row in the order it was staged (not by ref).
-void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo);
+void RecorrerSeleccion(Database& db, const std::function<void(const ReciboInforme&)>& porRecibo,
+                       CamposSeleccion campos = CamposSeleccion::Todos);
+
+// The same rows undecoded, for readers that turn columns straight into their output: the
+// statement's columns, in this order, are ReciboInforme's fields, numero_recibo to notas.
+enum ColumnaSeleccion : int {
+    kColNumero, kColFecha, kColArrendador, kColLocalidad, kColDireccion, kColPiso,
+    kColArrendatario, kColDocTipo, kColDocNumero, kColRenta, kColImporte1, kColImporte2,
+    kColImporte3, kColIva, kColIrpf, kColConcepto1, kColConcepto2, kColConcepto3, kColBanco,
+    kColSucursal, kColDc, kColCcc, kColReciboBanco, kColReciboFisico, kColNumerar, kColNotas,
+};
+void RecorrerFilasSeleccion(Database& db, const std::function<void(const Statement& fila)>& porFila,
+                            CamposSeleccion campos = CamposSeleccion::Todos);
+// The row as RecorrerSeleccion reads it.
+void LeerReciboInforme(const Statement& fila, ReciboInforme& r);
+// The billing date of a stored "YYYY-MM-DD HH:MM:SS"; invalid for anything else.
+QDate FechaGuardada(QByteArrayView texto);
 
 // Equal ignoring case (Spanish letters too), as the report orders and groups its rows.
 bool MismoValor(const QString& a, const QString& b);

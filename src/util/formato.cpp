@@ -1,5 +1,7 @@
 #include "util/formato.h"
 
+#include <algorithm>
+
 #include <exception>
 
 #include "util/texto.h"
@@ -48,7 +50,12 @@ QString EnteroConPuntosCeros(qint64 n, int ancho)
     return RellenarCeros(EnteroConPuntos(n), ancho);
 }
 
-QString MonedaATexto(Moneda m)
+namespace {
+
+// MonedaATexto written from the right, ending just before `fin`: listings and exports
+// format millions of amounts. Returns where the text starts (at most 24 characters back).
+template <typename Caracter>
+Caracter* EscribirMoneda(Moneda m, Caracter* fin)
 {
     const qint64 n = m.Diezmilesimas();
     const quint64 a = Magnitud(n);
@@ -59,23 +66,46 @@ QString MonedaATexto(Moneda m)
         centimos = 0;
         ++unidades;
     }
-    // Written from the right into one buffer: listings and exports format millions of amounts.
-    char16_t buf[40];
-    int i = 40;
-    buf[--i] = char16_t(u'0' + centimos % 10);
-    buf[--i] = char16_t(u'0' + centimos / 10);
-    buf[--i] = u',';
+    Caracter* p = fin;
+    *--p = Caracter('0' + centimos % 10);
+    *--p = Caracter('0' + centimos / 10);
+    *--p = Caracter(',');
     int cifras = 0;
     do {
         if (cifras > 0 && cifras % 3 == 0)
-            buf[--i] = u'.';
-        buf[--i] = char16_t(u'0' + unidades % 10);
+            *--p = Caracter('.');
+        *--p = Caracter('0' + unidades % 10);
         unidades /= 10;
         ++cifras;
     } while (unidades > 0);
     if (n < 0)
-        buf[--i] = u'-';
-    return QString(reinterpret_cast<const QChar*>(buf + i), 40 - i);
+        *--p = Caracter('-');
+    return p;
+}
+
+}  // namespace
+
+QString MonedaATexto(Moneda m)
+{
+    char16_t buf[32];
+    const char16_t* p = EscribirMoneda(m, buf + 32);
+    return QString(reinterpret_cast<const QChar*>(p), buf + 32 - p);
+}
+
+void AnadirMonedaDerecha(QString& linea, Moneda m, int fin)
+{
+    char16_t buf[32];
+    const char16_t* p = EscribirMoneda(m, buf + 32);
+    AnadirDerecha(linea, QStringView(p, buf + 32 - p), fin);
+}
+
+int MonedaAAscii(Moneda m, char* destino)
+{
+    char buf[32];
+    const char* p = EscribirMoneda(m, buf + 32);
+    const int n = int(buf + 32 - p);
+    std::copy(p, p + n, destino);
+    return n;
 }
 
 QString MonedaConSimbolo(Moneda m, const QString& simbolo)
@@ -201,7 +231,7 @@ QString AjustarDerecha(const QString& texto, int ancho)
     return texto.right(qMax(ancho, 0));
 }
 
-void AnadirDerecha(QString& linea, const QString& texto, int fin)
+void AnadirDerecha(QString& linea, QStringView texto, int fin)
 {
     qsizetype ocupado = linea.size();
     while (ocupado > 0 && linea[ocupado - 1] == u' ')

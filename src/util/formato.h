@@ -20,6 +20,9 @@ QString EnteroConPuntosCeros(qint64 n, int ancho);
 // 1.234,56: rounded to cents half away from zero, "-" in front of any negative amount
 // (so -0,004 reads -0,00). Works over the whole 64-bit range.
 QString MonedaATexto(Moneda m);
+// MonedaATexto's characters, all ASCII, written as bytes to `destino` (room for 32 needed);
+// returns how many.
+int MonedaAAscii(Moneda m, char* destino);
 // MonedaATexto, one space and the first character of the currency symbol, or MonedaATexto
 // alone when the symbol is empty.
 QString MonedaConSimbolo(Moneda m, const QString& simbolo);
@@ -50,7 +53,9 @@ QString AjustarDerecha(const QString& texto, int ancho);
 QString JuntarDerecha(const QString& linea, const QString& texto, int ancho);
 // JuntarDerecha for a field that ends at column `fin` of `linea` (the next column, placed by
 // its own end, takes a shift back where it has blanks).
-void AnadirDerecha(QString& linea, const QString& texto, int fin);
+void AnadirDerecha(QString& linea, QStringView texto, int fin);
+// AnadirDerecha of MonedaATexto(m), without making the text first.
+void AnadirMonedaDerecha(QString& linea, Moneda m, int fin);
 // Centred with spaces (an odd spare space goes right), or cut to the first `ancho` characters.
 QString Centrar(const QString& texto, int ancho);
 // n spaces; empty for n <= 0.

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "reports/exportacion_facturacion.h"
@@ -125,4 +126,28 @@ TEST_F(ReportsTest, AFailedWriteSaysWhyAndLeavesNoFile)
         EXPECT_TRUE(e.Mensaje().contains(ruta));
     }
     EXPECT_FALSE(QFile::exists(ruta));
+}
+
+// The file is written from the stored bytes without decoding each receipt: every line must
+// still be what LineaCsv makes of the receipt, in both encodings and for awkward values.
+TEST_F(ReportsTest, CsvLinesAreTheReceiptsLinesWhateverTheirTexts)
+{
+    Recibo({.arrendador = "ÑANDÚ “S.L.”", .direccion = "VÍA \"LA\" 3", .piso = "2ª€", .inquilino = "ZOË\tO'HARA",
+            .renta = -123456789, .iva = 5, .c2 = "a,b\r\nc", .numero = -7, .notas = "ß µ ÿ Œ ž ™"});
+    Recibo({.fecha = "2024-03-3x 00:00:00", .inquilino = "EMOJI 😀 AQUÍ", .numero = 123456});
+    Recibo({.fecha = "2024-03-15 09:00:00", .numero = 99});
+    db.exec(QStringLiteral("UPDATE recibo SET renta = NULL, notas = CAST(X'41C3' AS TEXT) WHERE numero_recibo = 99"));
+    SeleccionarRecibos(db, Marzo2024(), OrdenInforme::Inmueble);
+    QStringList lineas;
+    RecorrerSeleccion(db, [&](const ReciboInforme& r) { lineas << LineaCsv(r); });
+    ASSERT_EQ(lineas.size(), 3);
+    const QString esperado = CabeceraCsv() + u'\n' + lineas.join(u'\n') + u'\n';
+    EXPECT_EQ(CsvFacturacion(db, CodificacionCsv::Utf8ConBom), "\xEF\xBB\xBF" + esperado.toUtf8());
+    // Without the emoji and the broken byte, code page 1252 holds every line.
+    db.exec(QStringLiteral("DELETE FROM emision_recibo WHERE numero_recibo <> -7"));
+    const QString linea = lineas.filter(QRegularExpression(QStringLiteral("^-7,"))).value(0);
+    ResultadoExportacion r;
+    EXPECT_EQ(CsvFacturacion(db, CodificacionCsv::Cp1252, &r), ACp1252(CabeceraCsv() + u'\n' + linea + u'\n'));
+    EXPECT_EQ(r.recibos, 1);
+    EXPECT_EQ(r.total, Moneda::DeCentimos(-123456789 + 5));
 }
