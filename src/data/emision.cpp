@@ -1,5 +1,6 @@
 #include "data/emision.h"
 
+#include "data/copia_ordenada.h"
 #include "data/database.h"
 #include "data/esquema.h"
 #include "util/errores.h"
@@ -11,39 +12,6 @@ QString ColumnasRecibo()
     return NombresColumnas(QStringLiteral("recibo")).join(QStringLiteral(", "));
 }
 
-// "a, b" as "r.a, r.b".
-QString PrefijarColumnas(const QString& prefijo)
-{
-    QStringList cols = NombresColumnas(QStringLiteral("recibo"));
-    for (QString& c : cols)
-        c.prepend(prefijo);
-    return cols.join(QStringLiteral(", "));
-}
-
-// A page cache large enough to hold the receipts while they are copied in an order other
-// than their own: each row is then fetched from the cache rather than read from the file
-// again. The connection's own size comes back afterwards, freeing the pages.
-class CacheAmpliada {
-public:
-    explicit CacheAmpliada(Database& db)
-        : m_db(db), m_antes(QueryInteger(db, QStringLiteral("PRAGMA cache_size")))
-    {
-        m_db.exec(QStringLiteral("PRAGMA cache_size = -262144"));   // KiB: at most 256 MiB
-    }
-    ~CacheAmpliada()
-    {
-        try {
-            m_db.exec(QStringLiteral("PRAGMA cache_size = %1").arg(m_antes));
-        } catch (...) {
-        }
-    }
-    CacheAmpliada(const CacheAmpliada&) = delete;
-    CacheAmpliada& operator=(const CacheAmpliada&) = delete;
-
-private:
-    Database& m_db;
-    qint64 m_antes;
-};
 
 }  // namespace
 
@@ -82,25 +50,12 @@ int CopiarRecibosAEmision(Database& db, const QString& condicion, const QVariant
         st.run();
         return db.changes();
     }
-    // Sorting whole rows carries every column through the sorter (and to disk on large
-    // selections): sort the keys and row ids alone, then copy the rows in that order.
-    CacheAmpliada cache(db);
-    Savepoint sp(db, "copiar_emision_orden");
-    db.exec(QStringLiteral("DROP TABLE IF EXISTS temp.orden_emision"));
-    Statement orden_st(db, QStringLiteral("CREATE TEMP TABLE orden_emision AS SELECT rowid AS id FROM recibo%1"
-                                          " ORDER BY %2").arg(donde, orden));
-    for (int i = 0; i < valores.size(); ++i)
-        orden_st.bind(i + 1, valores[i]);
-    orden_st.run();
-    // CROSS JOIN keeps the ordered ids as the outer loop: rows are inserted in their order.
-    Statement st(db, QStringLiteral("INSERT INTO emision_recibo (%1, is_recibo_seleccionado) SELECT %2, %3"
-                                    " FROM temp.orden_emision o CROSS JOIN recibo r ON r.rowid = o.id"
-                                    " ORDER BY o.rowid")
-                         .arg(cols, PrefijarColumnas(QStringLiteral("r.")),
-                              seleccionado ? QStringLiteral("1") : QStringLiteral("0")));
-    st.run();
-    const int n = db.changes();
-    db.exec(QStringLiteral("DROP TABLE temp.orden_emision"));
-    sp.release();
-    return n;
+    QStringList destino = NombresColumnas(QStringLiteral("recibo"));
+    QStringList origen;
+    for (const QString& c : destino)
+        origen << QStringLiteral("t.") + c;
+    destino << QStringLiteral("is_recibo_seleccionado");
+    origen << (seleccionado ? QStringLiteral("1") : QStringLiteral("0"));
+    return CopiarEnOrden(db, QStringLiteral("recibo"), QStringLiteral("emision_recibo"), destino, origen, donde,
+                         valores, orden);
 }
